@@ -1,0 +1,32 @@
+#pragma once
+// What the poll tick knows about the connection; every other part of the program reads it.
+#include <array>
+#include <string>
+
+namespace quon {
+
+constexpr int kHistorySize = 300;
+
+struct EngineState {
+    double connIn = 0;        // bytes received by the current connection (32-bit RAS totals, wraps carried)
+    double connOut = 0;       // bytes sent by the current connection
+    double connDuration = 0;  // milliseconds, as RAS reports it
+    std::string entryName;    // phone-book entry of the polled connection
+    double prevIn = 0;        // connIn and connOut at the end of the previous completed tick
+    double prevOut = 0;
+    bool polledOnline = false;   // the latest poll found a connection (counted or ignored)
+    bool countedOnline = false;  // "online" for everybody else: the state the last completed tick left
+    bool dayWarned = false;
+    bool monthWarned = false;
+    int level = 0;               // activity level of the latest online tick
+    std::array<int, kHistorySize> levelHistory{};
+    int historyCount = 30;       // the theme's graph bar count, 1..300
+    bool newDay = false;         // this run started as the first start of a new day
+};
+
+// The nine texts the window draws; computed by the tick.
+struct DisplayTexts {
+    std::string d_now, u_now, d_day, d_month, u_month, d_free, u_free, speed, upload;
+};
+
+}  // namespace quon

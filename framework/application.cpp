@@ -1,0 +1,43 @@
+#include "framework/application.h"
+
+namespace fw {
+namespace {
+HWND g_handle = nullptr;
+std::string g_title;
+bool g_terminated = false;
+}  // namespace
+
+void Application::Initialize() {
+    if (g_handle) return;
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"TQuonApplication";
+    RegisterClassExW(&wc);
+    g_handle = CreateWindowExW(WS_EX_TOOLWINDOW, wc.lpszClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                               wc.hInstance, nullptr);
+}
+
+HWND Application::Handle() { return g_handle; }
+const std::string& Application::Title() { return g_title; }
+void Application::SetTitle(std::string title) { g_title = std::move(title); }
+
+void Application::Terminate() {
+    g_terminated = true;
+    PostQuitMessage(0);
+}
+
+bool Application::Terminated() { return g_terminated; }
+
+int Application::Run() {
+    if (g_terminated) return 0;
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return 0;
+}
+
+}  // namespace fw

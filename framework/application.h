@@ -1,0 +1,22 @@
+#pragma once
+// The process-wide application object: its title, a hidden owner window (so no window of the program
+// gets a taskbar button), the message loop and Terminate.
+#include <windows.h>
+
+#include <string>
+
+namespace fw {
+
+class Application {
+public:
+    static void Initialize();
+    static HWND Handle();  // the hidden owner window
+    static const std::string& Title();
+    static void SetTitle(std::string title);
+    static void Terminate();  // the loop ends at its next turn
+    static bool Terminated();
+    static int Run();         // the message loop; returns the exit code
+    static void HideWindow() { ShowWindow(Handle(), SW_HIDE); }
+};
+
+}  // namespace fw

@@ -1,0 +1,31 @@
+#pragma once
+// One INI file read and written value by value through the private-profile API:
+// nothing is cached, every write is on disk when it returns.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace fw {
+
+// Parses a whole decimal integer (optional sign, or "$"/"0x" hex) into 64 bits; nullopt for anything else.
+std::optional<int64_t> ParseInteger(const std::string& text);
+
+class IniFile {
+public:
+    explicit IniFile(std::string path) : path_(std::move(path)) {}
+    const std::string& Path() const { return path_; }
+
+    std::string ReadString(const char* section, const std::string& key, const std::string& def) const;
+    // A missing key or a text that is not a whole number gives def.
+    int64_t ReadInteger(const char* section, const std::string& key, int64_t def) const;
+    bool KeyExists(const char* section, const std::string& key) const;
+
+    // False when the platform reports the write as failed.
+    [[nodiscard]] bool WriteString(const char* section, const std::string& key, const std::string& value) const;
+    [[nodiscard]] bool WriteInteger(const char* section, const std::string& key, int64_t value) const;
+
+private:
+    std::string path_;
+};
+
+}  // namespace fw

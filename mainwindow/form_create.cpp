@@ -1,0 +1,169 @@
+// Creation of the main window: everything from reading the first options to the first tick's delay.
+#include <windows.h>
+
+#include <ras.h>
+#include <raserror.h>
+
+#include <vector>
+
+#include "engine/settings_file.h"
+#include "framework/application.h"
+#include "framework/library.h"
+#include "framework/message_box.h"
+#include "framework/program_folder.h"
+#include "framework/text.h"
+#include "mainwindow/main_form.h"
+
+namespace quon {
+namespace {
+
+template <class F>
+void Silently(F&& step) {
+    try { step(); } catch (...) {}
+}
+
+bool LayeredWindowsAvailable() {
+    fw::Library user32("user32");
+    return user32.Proc<void()>("SetLayeredWindowAttributes") != nullptr;
+}
+
+}  // namespace
+
+void Tfrm_quonm::FormCreate() {
+    // 1. Top-most unless the user wants the meter on the desktop level.
+    Silently([&] {
+        fw::IniFile ini(SettingsPath());
+        if (ini.ReadInteger("visibility", "desktop", 0) != 0) topMost = false;
+    });
+    if (topMost) SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+
+    // 2. The window is drawn through the layered-window service.
+    if (LayeredWindowsAvailable()) {
+        LONG_PTR ex = GetWindowLongPtrW(Handle(), GWL_EXSTYLE) | WS_EX_LAYERED;
+        if (topMost) ex |= WS_EX_TOOLWINDOW;
+        SetWindowLongPtrW(Handle(), GWL_EXSTYLE, ex);
+    } else {
+        fw::ShowBox("программе требуется интегрированная в систему прозрачность\nт.е. операционная система "
+                    "Windows 2000, Windows XP и выше…",
+                    0);
+        fw::Application::Terminate();
+    }
+
+    // 3. Without its settings the meter does not start measuring.
+    if (LoadSettings()) {
+        // 4.
+        WriteEventLog(1, "Start");
+        // 5.
+        SetTrayIcon(TraySlot::Offline);
+        SetTrayHint(kProductName);
+        {
+            // 6. One file object for the start-of-day steps.
+            fw::IniFile ini(SettingsPath());
+            // 7. Auto-restart mode: started by the autostart entry with re-initialisation on.
+            if (firstArg_ == "/auto" && ini.ReadInteger("visibility", "reaload", 0) != 0) {
+                tmr_get.SetEnabled(false);
+                tmr_offset.SetEnabled(false);
+                tmr_auto.SetEnabled(true);
+                sub_show->enabled = false;
+                sub_hide->enabled = false;
+                sub_hangup->enabled = false;
+                mnu_popup.autoPopup = false;
+                doubleClickEnabled = false;
+            }
+            // 8.-12. Recovery, new day, new month, the stamp of this start.
+            if (!tmr_auto.Enabled()) RunStartOfDay(ini);
+            // 13.
+            if (ini.ReadInteger("visibility", "start", 1) != 0) sub_showClick();
+        }  // 14.
+        // 15. The counters the start-of-day steps wrote are now read back.
+        LoadSettings();
+        // 16.
+        tmr_offset.SetEnabled(true);
+    }
+    // 17.-22.
+    DrawSkin(true);
+    fw::Application::HideWindow();
+    RunPlugins(1);
+    if (opt.pluginsOn) BuildPluginSettingsMenu();
+    BuildDialUpMenu();
+    sub_connect->visible = sub_connect->enabled;
+    sub_separator_6->visible = sub_connect->visible;
+}
+
+void Tfrm_quonm::tmr_offsetTimer() {
+    tmr_get.SetEnabled(true);
+    tmr_offset.SetEnabled(false);
+    tmr_getTimer();
+}
+
+void Tfrm_quonm::tmr_autoTimer() {
+    SetForegroundWindow(Handle());
+    BringWindowToTop(Handle());
+    sub_restartClick();
+}
+
+void Tfrm_quonm::BuildPluginSettingsMenu() {
+    Silently([&] {
+        fw::IniFile list(fw::ProgramFolder() + "plugins.qif");
+        for (int64_t i = 1; i - 1 < list.ReadInteger("plugins", "items", 0); ++i) {
+            const std::string key = "item_" + std::to_string(i);
+            fw::MenuItem* item = sub_plugins->Add("", list.ReadString("plugins", key, ""));
+            item->data = item->caption;
+            const std::string section = list.ReadString("plugins", key, "NULL");
+            item->imageIndex = list.ReadInteger(section.c_str(), "enabled", 1) != 0 ? fw::kCheckImage
+                                                                                      : fw::kUncheckImage;
+            item->onClick = [this](fw::MenuItem& clicked) { sub_pluginsClick(clicked); };
+            sub_plugins->visible = true;
+            sub_separator_4->visible = true;
+        }
+    });
+}
+
+void Tfrm_quonm::BuildDialUpMenu() {
+    try {
+        fw::Library ras("rasapi32");
+        auto enumEntries = ras.Proc<decltype(RasEnumEntriesA)>("RasEnumEntriesA");
+        auto errorString = ras.Proc<decltype(RasGetErrorStringA)>("RasGetErrorStringA");
+        if (!enumEntries) throw std::runtime_error("no RasEnumEntriesA");
+
+        RASENTRYNAMEA blank{};
+        std::vector<RASENTRYNAMEA> entries(1, blank);
+        entries[0].dwSize = sizeof(RASENTRYNAMEA);
+        DWORD bytes = sizeof(RASENTRYNAMEA);
+        DWORD count = 0;
+        DWORD result = enumEntries(nullptr, nullptr, entries.data(), &bytes, &count);
+        if (result == ERROR_BUFFER_TOO_SMALL) {
+            // Room for what the first call reported, in whole records, and exactly that size passed on.
+            size_t records = (bytes + sizeof(RASENTRYNAMEA) - 1) / sizeof(RASENTRYNAMEA);
+            if (records < count) records = count;
+            if (records == 0) records = 1;
+            entries.assign(records, blank);
+            entries[0].dwSize = sizeof(RASENTRYNAMEA);
+            bytes = static_cast<DWORD>(records * sizeof(RASENTRYNAMEA));
+            count = 0;
+            result = enumEntries(nullptr, nullptr, entries.data(), &bytes, &count);
+            if (result != 0) {
+                char text[256] = {};
+                if (errorString) errorString(result, text, sizeof text);
+                text[sizeof text - 1] = '\0';
+                fw::ShowMessage(text);
+                count = 0;
+            }
+        } else if (result != 0) {
+            count = 0;
+        }
+        if (count > entries.size()) count = static_cast<DWORD>(entries.size());
+        for (DWORD i = 0; i < count; ++i) {
+            const char* name = entries[i].szEntryName;
+            std::string entry(name, strnlen(name, sizeof entries[i].szEntryName));
+            fw::MenuItem* item = sub_connect->Add("", entry,
+                                                  [this](fw::MenuItem& clicked) { sub_connectClick(clicked); });
+            item->data = entry;
+        }
+        sub_connect->enabled = count > 0;
+    } catch (...) {
+        sub_connect->enabled = false;
+    }
+}
+
+}  // namespace quon

@@ -1,0 +1,95 @@
+#include "mainwindow/main_form.h"
+
+#include <windowsx.h>
+
+#include "framework/application.h"
+
+namespace quon {
+namespace {
+Tfrm_quonm* g_mainForm = nullptr;
+
+enum TimerId : UINT_PTR {
+    kTimerGet = 1, kTimerOffset, kTimerAuto, kTimerIdle, kTimerProtect, kTimerWait, kTimerShow, kTimerHide,
+    kTimerHover, kTimerAnimation,
+};
+}  // namespace
+
+Tfrm_quonm* MainForm() { return g_mainForm; }
+
+Tfrm_quonm::Tfrm_quonm(std::string firstArgument)
+    : tmr_get(*this, kTimerGet, 1000),
+      tmr_offset(*this, kTimerOffset, 5000),
+      tmr_auto(*this, kTimerAuto, 2500),
+      tmr_idle(*this, kTimerIdle, 1000),
+      tmr_protect(*this, kTimerProtect, 55555),
+      tmr_wait(*this, kTimerWait, 1000),
+      tmr_show(*this, kTimerShow, 5),
+      tmr_hide(*this, kTimerHide, 5),
+      tmr_hover(*this, kTimerHover, 1000),
+      tmr_animation(*this, kTimerAnimation, 1000),
+      firstArg_(std::move(firstArgument)) {
+    g_mainForm = this;
+    BuildPopupMenu();
+    tmr_get.onTimer = [this] { tmr_getTimer(); };
+    tmr_offset.onTimer = [this] { tmr_offsetTimer(); };
+    tmr_auto.onTimer = [this] { tmr_autoTimer(); };
+    tmr_idle.onTimer = [this] { tmr_idleTimer(); };
+    tmr_protect.onTimer = [this] { tmr_protectTimer(); };
+    tmr_animation.onTimer = [this] { tmr_animationTimer(); };
+    InitWindowBehaviourTimers();
+}
+
+Tfrm_quonm::~Tfrm_quonm() { g_mainForm = nullptr; }
+
+bool Tfrm_quonm::CreateForm() {
+    // A frameless pop-up owned by the hidden application window: no taskbar button in any mode.
+    if (!Create(kMainClassName, 0, WS_POPUP, 0, 0, 1, 1, fw::Application::Handle(), CS_DBLCLKS)) return false;
+    SetWindowTextW(Handle(), L"Quon Tollen II");
+    FormCreate();
+    return true;
+}
+
+void Tfrm_quonm::ShowPopupMenuAtCursor() {
+    if (!mnu_popup.autoPopup) return;
+    POINT pt;
+    GetCursorPos(&pt);
+    mnu_popup.Popup(Handle(), pt);
+}
+
+LRESULT Tfrm_quonm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    POINT client{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+    switch (msg) {
+        case WM_COPYDATA:
+            return WMCopyData(reinterpret_cast<HWND>(wp), reinterpret_cast<const COPYDATASTRUCT*>(lp));
+        case WM_LBUTTONDOWN:
+            OnMouseDown(0, client);
+            return 0;
+        case WM_RBUTTONDOWN:
+            OnMouseDown(1, client);
+            return 0;
+        case WM_RBUTTONUP:
+            ShowPopupMenuAtCursor();
+            return 0;
+        case WM_MOUSEMOVE:
+            OnMouseMove(client);
+            return 0;
+        case WM_LBUTTONDBLCLK:
+            if (doubleClickEnabled) OnDoubleClick(client);
+            return 0;
+        case WM_MOUSEWHEEL:
+            OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wp));
+            return 0;
+        case WM_CLOSE:
+            if (FormCloseQuery(false)) fw::Application::Terminate();
+            return 0;
+        case WM_QUERYENDSESSION:
+            return FormCloseQuery(true) ? TRUE : FALSE;
+        case WM_ENDSESSION:
+            if (wp) fw::Application::Terminate();
+            return 0;
+        default:
+            return DefaultMessage(msg, wp, lp);
+    }
+}
+
+}  // namespace quon

@@ -1,0 +1,145 @@
+#pragma once
+// Tfrm_quonm, the program's main window: the skinned meter, owner of the engine state, the timers, the
+// pop-up menu and the tray icon. Its handlers live in one file per concern (see the file names beside
+// this header); this class only gathers what they share.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "engine/engine_state.h"
+#include "engine/options.h"
+#include "framework/ini_file.h"
+#include "framework/menu.h"
+#include "framework/timer.h"
+#include "framework/wnd.h"
+
+namespace quon {
+
+constexpr int kInterfaceVersion = 2010;
+inline constexpr const char* kVersionText = "2.1";
+inline constexpr const char* kProductName = "Quon Tollen II";
+inline constexpr const wchar_t* kMainClassName = L"Tfrm_quonm";
+
+// Tray icon holders: the offline icon and one per activity level.
+enum class TraySlot { Offline, Level0, Level1, Level2, Level3, Level4, Level5 };
+enum class BalloonIcon { None = 0, Info = 1, Warning = 2, Error = 3 };
+
+class Tfrm_quonm : public fw::Wnd {
+public:
+    explicit Tfrm_quonm(std::string firstArgument);
+    ~Tfrm_quonm() override;
+
+    // Creates the window (findable by class from then on), then runs FormCreate.
+    bool CreateForm();
+    const std::string& FirstArgument() const { return firstArg_; }
+
+    // ---- start-up (form_create.cpp) ----
+    void FormCreate();
+    void tmr_offsetTimer();
+    void tmr_autoTimer();
+    void BuildPluginSettingsMenu();
+    void BuildDialUpMenu();
+
+    // ---- settings (load_settings.cpp) ----
+    bool LoadSettings();
+    void PlaceWindowFromOptions();
+
+    // ---- start of day (start_of_day*.cpp) ----
+    void RunStartOfDay(const fw::IniFile& ini);  // recovery, new day, new month, the stamp
+
+    // ---- quit, restart, close, idle hang-up ----
+    void sub_quitClick();
+    void sub_hangupClick();
+    void sub_restartClick();
+    void tmr_idleTimer();
+    bool FormCloseQuery(bool fromSessionEnd);
+
+    // ---- measuring ----
+    double GetRasStatistics(bool hangUp);
+    void tmr_getTimer();
+    void UpdateTraffic();
+    void tmr_protectTimer();
+    void DeleteProtectFiles();
+    void WriteEventLog(int code, const std::string& value);  // only when the event log is on; silent
+
+    // ---- plug-ins ----
+    void RunPlugins(int event);
+
+    // ---- commands from other windows ----
+    LRESULT WMCopyData(HWND sender, const COPYDATASTRUCT* data);
+    void SendCopyData(const std::string& name, int code, bool byClass, const std::string& text);
+
+    // ---- theme and drawing ----
+    bool LoadSkin(const std::string& themeFile, int64_t variation, bool showErrors);
+    bool DrawSkin(bool showError);
+
+    // ---- window behaviour ----
+    void sub_showClick();
+    void sub_hideClick();
+    void OnMouseDown(int button, POINT client);
+    void OnMouseMove(POINT client);
+    void OnMouseWheel(int delta);
+    void OnDoubleClick(POINT client);
+    void RestoreTopMosts();
+    void InitWindowBehaviourTimers();  // handlers of tmr_wait, tmr_show, tmr_hide, tmr_hover
+    void sub_lockClick();
+    void sub_versionClick();
+    void OnUnitItem(fw::MenuItem& item);   // sub_dbClick
+    void OnSpeedItem(fw::MenuItem& item);  // sub_sbClick
+    void OnHintItem(fw::MenuItem& item);   // sub_0Click
+
+    // ---- tray ----
+    bool LoadTrayIcons(const std::string& setName, bool showErrors);
+    void SetTrayIconVisible(bool visible);
+    void SetTrayIcon(TraySlot slot);
+    void SetTrayHint(const std::string& hint);
+    void ShowBalloon(const std::string& title, const std::string& text, BalloonIcon icon, int seconds);
+    void tmr_animationTimer();
+
+    // ---- launchers from the menu ----
+    void OpenSettings(int page, bool reportMissing);
+    void sub_pluginsClick(fw::MenuItem& item);
+    void sub_floatingClick();
+    void sub_connectClick(fw::MenuItem& item);
+    void sub_quickClick();
+    void sub_helpClick();
+    void sub_fixerClick();
+    void sub_webClick();
+
+    // ---- shared state ----
+    Options opt;
+    EngineState eng;
+    DisplayTexts texts;
+    int opacity = 225;  // the window's constant alpha as drawn (low 8 bits reach the window)
+    bool topMost = true;
+    bool restarting = false;
+    bool quitMark = false;
+    bool doubleClickEnabled = true;
+    bool settingsBusy = false;
+
+    fw::Timer tmr_get, tmr_offset, tmr_auto, tmr_idle, tmr_protect, tmr_wait, tmr_show, tmr_hide, tmr_hover,
+        tmr_animation;
+
+    fw::PopupMenu mnu_popup;
+    // Items the engine and the window use by name; all live in mnu_popup (see popup_menu.cpp).
+    fw::MenuItem *sub_show, *sub_hide, *sub_hangup, *sub_connect, *sub_separator_6, *sub_plugins,
+        *sub_separator_4, *sub_floating, *sub_quick, *sub_lock, *sub_restart, *sub_quit, *sub_restore,
+        *sub_version, *sub_config, *sub_about, *sub_help, *sub_fixer, *sub_web;
+    fw::MenuItem *sub_db, *sub_dkb, *sub_dmb, *sub_sb, *sub_skb, *sub_smb, *sub_sb8, *sub_skb8, *sub_smb8;
+    fw::MenuItem *sub_0, *sub_1, *sub_2, *sub_3;
+
+    void ShowPopupMenuAtCursor();
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    void BuildPopupMenu();
+    std::string firstArg_;
+};
+
+// The one main window of the process (set while it exists).
+Tfrm_quonm* MainForm();
+
+}  // namespace quon

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs the cross compiler, Wine and the test tools from Debian's packages, then builds the
+# ready program folder build/program/ and the tests.
+set -euo pipefail
+cd "$(dirname "$0")"
+as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+packages=(cmake make g++-mingw-w64-x86-64-posix googletest wine wine64 fonts-wine fonts-liberation
+          xvfb xauth x11-utils imagemagick xdotool locales)
+missing=()
+for p in "${packages[@]}"; do dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p"); done
+if [ ${#missing[@]} -gt 0 ]; then
+  as_root apt-get update
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+cmake -S . -B build -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+cmake --build build -j"$(nproc)"

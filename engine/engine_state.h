@@ -29,6 +29,7 @@ struct EngineState {
     double carryIn = 0;          // multiples of 2^32 carried in this connection
     double carryOut = 0;
     bool tickRunning = false;    // a tick is in progress; a nested call does nothing
+    bool pollingStarted = false; // the start-up delay has ended: the poll timer may measure
 };
 
 // The nine texts the window draws; computed by the tick.

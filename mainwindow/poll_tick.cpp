@@ -96,7 +96,10 @@ void Tfrm_quonm::UpdateTraffic() {
 }
 
 void Tfrm_quonm::tmr_getTimer() {
-    UpdateTraffic();
+    // Nothing is measured before the start-up delay enables the poll timer: a window shown during the
+    // start would otherwise tick on counters that the start-up is still changing.
+    if (tmr_get.Enabled()) eng.pollingStarted = true;
+    if (eng.pollingStarted) UpdateTraffic();
     DrawSkin(false);
     fw::Application::HideWindow();
 }

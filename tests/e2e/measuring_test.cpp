@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
 #include <sstream>
 
 #include "framework/text.h"
@@ -46,13 +47,20 @@ std::map<int, std::string> EventsByCode(const rig::TestFolder& dir) {
     return out;
 }
 
+// The program started on a folder with the quiet settings while the double reports one connection;
+// returns once the connect was logged.
+std::unique_ptr<rig::Program> StartOnline(const rig::TestFolder& dir, uint64_t in, uint64_t out) {
+    dir.WriteData(Settings());
+    dir.WriteRasScript(rig::RasScript().Connected("Dial", in, out));
+    auto app = std::make_unique<rig::Program>(dir);
+    EXPECT_NE(app->WaitForWindow(), nullptr);
+    EXPECT_TRUE(dir.WaitForFileText("data.log", "Connected:Dial", 15000));
+    return app;
+}
+
 TEST(Measuring, ConnectionUpAndDownStoresTheCountersAndLogs) {
     rig::TestFolder dir;
-    dir.WriteData(Settings());
-    dir.WriteRasScript(rig::RasScript().Connected("Dial", 1000, 200));
-    rig::Program app(dir);
-    ASSERT_NE(app.WaitForWindow(), nullptr);
-    ASSERT_TRUE(dir.WaitForFileText("data.log", "Connected:Dial", 15000));
+    auto app = StartOnline(dir, 1000, 200);
     // Online: the protection copies appear with the bytes so far.
     ASSERT_TRUE(dir.WaitForFileText("protect_next.tmp", "Ubytes", 10000));
     EXPECT_EQ(IniValue(dir, "protect_prev.tmp", "save", "Dbytes"), "1000");
@@ -76,18 +84,15 @@ TEST(Measuring, ConnectionUpAndDownStoresTheCountersAndLogs) {
     ASSERT_TRUE(activity.has_value());
     EXPECT_FALSE(activity->empty());
     EXPECT_EQ(activity->find_first_not_of('0'), std::string::npos) << *activity;
-    EXPECT_TRUE(app.MessageBoxes().empty());
+    EXPECT_TRUE(app->MessageBoxes().empty());
 }
 
 TEST(Measuring, KilledWhileOnlineLeavesCopiesWithTheBytesSoFar) {
     rig::TestFolder dir;
-    dir.WriteData(Settings());
     // Beyond the signed 32-bit range: the copies hold unsigned decimals.
-    dir.WriteRasScript(rig::RasScript().Connected("Dial", 3000000000ull, 2500000000ull));
-    rig::Program app(dir);
-    ASSERT_NE(app.WaitForWindow(), nullptr);
-    ASSERT_TRUE(dir.WaitForFileText("protect_next.tmp", "Ubytes", 15000));
-    app.Terminate();
+    auto app = StartOnline(dir, 3000000000ull, 2500000000ull);
+    ASSERT_TRUE(dir.WaitForFileText("protect_next.tmp", "Ubytes", 10000));
+    app->Terminate();
     for (const char* copy : {"protect_prev.tmp", "protect_next.tmp"}) {
         EXPECT_EQ(IniValue(dir, copy, "save", "Dbytes"), "3000000000") << copy;
         EXPECT_EQ(IniValue(dir, copy, "save", "Ubytes"), "2500000000") << copy;
@@ -97,18 +102,14 @@ TEST(Measuring, KilledWhileOnlineLeavesCopiesWithTheBytesSoFar) {
 
 TEST(Measuring, StoreFailureShowsTheBoxCountsNothingAndKeepsTicking) {
     rig::TestFolder dir;
-    dir.WriteData(Settings());
-    dir.WriteRasScript(rig::RasScript().Connected("Dial", 1000, 200));
-    rig::Program app(dir);
-    ASSERT_NE(app.WaitForWindow(), nullptr);
-    ASSERT_TRUE(dir.WaitForFileText("data.log", "Connected:Dial", 15000));
+    auto app = StartOnline(dir, 1000, 200);
 
     // The settings file cannot be written any more: a folder took its place.
     const std::wstring data = dir.File("data.qif");
     ASSERT_TRUE(DeleteFileW(data.c_str()));
     ASSERT_TRUE(CreateDirectoryW(data.c_str(), nullptr));
     dir.WriteRasScript(rig::RasScript().Offline());
-    auto box = app.WaitForBox(10000, "данные этого соединения");
+    auto box = app->WaitForBox(10000, "данные этого соединения");
     ASSERT_TRUE(box.has_value());
     EXPECT_EQ(box->text, kStoreFailure);
     EXPECT_EQ(box->caption, "");
@@ -118,8 +119,8 @@ TEST(Measuring, StoreFailureShowsTheBoxCountsNothingAndKeepsTicking) {
     const int64_t closed = rig::NowMs();
     EXPECT_TRUE(dir.WaitForRasCall("RasEnumConnectionsA", 10000,
                                    [&](const rig::RasCall& c) { return c.ms > closed + 1500; }).has_value());
-    EXPECT_TRUE(app.Running());
-    EXPECT_TRUE(app.MessageBoxes().empty());
+    EXPECT_TRUE(app->Running());
+    EXPECT_TRUE(app->MessageBoxes().empty());
     EXPECT_TRUE(rig::WaitUntil([&] { return !dir.Exists("protect_prev.tmp") && !dir.Exists("protect_next.tmp"); },
                                3000));
     // Nothing was written in the folder's place.

@@ -128,4 +128,35 @@ TEST(Measuring, StoreFailureShowsTheBoxCountsNothingAndKeepsTicking) {
     EXPECT_EQ(GetFileAttributesW((data + L"\\bytes").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
+TEST(Measuring, TwoConnectionsCountAsOfflineUntilOneIsLeft) {
+    rig::TestFolder dir;
+    dir.WriteData(Settings());
+    dir.WriteRasScript(rig::RasScript().Connected("Dial", 1000, 200).Second("Other", 50, 5));
+    rig::Program app(dir);
+    ASSERT_NE(app.WaitForWindow(), nullptr);
+    // The enumeration with room for one connection fails as a whole; the tick sees no connection.
+    ASSERT_TRUE(dir.WaitForRasCall("RasEnumConnectionsA", 15000,
+                                   [](const rig::RasCall& c) { return c.result == 603; }).has_value());
+    EXPECT_TRUE(dir.RasCalls("RasGetConnectionStatistics").empty());
+    EXPECT_EQ(dir.Read("data.log").value_or("").find("Connected"), std::string::npos);
+
+    dir.WriteRasScript(rig::RasScript().Connected("Dial", 1000, 200));
+    EXPECT_TRUE(dir.WaitForFileText("data.log", "Connected:Dial", 10000));
+}
+
+TEST(Measuring, FirstPollComesWithTheEndOfTheStartDelay) {
+    rig::TestFolder dir;
+    // Shown at start: showing the window runs a tick, which must not measure yet.
+    std::string settings = Settings();
+    settings.replace(settings.find("start=0"), 7, "start=1");
+    dir.WriteData(settings);
+    dir.WriteRasScript(rig::RasScript().Connected("Dial", 1000, 200));
+    const int64_t started = rig::NowMs();
+    rig::Program app(dir);
+    ASSERT_NE(app.WaitForWindow(), nullptr);
+    auto first = dir.WaitForRasCall("RasEnumConnectionsA", 15000);
+    ASSERT_TRUE(first.has_value());
+    EXPECT_GE(first->ms - started, 4900);
+}
+
 }  // namespace

@@ -63,6 +63,12 @@ std::optional<std::string> ReadFileBytes(const std::wstring& path);
 void RemoveTree(const std::wstring& folder);
 bool CopyTree(const std::wstring& from, const std::wstring& to);
 
+// Makes Wine load the rasapi32.dll found beside the named program (e.g. L"quonmain.exe") instead of its
+// own: HKCU\Software\Wine\AppDefaults\<exe>\DllOverrides rasapi32=native,builtin in this prefix. Wine takes
+// WINEDLLOVERRIDES from the Unix environment a process inherits, not from CreateProcessW's environment
+// block; the key works however the tests are started. Program and RasDouble call it.
+void PreferNativeRas(const std::wstring& exeName);
+
 // One call the double logged.
 struct RasCall {
     int64_t ms = 0;  // wall clock, milliseconds since 1970 (rig::NowMs() is comparable)

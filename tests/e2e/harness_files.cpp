@@ -269,8 +269,26 @@ std::optional<RasCall> TestFolder::WaitForRasCall(const std::string& function, D
 
 // ---- RasDouble ----
 
-RasDouble::RasDouble(const TestFolder& folder) : module_(LoadLibraryW(folder.File("rasapi32.dll").c_str())) {
+void PreferNativeRas(const std::wstring& exeName) {
+    const std::wstring key = L"Software\\Wine\\AppDefaults\\" + exeName + L"\\DllOverrides";
+    HKEY k = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &k, nullptr) != 0)
+        return;
+    static const wchar_t value[] = L"native,builtin";
+    RegSetValueExW(k, L"rasapi32", 0, REG_SZ, reinterpret_cast<const BYTE*>(value), sizeof value);
+    RegCloseKey(k);
+}
+
+RasDouble::RasDouble(const TestFolder& folder) : module_(nullptr) {
+    std::wstring exe(32768, L'\0');
+    exe.resize(GetModuleFileNameW(nullptr, exe.data(), static_cast<DWORD>(exe.size())));
+    // Even by its full path Wine loads its own rasapi32 unless this program prefers the native one.
+    PreferNativeRas(exe.substr(exe.find_last_of(L"\\/") + 1));
+    module_ = LoadLibraryW(folder.File("rasapi32.dll").c_str());
     EXPECT_NE(module_, nullptr) << "the RAS test double did not load";
+    // Wine reads the preference when a process starts: ctest sets it beforehand (rig.PreferNativeRas).
+    EXPECT_TRUE(module_ && GetProcAddress(module_, "FakeRas_IsFake"))
+        << "Wine's own rasapi32 was loaded; the preference was set now and takes effect at the next start";
 }
 
 RasDouble::~RasDouble() {

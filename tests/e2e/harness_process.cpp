@@ -11,18 +11,6 @@
 namespace rig {
 namespace {
 
-// Wine takes the load order of a new process from the Unix environment it inherits, not from the
-// environment block given to CreateProcessW; the per-program registry key works however the test runs.
-void PreferNativeRas(const std::wstring& exeName) {
-    const std::wstring key = L"Software\\Wine\\AppDefaults\\" + exeName + L"\\DllOverrides";
-    HKEY k = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &k, nullptr) != 0)
-        return;
-    static const wchar_t value[] = L"native,builtin";
-    RegSetValueExW(k, L"rasapi32", 0, REG_SZ, reinterpret_cast<const BYTE*>(value), sizeof value);
-    RegCloseKey(k);
-}
-
 DWORD WindowPid(HWND w) {
     DWORD pid = 0;
     GetWindowThreadProcessId(w, &pid);

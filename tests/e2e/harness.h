@@ -161,7 +161,7 @@ struct MessageBoxInfo {
     HWND window = nullptr;
     std::string text;     // the static control 0xFFFF
     std::string caption;
-    std::vector<int> buttons;  // ids of the push buttons present (IDOK, IDYES, ...)
+    std::vector<int> buttons;  // ids of its visible buttons (IDOK, IDYES, ...)
 };
 MessageBoxInfo ReadMessageBox(HWND box);
 

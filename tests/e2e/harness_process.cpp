@@ -61,7 +61,9 @@ MessageBoxInfo ReadMessageBox(HWND box) {
     if (HWND text = GetDlgItem(box, 0xFFFF)) info.text = WindowText(text);
     info.caption = WindowText(box);
     for (int id : {IDOK, IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO, IDCLOSE, IDHELP, IDTRYAGAIN, IDCONTINUE})
-        if (GetDlgItem(box, id)) info.buttons.push_back(id);
+        // The box template holds buttons it does not use, hidden.
+        if (HWND b = GetDlgItem(box, id); b && (GetWindowLongW(b, GWL_STYLE) & WS_VISIBLE))
+            info.buttons.push_back(id);
     return info;
 }
 
@@ -129,9 +131,9 @@ std::optional<MessageBoxInfo> Program::WaitForBox(DWORD timeoutMs, const std::st
     std::optional<MessageBoxInfo> found;
     WaitUntil(
         [&] {
-            // A box just created may not have its text yet: wait for the text, not only the window.
+            // A box just created is not ready: its text and buttons are set before it is shown.
             for (const MessageBoxInfo& b : MessageBoxes())
-                if (!b.text.empty() && b.text.find(needle) != std::string::npos && !b.buttons.empty()) {
+                if (IsWindowVisible(b.window) && !b.text.empty() && b.text.find(needle) != std::string::npos) {
                     found = b;
                     return true;
                 }

@@ -38,6 +38,9 @@
 // In-process tests of the main window use the same folder and the double loaded by path:
 //   rig::TestFolder dir; rig::RasDouble ras(dir);   // later LoadLibraryA("rasapi32") gets this module
 //   fw::OverrideProgramFolderForTests(dir.PathA());
+//   rig::BoxAnswerer boxes;                          // answers this process's modal boxes meanwhile
+// unit_tests.exe gets the double only when Wine prefers it at the process start: ctest's setup test
+// rig.PreferNativeRas makes that setting (see PreferNativeRas).
 #include <windows.h>
 
 #include <cstdint>
@@ -164,6 +167,24 @@ struct MessageBoxInfo {
     std::vector<int> buttons;  // ids of its visible buttons (IDOK, IDYES, ...)
 };
 MessageBoxInfo ReadMessageBox(HWND box);
+// The message boxes (#32770) of a process that are shown and ready.
+std::vector<MessageBoxInfo> MessageBoxesOf(DWORD pid);
+
+// Answers the message boxes of this process from a thread of its own while it lives, so that an
+// in-process test can run code that shows a modal box. Texts() lists what was answered.
+class BoxAnswerer {
+public:
+    explicit BoxAnswerer(int buttonId = IDOK);
+    ~BoxAnswerer();
+    BoxAnswerer(const BoxAnswerer&) = delete;
+    BoxAnswerer& operator=(const BoxAnswerer&) = delete;
+    std::vector<std::string> Texts() const;
+
+private:
+    struct Shared;
+    Shared* shared_;
+    HANDLE thread_;
+};
 
 // One started quonmain.exe (or another program of the folder).
 class Program {

@@ -110,30 +110,33 @@ HWND Program::WaitForWindow(DWORD timeoutMs) const {
     return found;
 }
 
-std::vector<MessageBoxInfo> Program::MessageBoxes() const {
+std::vector<MessageBoxInfo> MessageBoxesOf(DWORD pid) {
     struct Search {
         DWORD pid;
         std::vector<MessageBoxInfo> boxes;
-    } search{pid_, {}};
+    } search{pid, {}};
     EnumWindows(
         [](HWND w, LPARAM lp) -> BOOL {
             auto* s = reinterpret_cast<Search*>(lp);
             wchar_t cls[64] = {};
             GetClassNameW(w, cls, 64);
-            if (wcscmp(cls, L"#32770") == 0 && WindowPid(w) == s->pid) s->boxes.push_back(ReadMessageBox(w));
+            // A box just created is not ready: its text and buttons are set before it is shown.
+            if (wcscmp(cls, L"#32770") == 0 && WindowPid(w) == s->pid && IsWindowVisible(w))
+                s->boxes.push_back(ReadMessageBox(w));
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&search));
     return search.boxes;
 }
 
+std::vector<MessageBoxInfo> Program::MessageBoxes() const { return MessageBoxesOf(pid_); }
+
 std::optional<MessageBoxInfo> Program::WaitForBox(DWORD timeoutMs, const std::string& needle) const {
     std::optional<MessageBoxInfo> found;
     WaitUntil(
         [&] {
-            // A box just created is not ready: its text and buttons are set before it is shown.
             for (const MessageBoxInfo& b : MessageBoxes())
-                if (IsWindowVisible(b.window) && !b.text.empty() && b.text.find(needle) != std::string::npos) {
+                if (!b.text.empty() && b.text.find(needle) != std::string::npos) {
                     found = b;
                     return true;
                 }
@@ -156,6 +159,55 @@ std::optional<DWORD> Program::WaitForExit(DWORD timeoutMs) const {
     DWORD code = 0;
     GetExitCodeProcess(process_, &code);
     return code;
+}
+
+struct BoxAnswerer::Shared {
+    explicit Shared(int b) : button(b) {}
+    int button;
+    volatile LONG stop = 0;
+    CRITICAL_SECTION lock{};
+    std::vector<std::string> texts;
+    std::vector<HWND> answered;
+};
+
+BoxAnswerer::BoxAnswerer(int buttonId) : shared_(new Shared(buttonId)) {
+    InitializeCriticalSection(&shared_->lock);
+    thread_ = CreateThread(
+        nullptr, 0,
+        [](LPVOID p) -> DWORD {
+            auto* s = static_cast<Shared*>(p);
+            while (!s->stop) {
+                for (const MessageBoxInfo& b : MessageBoxesOf(GetCurrentProcessId())) {
+                    EnterCriticalSection(&s->lock);
+                    bool seen = false;
+                    for (HWND h : s->answered) seen = seen || h == b.window;
+                    if (!seen) {
+                        s->answered.push_back(b.window);
+                        s->texts.push_back(b.text);
+                    }
+                    LeaveCriticalSection(&s->lock);
+                    Program::Answer(b, s->button);
+                }
+                Sleep(10);
+            }
+            return 0;
+        },
+        shared_, 0, nullptr);
+}
+
+BoxAnswerer::~BoxAnswerer() {
+    InterlockedExchange(&shared_->stop, 1);
+    WaitForSingleObject(thread_, 5000);
+    CloseHandle(thread_);
+    DeleteCriticalSection(&shared_->lock);
+    delete shared_;
+}
+
+std::vector<std::string> BoxAnswerer::Texts() const {
+    EnterCriticalSection(&shared_->lock);
+    std::vector<std::string> copy = shared_->texts;
+    LeaveCriticalSection(&shared_->lock);
+    return copy;
 }
 
 }  // namespace rig

@@ -22,6 +22,8 @@ struct LevelCase {
     bool topMost;
     bool toolWindow;
 };
+void PrintTo(const LevelCase& c, std::ostream* os) { *os << c.name; }
+
 
 class WindowLevel : public ::testing::TestWithParam<LevelCase> {};
 
@@ -51,6 +53,8 @@ struct PlaceCase {
     int fromRight;
     int fromBottom;
 };
+void PrintTo(const PlaceCase& c, std::ostream* os) { *os << c.name; }
+
 
 class WindowPlace : public ::testing::TestWithParam<PlaceCase> {};
 

@@ -40,7 +40,7 @@
 //   fw::OverrideProgramFolderForTests(dir.PathA());
 //   rig::BoxAnswerer boxes;                          // answers this process's modal boxes meanwhile
 // unit_tests.exe gets the double only when Wine prefers it at the process start: ctest's setup test
-// rig.PreferNativeRas makes that setting (see PreferNativeRas).
+// rig.PreferNativeRas.* makes that setting (see PreferNativeRas).
 #include <windows.h>
 
 #include <cstdint>

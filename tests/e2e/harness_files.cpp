@@ -286,7 +286,7 @@ RasDouble::RasDouble(const TestFolder& folder) : module_(nullptr) {
     PreferNativeRas(exe.substr(exe.find_last_of(L"\\/") + 1));
     module_ = LoadLibraryW(folder.File("rasapi32.dll").c_str());
     EXPECT_NE(module_, nullptr) << "the RAS test double did not load";
-    // Wine reads the preference when a process starts: ctest sets it beforehand (rig.PreferNativeRas).
+    // Wine reads the preference when a process starts: ctest sets it beforehand (rig.PreferNativeRas.*).
     EXPECT_TRUE(module_ && GetProcAddress(module_, "FakeRas_IsFake"))
         << "Wine's own rasapi32 was loaded; the preference was set now and takes effect at the next start";
 }

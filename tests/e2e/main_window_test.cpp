@@ -108,3 +108,21 @@ TEST(MainWindow, ACounterThatIsNotANumberShowsTheCriticalErrorBox) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(MainWindow, StartsFromAFolderWithABlankAndCyrillicInItsName) {
+    rig::TestFolder dir(" папка с пробелом");
+    ASSERT_NE(dir.PathA().find(" папка с пробелом"), std::string::npos);
+    dir.WriteData("[view]\r\nx=250\r\ny=120\r\n");
+    dir.WriteRasScript(rig::RasScript().Entries({"Вход"}));
+    rig::Program app(dir);
+    HWND w = app.WaitForWindow();
+    ASSERT_NE(w, nullptr);
+    // Its settings and the double beside it are found there.
+    EXPECT_TRUE(rig::WaitUntil(
+        [&] { return rig::ReadWindow(w).rect.left == GetSystemMetrics(SM_CXSCREEN) - 250; }, 5000));
+    EXPECT_TRUE(dir.WaitForRasCall("RasEnumEntriesA").has_value());
+}
+
+}  // namespace

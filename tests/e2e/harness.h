@@ -64,6 +64,8 @@ std::string CurrentTestName();
 bool WriteFileBytes(const std::wstring& path, const std::string& bytes);  // replaces the file as a whole
 std::optional<std::string> ReadFileBytes(const std::wstring& path);
 void RemoveTree(const std::wstring& folder);
+// Ends every process whose program file lies in folder (a path with its trailing backslash).
+void EndProcessesIn(const std::wstring& folder);
 bool CopyTree(const std::wstring& from, const std::wstring& to);
 
 // Makes Wine load the rasapi32.dll found beside the named program (e.g. L"quonmain.exe") instead of its

@@ -25,7 +25,7 @@ std::string WindowText(HWND w) {
 
 }  // namespace
 
-TestFolder::~TestFolder() {
+void EndProcessesIn(const std::wstring& folder) {
     HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snap == INVALID_HANDLE_VALUE) return;
     PROCESSENTRY32W pe{};
@@ -36,7 +36,7 @@ TestFolder::~TestFolder() {
         if (!h) continue;
         wchar_t image[MAX_PATH * 4] = {};
         DWORD size = static_cast<DWORD>(std::size(image));
-        if (QueryFullProcessImageNameW(h, 0, image, &size) && _wcsnicmp(image, path_.c_str(), path_.size()) == 0) {
+        if (QueryFullProcessImageNameW(h, 0, image, &size) && _wcsnicmp(image, folder.c_str(), folder.size()) == 0) {
             TerminateProcess(h, 99);
             WaitForSingleObject(h, 5000);
         }
@@ -44,6 +44,8 @@ TestFolder::~TestFolder() {
     }
     CloseHandle(snap);
 }
+
+TestFolder::~TestFolder() { EndProcessesIn(path_); }
 
 WindowState ReadWindow(HWND window) {
     WindowState s;

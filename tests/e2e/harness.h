@@ -8,7 +8,7 @@
 //   dir.WriteData("[visibility]\r\ndesktop=1\r\n");   // data.qif   (also WritePlugins, Write(name, text))
 //   dir.WriteRasScript(rig::RasScript().Connected("Dial", 1000, 50));  // fakeras.ini, see below
 //
-//   rig::Program app(dir, L"/instance");         // CreateProcessW, the double chosen by WINEDLLOVERRIDES;
+//   rig::Program app(dir, L"/instance");         // CreateProcessW; Wine told to prefer the double;
 //   HWND w = app.WaitForWindow();                //   its Tfrm_quonm window (null after the bound)
 //   rig::WindowState s = rig::ReadWindow(w);     // rect, visible, extended style, top-most
 //   auto box = app.WaitForBox();                 // its message box (#32770): text, caption, buttons
@@ -33,7 +33,7 @@
 //   [errors]     <Function>=<code>, RasEnumEntriesA_retry=<code>
 //   [errortext]  <code>=<text>
 // State that outlives one load of the DLL (a hang-up, a dialled connection) is in fakeras.state;
-// ResetRasState() forgets it. Log lines: "<ms since 1970>\t<Function>\tresult=<n>\t<key=value>...".
+// a hang-up keeps every connection away, also after a new script, until ResetRasState(). Log lines: "<ms since 1970>\t<Function>\tresult=<n>\t<key=value>...".
 //
 // In-process tests of the main window use the same folder and the double loaded by path:
 //   rig::TestFolder dir; rig::RasDouble ras(dir);   // later LoadLibraryA("rasapi32") gets this module

@@ -33,7 +33,8 @@
 //   [errors]     <Function>=<code>, RasEnumEntriesA_retry=<code>
 //   [errortext]  <code>=<text>
 // State that outlives one load of the DLL (a hang-up, a dialled connection) is in fakeras.state;
-// a hang-up keeps every connection away, also after a new script, until ResetRasState(). Log lines: "<ms since 1970>\t<Function>\tresult=<n>\t<key=value>...".
+// a hang-up keeps every connection away, also after a new script, until ResetRasState().
+// Log lines: "<ms since 1970>\t<Function>\tresult=<n>\t<key=value>...".
 //
 // In-process tests of the main window use the same folder and the double loaded by path:
 //   rig::TestFolder dir; rig::RasDouble ras(dir);   // later LoadLibraryA("rasapi32") gets this module

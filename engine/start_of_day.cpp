@@ -1,5 +1,6 @@
 #include "engine/start_of_day.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -41,6 +42,9 @@ void CreditBank(SettingsStore& store, const std::string& usedText, char separato
     (void)store.WriteString("bytes", "backup", FormatCounter(*backup + *monthlim - *used, separator));
 }
 
+// A day count from data.qif held to a century either way, so the date arithmetic cannot overflow.
+int64_t DaySpan(int64_t days) { return std::clamp<int64_t>(days, -36525, 36525); }
+
 std::string TodayText(const StartOfDayInput& in) { return FormatDateText(in.today); }
 std::string TomorrowText(const StartOfDayInput& in) { return FormatDateText(AddDays(in.today, 1)); }
 
@@ -64,12 +68,12 @@ void ClosePeriod(SettingsStore& store, StartOfDayHost& host, const StartOfDayInp
 
     // The new next date lies after today, however many periods passed since the last start, so a
     // long pause closes the period once and the next new day does not close it again.
-    const int64_t length = store.ReadInteger("alt", "period", 30);
+    const int64_t length = DaySpan(store.ReadInteger("alt", "period", 30));
     const int64_t base = DayNumber(next);
     int64_t moved = base + length;
     if (length >= 1 && moved <= DayNumber(in.today)) moved += (DayNumber(in.today) - moved) / length * length + length;
     if (!store.WriteString("alt", "next", FormatDateText(FromDayNumber(moved)))) return;
-    const int64_t warn = store.ReadInteger("alt", "warn", 5);
+    const int64_t warn = DaySpan(store.ReadInteger("alt", "warn", 5));
     if (!store.WriteString("alt", "remind", FormatDateText(FromDayNumber(moved - warn)))) return;
 
     if (store.ReadInteger("alt", "notify", 1) != 0) ShowPeriodSummary(store, host, used);

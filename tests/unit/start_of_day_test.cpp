@@ -323,6 +323,22 @@ TEST_F(StartOfDay, PeriodEndMovesTheDatesPastTodayAndCreditsTheBankOnce) {
     }
 }
 
+TEST_F(StartOfDay, PeriodEndSurvivesAbsurdDayCounts) {
+    for (const char* count : {"9223372036854775807", "-9223372036854775808"}) {
+        SCOPED_TRACE(count);
+        MemoryStore s;
+        RecordingHost h;
+        s.Set("reset", "date", "19");
+        s.Set("data", "period", "2");
+        s.Set("alt", "next", "20.04.07");
+        s.Set("alt", "period", count);
+        s.Set("alt", "warn", count);
+        HandleNewDay(s, h, in);
+        EXPECT_TRUE(ParseDateText(s.Get("alt", "next")).has_value()) << s.Get("alt", "next");
+        EXPECT_TRUE(ParseDateText(s.Get("alt", "remind")).has_value()) << s.Get("alt", "remind");
+    }
+}
+
 TEST_F(StartOfDay, PeriodSummaryShowsAnOverrunAndFollowsTheSwitches) {
     OwnPeriod("20.04.07", "30");
     LastStart("19", "04");

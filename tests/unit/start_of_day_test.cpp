@@ -33,6 +33,10 @@ public:
         return true;
     }
     void Set(const char* section, const char* key, const std::string& value) { values[{section, key}] = value; }
+    struct Entry { const char* section; const char* key; std::string value; };
+    void Fill(std::initializer_list<Entry> entries) {
+        for (const Entry& e : entries) Set(e.section, e.key, e.value);
+    }
     std::string Get(const char* section, const char* key) const { return ReadString(section, key, "<missing>"); }
 };
 
@@ -102,9 +106,9 @@ protected:
         store.Set("reset", "month", month);
     }
     void OwnPeriod(const char* next, const char* length) {
-        store.Set("data", "period", "2");
-        store.Set("alt", "next", next);
-        store.Set("alt", "period", length);
+        store.Fill({
+            {"data", "period", "2"}, {"alt", "next", next}, {"alt", "period", length}
+        });
     }
 };
 
@@ -202,15 +206,11 @@ TEST_F(StartOfDay, NewDayIsADifferentDayTextOnly) {
 TEST_F(StartOfDay, NewMonthInCalendarModeShiftsTheTableBanksAndClears) {
     LastStart("31", "03");
     in.today = {2007, 4, 1};
-    store.Set("table", "month1", "300");
-    store.Set("table", "month2", "200");
-    store.Set("table", "month3", "100");
-    store.Set("bytes", "month", "1500,5");
-    store.Set("bytes", "day", "10");
-    store.Set("bytes", "up", "20");
-    store.Set("bytes", "monthlim", "1000");
-    store.Set("bytes", "backup", "2000");
-    store.Set("data", "backup", "1");
+    store.Fill({
+        {"table", "month1", "300"}, {"table", "month2", "200"}, {"table", "month3", "100"},
+        {"bytes", "month", "1500,5"}, {"bytes", "day", "10"}, {"bytes", "up", "20"}, {"bytes", "monthlim", "1000"},
+        {"bytes", "backup", "2000"}, {"data", "backup", "1"}
+    });
     RunStartOfDaySteps(store, host, in);
 
     EXPECT_EQ(store.Get("table", "month3"), "200");
@@ -234,12 +234,10 @@ TEST_F(StartOfDay, NewMonthOutsideCalendarModeOnlyDeletesTheLogs) {
         SCOPED_TRACE(std::string(c.unlim) + "/" + c.period + "/" + c.clear);
         MemoryStore s;
         RecordingHost h;
-        s.Set("reset", "month", "03");
-        s.Set("data", "unlim", c.unlim);
-        s.Set("data", "period", c.period);
-        s.Set("log", "clear", c.clear);
-        s.Set("bytes", "month", "777");
-        s.Set("data", "backup", "1");
+        s.Fill({
+            {"reset", "month", "03"}, {"data", "unlim", c.unlim}, {"data", "period", c.period},
+            {"log", "clear", c.clear}, {"bytes", "month", "777"}, {"data", "backup", "1"}
+        });
         HandleNewMonth(s, h, in);
         EXPECT_EQ(s.Get("bytes", "month"), c.rolls ? "0" : "777");
         EXPECT_EQ(s.Get("table", "month1"), c.rolls ? "777" : "<missing>");
@@ -249,13 +247,11 @@ TEST_F(StartOfDay, NewMonthOutsideCalendarModeOnlyDeletesTheLogs) {
 }
 
 TEST_F(StartOfDay, NewMonthStepsFailOnTheirOwn) {
-    store.Set("reset", "month", "03");
-    store.Set("table", "month2", "not a number");
-    store.Set("table", "month1", "5");
-    store.Set("bytes", "month", "800");
-    store.Set("bytes", "monthlim", "1000");
-    store.Set("bytes", "backup", "0");
-    store.Set("data", "backup", "1");
+    store.Fill({
+        {"reset", "month", "03"}, {"table", "month2", "not a number"}, {"table", "month1", "5"},
+        {"bytes", "month", "800"}, {"bytes", "monthlim", "1000"}, {"bytes", "backup", "0"},
+        {"data", "backup", "1"}
+    });
     store.failing.insert({"bytes", "day"});
     HandleNewMonth(store, host, in);
     EXPECT_EQ(store.Get("table", "month3"), "<missing>");  // the shift stopped at its first value
@@ -286,15 +282,11 @@ TEST_F(StartOfDay, PeriodEndMovesTheDatesPastTodayAndCreditsTheBankOnce) {
         SCOPED_TRACE(c.next);
         MemoryStore s;
         RecordingHost h;
-        s.Set("reset", "date", "19");
-        s.Set("data", "period", "2");
-        s.Set("alt", "next", c.next);
-        s.Set("alt", "period", "30");
-        s.Set("data", "backup", "1");
-        s.Set("bytes", "month", "1234567");
-        s.Set("bytes", "up", "50");
-        s.Set("bytes", "monthlim", "2000000");
-        s.Set("bytes", "backup", "100");
+        s.Fill({
+            {"reset", "date", "19"}, {"data", "period", "2"}, {"alt", "next", c.next}, {"alt", "period", "30"},
+            {"data", "backup", "1"}, {"bytes", "month", "1234567"}, {"bytes", "up", "50"},
+            {"bytes", "monthlim", "2000000"}, {"bytes", "backup", "100"}
+        });
         HandleNewDay(s, h, in);
         if (!c.newNext) {
             EXPECT_EQ(s.Get("alt", "next"), c.next);
@@ -328,11 +320,10 @@ TEST_F(StartOfDay, PeriodEndSurvivesAbsurdDayCounts) {
         SCOPED_TRACE(count);
         MemoryStore s;
         RecordingHost h;
-        s.Set("reset", "date", "19");
-        s.Set("data", "period", "2");
-        s.Set("alt", "next", "20.04.07");
-        s.Set("alt", "period", count);
-        s.Set("alt", "warn", count);
+        s.Fill({
+            {"reset", "date", "19"}, {"data", "period", "2"}, {"alt", "next", "20.04.07"},
+            {"alt", "period", count}, {"alt", "warn", count}
+        });
         HandleNewDay(s, h, in);
         EXPECT_TRUE(ParseDateText(s.Get("alt", "next")).has_value()) << s.Get("alt", "next");
         EXPECT_TRUE(ParseDateText(s.Get("alt", "remind")).has_value()) << s.Get("alt", "remind");
@@ -342,9 +333,9 @@ TEST_F(StartOfDay, PeriodEndSurvivesAbsurdDayCounts) {
 TEST_F(StartOfDay, PeriodSummaryShowsAnOverrunAndFollowsTheSwitches) {
     OwnPeriod("20.04.07", "30");
     LastStart("19", "04");
-    store.Set("bytes", "month", "1500");
-    store.Set("bytes", "monthlim", "1000");
-    store.Set("data", "backup", "1");
+    store.Fill({
+        {"bytes", "month", "1500"}, {"bytes", "monthlim", "1000"}, {"data", "backup", "1"}
+    });
     RunStartOfDaySteps(store, host, in);
     EXPECT_EQ(store.Get("bytes", "backup"), "-500");
     EXPECT_THAT(host.events, ElementsAre(Summary("1 500", "-500", "1 000", "-500")));
@@ -352,11 +343,10 @@ TEST_F(StartOfDay, PeriodSummaryShowsAnOverrunAndFollowsTheSwitches) {
     MemoryStore silent;
     RecordingHost h;
     silent.values = store.values;
-    silent.Set("reset", "date", "19");
-    silent.Set("alt", "next", "20.04.07");
-    silent.Set("alt", "notify", "0");
-    silent.Set("data", "backup", "0");
-    silent.Set("bytes", "backup", "7");
+    silent.Fill({
+        {"reset", "date", "19"}, {"alt", "next", "20.04.07"}, {"alt", "notify", "0"}, {"data", "backup", "0"},
+        {"bytes", "backup", "7"}
+    });
     RunStartOfDaySteps(silent, h, in);
     EXPECT_EQ(silent.Get("alt", "next"), "20.05.07");
     EXPECT_EQ(silent.Get("bytes", "backup"), "7");  // bank off
@@ -368,11 +358,10 @@ TEST_F(StartOfDay, NextDateThatIsNoRealDayClosesNothing) {
         SCOPED_TRACE(next);
         MemoryStore s;
         RecordingHost h;
-        s.Set("reset", "date", "19");
-        s.Set("data", "period", "2");
-        s.Set("alt", "next", next);
-        s.Set("bytes", "month", "999");
-        s.Set("bytes", "up", "9");
+        s.Fill({
+            {"reset", "date", "19"}, {"data", "period", "2"}, {"alt", "next", next}, {"bytes", "month", "999"},
+            {"bytes", "up", "9"}
+        });
         HandleNewDay(s, h, in);
         EXPECT_THAT(s.writes, ElementsAre("bytes.day=0"));
         EXPECT_EQ(s.Get("alt", "next"), next);
@@ -392,10 +381,10 @@ TEST_F(StartOfDay, WarnsFromTheRemindDateBeforeThePeriodEnds) {
         SCOPED_TRACE(std::string(c.warn) + " " + (c.remind ? c.remind : "-"));
         MemoryStore s;
         RecordingHost h;
-        s.Set("reset", "date", "19");
-        s.Set("data", "period", "30");
-        s.Set("alt", "next", "25.04.07");
-        s.Set("alt", "warn", c.warn);
+        s.Fill({
+            {"reset", "date", "19"}, {"data", "period", "30"}, {"alt", "next", "25.04.07"},
+            {"alt", "warn", c.warn}
+        });
         if (c.remind) s.Set("alt", "remind", c.remind);
         HandleNewDay(s, h, in);
         if (c.box) EXPECT_THAT(h.events, ElementsAre(*c.box));

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <map>
 #include <memory>
 #include <sstream>
@@ -16,12 +17,21 @@ const char kStoreFailure[] =
     "внимание! возникла ошибка при попытке записать данные на диск\n"
     "[ данные этого соединения не будут учтены в общей статистике ]";
 
+// The stamp of a start earlier today, so that the start does not roll a new day or month over.
+std::string Today() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    char text[64];
+    std::snprintf(text, sizeof text, "date=%02u\r\nmonth=%02u\r\n", unsigned(now.wDay), unsigned(now.wMonth));
+    return text;
+}
+
 // Quiet settings: no window, no balloons, every log on, protection copies every second.
 std::string Settings(const std::string& extra = "") {
     return "[visibility]\r\nstart=0\r\nshow=0\r\nhide=0\r\n"
            "[events]\r\nballoon=0\r\n"
            "[log]\r\ndata=1\r\ntraffic=1\r\nclear=0\r\n"
-           "[reset]\r\ninterval=1\r\n"
+           "[reset]\r\ninterval=1\r\n" + Today() +
            "[bytes]\r\nday=5000\r\nmonth=70000\r\nup=3000\r\nmonthlim=100000\r\nuplim=0\r\ndaylim=100000000\r\n" +
            extra;
 }

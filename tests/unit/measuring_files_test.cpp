@@ -1,6 +1,8 @@
 // The main window's event log, activity log, protection copies and RAS reading, in this process.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "framework/application.h"
 #include "framework/program_folder.h"
 #include "mainwindow/main_form.h"
@@ -12,16 +14,26 @@ namespace {
 class MeasuringFiles : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir.WriteData("[visibility]\r\nstart=0\r\n[events]\r\nballoon=0\r\n");
+        // Stamped today: the start rolls no day or month over and has nothing to report.
+        SYSTEMTIME now;
+        GetLocalTime(&now);
+        char stamp[64];
+        std::snprintf(stamp, sizeof stamp, "[reset]\r\ndate=%02u\r\nmonth=%02u\r\n", unsigned(now.wDay),
+                      unsigned(now.wMonth));
+        dir.WriteData(std::string("[visibility]\r\nstart=0\r\n[events]\r\nballoon=0\r\n") + stamp);
         fw::OverrideProgramFolderForTests(dir.PathA());
         fw::Application::Initialize();
+        rig::BoxAnswerer boxes;
         ASSERT_TRUE(form.CreateForm());
+        EXPECT_EQ(boxes.Texts(), std::vector<std::string>{});
     }
     std::string Value(const std::string& file, const char* section, const char* key) {
         char buf[256] = {};
         GetPrivateProfileStringA(section, key, "<missing>", buf, sizeof buf, (dir.PathA() + file).c_str());
         return buf;
     }
+
+    void TearDown() override { fw::OverrideProgramFolderForTests(""); }
 
     rig::TestFolder dir;
     rig::RasDouble ras{dir};  // before the window: its start already asks RAS for the phone book

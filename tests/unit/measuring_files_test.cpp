@@ -60,10 +60,13 @@ TEST_F(MeasuringFiles, EventLogOnlyWhenSwitchedOn) {
 TEST_F(MeasuringFiles, ActivityLogOnlyGrows) {
     for (char digit : {'0', '2', '5'}) EXPECT_TRUE(form.AppendActivityLog(digit));
     EXPECT_EQ(dir.Read("traffic.log"), "025");
-    // A folder in its place: the write fails and says so.
-    DeleteFileW(dir.File("traffic.log").c_str());
-    CreateDirectoryW(dir.File("traffic.log").c_str(), nullptr);
+    // A log that cannot be opened for writing: the write fails and says so.
+    SetFileAttributesW(dir.File("traffic.log").c_str(), FILE_ATTRIBUTE_READONLY);
+    HANDLE held = CreateFileW(dir.File("traffic.log").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
+                              nullptr);
     EXPECT_FALSE(form.AppendActivityLog('1'));
+    CloseHandle(held);
+    EXPECT_EQ(dir.Read("traffic.log"), "025");
 }
 
 TEST_F(MeasuringFiles, ProtectionCopiesOnlyWhileCountedOnlineWithProtection) {

@@ -161,6 +161,7 @@ TEST(PluginSettings, MissingModuleOrEntryWarnsAndAFaultOnlyBeeps) {
                       "   * файл не найден\n   * файл повреждён\n   * файл не не имеет настроек\n"
                       "   * файл не совместим с программой\n   * файл не содержит процедуру «getSettings»")
                 << c.what;
+        }
     }
 }
 

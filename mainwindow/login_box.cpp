@@ -88,7 +88,7 @@ bool Tfrm_login::ShowModal() {
     FormShow();
     SetForegroundWindow(Handle());
     SetActiveWindow(Handle());
-    SetFocus(edt_login);
+    Activate(edt_login);
     SendMessageW(edt_login, EM_SETSEL, 0, -1);
 
     MSG msg;
@@ -108,6 +108,11 @@ bool Tfrm_login::ShowModal() {
     return accepted_;
 }
 
+void Tfrm_login::Activate(HWND edit) {
+    activeEdit_ = edit;
+    SetFocus(edit);
+}
+
 void Tfrm_login::Finish(bool accepted) {
     accepted_ = accepted;
     done_ = true;
@@ -117,7 +122,7 @@ bool Tfrm_login::OnEditKey(HWND edit, UINT msg, WPARAM key) {
     if (msg == WM_CHAR) {
         switch (key) {
             case VK_RETURN:
-                if (edit == edt_login) SetFocus(edt_password);
+                if (edit == edt_login) Activate(edt_password);
                 else Finish(true);
                 return true;
             case VK_ESCAPE:
@@ -130,13 +135,14 @@ bool Tfrm_login::OnEditKey(HWND edit, UINT msg, WPARAM key) {
         }
     }
     if (msg == WM_KEYDOWN && key == VK_TAB) {
-        SetFocus(edit == edt_login ? edt_password : edt_login);
+        Activate(edit == edt_login ? edt_password : edt_login);
         return true;
     }
     return false;
 }
 
 LRESULT CALLBACK Tfrm_login::EditProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
+    if (msg == WM_SETFOCUS) reinterpret_cast<Tfrm_login*>(self)->activeEdit_ = edit;
     if (msg == WM_GETDLGCODE) return DLGC_WANTALLKEYS | DefSubclassProc(edit, msg, wp, lp);
     if ((msg == WM_CHAR || msg == WM_KEYDOWN) && reinterpret_cast<Tfrm_login*>(self)->OnEditKey(edit, msg, wp))
         return 0;

@@ -22,6 +22,8 @@ public:
     // Shows the box modally; true when it was accepted with Enter in the password field.
     bool ShowModal();
     bool Showing() const { return showing_; }
+    // The field that has (or, while another program holds the keyboard, will get) the input focus.
+    HWND ActiveEdit() const { return activeEdit_; }
 
     HWND edt_login = nullptr;
     HWND edt_password = nullptr;
@@ -36,7 +38,10 @@ private:
     void Finish(bool accepted);
     void Paint();
 
+    void Activate(HWND edit);
+
     HFONT font_ = nullptr;
+    HWND activeEdit_ = nullptr;
     bool showing_ = false;
     bool done_ = false;
     bool accepted_ = false;

@@ -53,6 +53,26 @@ private:
     std::filesystem::path folder_;
 };
 
+// A window of this thread by its class (tests running side by side may show windows of the same class).
+inline HWND ThreadWindow(const wchar_t* className) {
+    struct Search {
+        const wchar_t* cls;
+        HWND found;
+    } search{className, nullptr};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND w, LPARAM p) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(p);
+            wchar_t cls[64] = {};
+            GetClassNameW(w, cls, 64);
+            if (std::wstring(cls) != s->cls) return TRUE;
+            s->found = w;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 struct SeenBox {
     std::string caption;
     std::string text;

@@ -64,7 +64,7 @@ TEST(SettingsLauncher, AnOpenDialogKeepsEverySecondOpeningOut) {
         form.OnDoubleClick({1, 1});
         form.sub_config->onClick(*form.sub_config);
         form.OpenSettings(5, true);
-        PostMessageW(FindWindowW(L"TStubSettings", nullptr), WM_CLOSE, 0, 0);
+        PostMessageW(test::ThreadWindow(L"TStubSettings"), WM_CLOSE, 0, 0);
     }});
     BoxWatcher boxes;
     form.OpenSettings(0, true);
@@ -185,7 +185,7 @@ TEST(ExternalIndicator, ChecksTheItemWhileTheIndicatorRuns) {
         checkedInside = form.sub_floating->checked;
         imageInside = form.sub_floating->imageIndex;
         // The indicator closes itself, as its own window's close button would.
-        PostMessageW(FindWindowW(L"Tfrm_quonx", nullptr), WM_CLOSE, 0, 0);
+        PostMessageW(test::ThreadWindow(L"Tfrm_quonx"), WM_CLOSE, 0, 0);
     }});
     form.sub_floatingClick();
     EXPECT_TRUE(checkedInside);

@@ -1,6 +1,5 @@
 // Dialling through the RAS test double loaded in place of the system's rasapi32: the whole path from
-// the menu item to RasDialA and back through the notifications. Wine takes the double loaded by path
-// only when the process starts with rasapi32 set to native (the unit tests' environment does that).
+// the menu item to RasDialA and back through the notifications.
 #include <gtest/gtest.h>
 
 #include "framework/program_folder.h"

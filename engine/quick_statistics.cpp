@@ -1,5 +1,7 @@
 #include "engine/quick_statistics.h"
 
+#include "engine/start_of_day.h"  // GroupedWholeBytes, until the display formatter is shared
+
 #include <cmath>
 #include <cstdio>
 
@@ -13,24 +15,6 @@ std::string TwoDigits(long long v) {
 }
 
 }  // namespace
-
-std::string GroupedWholeBytes(double bytes) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.0f", std::trunc(bytes));
-    std::string digits = buf;
-    std::string sign;
-    if (!digits.empty() && digits[0] == '-') {
-        sign = "-";
-        digits.erase(0, 1);
-    }
-    if (digits == "0") sign.clear();  // -0.4 is shown as 0
-    std::string out;
-    for (size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) out += ' ';
-        out += digits[i];
-    }
-    return sign + out;
-}
 
 std::string DurationSuffix(double durationMs) {
     if (durationMs < 0) return " неизвестна";

@@ -24,8 +24,4 @@ std::string DurationSuffix(double durationMs);
 // "статистика на hh ч. nn м. ss с."
 std::string QuickStatisticsCaption(int hour, int minute, int second);
 
-// Whole part of a byte count with a blank between groups of three digits.
-// Kept here until the shared byte formatter is available to the statistics box.
-std::string GroupedWholeBytes(double bytes);
-
 }  // namespace quon

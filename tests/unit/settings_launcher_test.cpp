@@ -165,14 +165,18 @@ TEST(PluginSettings, MissingModuleOrEntryWarnsAndAFaultOnlyBeeps) {
     }
 }
 
-TEST(ExternalIndicator, WithoutTheModuleTheItemStaysUnchecked) {
-    ProgramFolderForTest folder(TestName());
-    Tfrm_quonm form("");
-    BoxWatcher boxes;
-    form.sub_floatingClick();
-    EXPECT_TRUE(boxes.Stop().empty());
-    EXPECT_FALSE(form.sub_floating->checked);
-    EXPECT_EQ(form.sub_floating->imageIndex, -1);
+TEST(ExternalIndicator, WithoutTheModuleOrAfterAFaultTheItemStaysUnchecked) {
+    for (const char* mode : {"missing", "fault"}) {
+        ProgramFolderForTest folder(TestName());
+        if (std::string(mode) == "fault") folder.Install("Brastel.dll", "PLUGINS\\Brastel.dll");
+        StubMode stubMode("QUON_STUB_INDICATOR", mode);
+        Tfrm_quonm form("");
+        BoxWatcher boxes;
+        form.sub_floatingClick();
+        EXPECT_TRUE(boxes.Stop().empty()) << mode;
+        EXPECT_FALSE(form.sub_floating->checked) << mode;
+        EXPECT_EQ(form.sub_floating->imageIndex, -1) << mode;
+    }
 }
 
 TEST(ExternalIndicator, ChecksTheItemWhileTheIndicatorRuns) {

@@ -1,5 +1,6 @@
 // The external indicator for the tests: a window of class Tfrm_quonx that records every WM_COPYDATA
 // it gets and closes on code 11 "Close()"; _doExecute returns when the window is gone.
+// QUON_STUB_INDICATOR "fault" faults inside the call instead.
 #include "../common/stub_record.h"
 
 STUB_DLLMAIN
@@ -21,6 +22,7 @@ LRESULT CALLBACK IndicatorProc(HWND window, UINT msg, WPARAM wp, LPARAM lp) {
 
 extern "C" __declspec(dllexport) void _doExecute(int version, int event) {
     stub::Record("execute|" + std::to_string(version) + "|" + std::to_string(event));
+    if (stub::Mode("QUON_STUB_INDICATOR") == "fault") stub::Fault();
     stub::RunWindowUntilClosed(L"Tfrm_quonx", IndicatorProc);
     stub::Record("closed");
 }

@@ -1,0 +1,63 @@
+#pragma once
+// A stand-in for the taskbar's notification area: a window of class "Shell_TrayWnd" in this test
+// process. Wine's shell forwards every Shell_NotifyIcon call of any process to the first window of that
+// class as WM_COPYDATA (dwData = the NIM_ message, lpData = the record below, then the icon's mask and
+// colour bits); the stand-in records each call, answers TRUE and can play the shell's part back: mouse
+// messages to the icon's window and the "TaskbarCreated" broadcast.
+//
+//   rig::StandInTray tray;                       // create it before the program starts
+//   auto add = tray.WaitFor([](const rig::TrayCall& c) { return c.message == NIM_ADD; });
+//   tray.PostMouse(*add, WM_MBUTTONDOWN);        // as if the middle button went down on the icon
+//   rig::StandInTray::AnnounceTaskbar();         // as a restarted taskbar does
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace rig {
+
+struct TrayCall {
+    DWORD message = 0;     // NIM_ADD, NIM_MODIFY, NIM_DELETE, ...
+    DWORD payloadSize = 0;
+    HWND window = nullptr;  // the icon's message window
+    UINT id = 0, flags = 0, callbackMessage = 0;
+    std::string tip, infoTitle, info;  // code page 1251
+    UINT timeoutMs = 0;
+    DWORD infoFlags = 0;
+    bool hasIcon = false;
+    UINT iconWidth = 0, iconHeight = 0, iconBpp = 0;
+    COLORREF iconBody = CLR_INVALID;  // the colour at (8, 2) of a 32-bit icon picture
+    bool Balloon() const { return (flags & NIF_INFO) && !info.empty(); }
+};
+
+class StandInTray {
+public:
+    StandInTray();
+    ~StandInTray();
+    StandInTray(const StandInTray&) = delete;
+    StandInTray& operator=(const StandInTray&) = delete;
+
+    HWND Handle() const { return window_; }
+    // True when the shell's look-up finds this window (and not another tray of the prefix).
+    bool IsTheOneFound() const;
+
+    std::vector<TrayCall> Calls() const { return calls_; }
+    void Clear() { calls_.clear(); }
+    // Waits (handling this thread's messages) for a call recorded after `from` that passes accept.
+    std::optional<TrayCall> WaitFor(const std::function<bool(const TrayCall&)>& accept, DWORD timeoutMs = 10000,
+                                    size_t from = 0);
+    size_t Count() const { return calls_.size(); }
+
+    // The icon's callback message with a mouse message, posted to the icon's window.
+    static bool PostMouse(const TrayCall& icon, UINT mouseMessage);
+    static void AnnounceTaskbar();
+
+private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    HWND window_ = nullptr;
+    std::vector<TrayCall> calls_;
+};
+
+}  // namespace rig

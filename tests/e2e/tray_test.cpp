@@ -58,4 +58,96 @@ TEST_F(TrayIcon, StartAddsTheIconToItsHiddenWindowWithTheBuiltInOfflinePicture) 
     EXPECT_EQ(named->iconBody, kBuiltInOffline);
 }
 
+TEST_F(TrayIcon, TrayOffInCapitalsTakesTheIconAwayAtTheFirstReading) {
+    ASSERT_TRUE(Start("[visibility]\r\ntray=OFF\r\n").has_value());
+    EXPECT_TRUE(tray.WaitFor([](const TrayCall& c) { return c.message == NIM_DELETE; }).has_value());
+    // A restarted taskbar does not bring a hidden icon back.
+    const size_t before = tray.Count();
+    // The broadcast returns after every window handled it, so an add would be recorded by then.
+    rig::StandInTray::AnnounceTaskbar();
+    for (size_t i = before; i < tray.Count(); ++i) EXPECT_NE(tray.Calls()[i].message, static_cast<DWORD>(NIM_ADD));
+}
+
+TEST_F(TrayIcon, RestartedTaskbarGetsTheIconBackWithItsTooltip) {
+    ASSERT_TRUE(Start().has_value());
+    ASSERT_TRUE(tray.WaitFor([](const TrayCall& c) { return c.tip == "Quon Tollen II"; }).has_value());
+    const size_t before = tray.Count();
+    rig::StandInTray::AnnounceTaskbar();
+    auto again = tray.WaitFor(IsAdd, 5000, before);
+    ASSERT_TRUE(again.has_value());
+    EXPECT_EQ(again->tip, "Quon Tollen II");
+    EXPECT_EQ(again->iconBody, kBuiltInOffline);
+}
+
+TEST_F(TrayIcon, CustomSetFromTheDefaultFilesIsShown) {
+    ASSERT_TRUE(Start("[skin]\r\nicons=0\r\n").has_value());
+    auto shown = tray.WaitFor([](const TrayCall& c) { return c.message == NIM_MODIFY && c.iconBody == kFileOffline; });
+    EXPECT_TRUE(shown.has_value());
+    EXPECT_TRUE(app->MessageBoxes().empty());
+}
+
+TEST_F(TrayIcon, MissingCustomFileShowsTheBoxThenTheBuiltInSet) {
+    dir.WriteData("[skin]\r\nicons=0\r\nicon_3=" + dir.PathA() + "absent.ico\r\n");
+    app = std::make_unique<rig::Program>(dir);
+    auto box = app->WaitForBox(10000, "не найден один или несколько файлов");
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(box->caption, "");
+    const size_t before = tray.Count();
+    rig::Program::Answer(*box);
+    auto shown = tray.WaitFor([](const TrayCall& c) { return c.message == NIM_MODIFY && c.hasIcon; }, 10000, before);
+    ASSERT_TRUE(shown.has_value());
+    EXPECT_EQ(shown->iconBody, kBuiltInOffline);
+}
+
+TEST_F(TrayIcon, MiddleButtonShowsTheStatisticsBalloonAtOnce) {
+    auto add = Start();
+    ASSERT_TRUE(add.has_value());
+    ASSERT_TRUE(tray.WaitFor([](const TrayCall& c) { return c.tip == "Quon Tollen II"; }).has_value());
+    const size_t before = tray.Count();
+    ASSERT_TRUE(rig::StandInTray::PostMouse(*add, WM_MBUTTONDOWN));
+    auto balloon = tray.WaitFor([](const TrayCall& c) { return c.Balloon(); }, 5000, before);
+    ASSERT_TRUE(balloon.has_value());
+    EXPECT_EQ(balloon->infoTitle, "Quon Tollen II");
+    EXPECT_EQ(balloon->info.rfind("входящий:\n за сеанс: 0 Мб\n за день: 0 Мб\n", 0), 0u) << balloon->info;
+    EXPECT_EQ(balloon->info.substr(balloon->info.size() - 8), "\nоффлайн");
+    EXPECT_EQ(balloon->infoFlags, static_cast<DWORD>(NIIF_INFO));
+    EXPECT_EQ(balloon->timeoutMs, 10000u);
+    // Before it, a balloon with no text took down whatever was showing.
+    bool cleared = false;
+    for (size_t i = before; i < tray.Count() && !tray.Calls()[i].Balloon(); ++i)
+        cleared = cleared || ((tray.Calls()[i].flags & NIF_INFO) && tray.Calls()[i].info.empty());
+    EXPECT_TRUE(cleared);
+}
+
+TEST_F(TrayIcon, RestingCursorInExtendedModeShowsTheBalloon) {
+    auto add = Start("[events]\r\nhint=3\r\n");
+    ASSERT_TRUE(add.has_value());
+    ASSERT_TRUE(tray.WaitFor([](const TrayCall& c) { return c.tip == "Quon Tollen II"; }).has_value());
+    const size_t before = tray.Count();
+    const DWORD moved = GetTickCount();
+    ASSERT_TRUE(rig::StandInTray::PostMouse(*add, WM_MOUSEMOVE));
+    auto balloon = tray.WaitFor([](const TrayCall& c) { return c.Balloon(); }, 6000, before);
+    ASSERT_TRUE(balloon.has_value());
+    EXPECT_GE(GetTickCount() - moved, 1400u);  // armed with 1.5 s
+    EXPECT_EQ(balloon->info.rfind("входящий:", 0), 0u);
+}
+
+TEST_F(TrayIcon, RightButtonOpensThePopupMenu) {
+    auto add = Start();
+    ASSERT_TRUE(add.has_value());
+    ASSERT_TRUE(rig::StandInTray::PostMouse(*add, WM_RBUTTONDOWN));
+    const DWORD pid = app->Pid();
+    EXPECT_TRUE(rig::WaitUntil(
+        [&] {
+            for (HWND w = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); w;
+                 w = FindWindowExW(nullptr, w, L"#32768", nullptr)) {
+                DWORD owner = 0;
+                GetWindowThreadProcessId(w, &owner);
+                if (owner == pid && IsWindowVisible(w)) return true;
+            }
+            return false;
+        },
+        5000));
+}
+
 }  // namespace

@@ -59,6 +59,15 @@ private:
     TCoolTrayIcon& owner_;
 };
 
+namespace {
+TCoolTrayIcon::ShellCall& ShellForTests() {
+    static TCoolTrayIcon::ShellCall shell;
+    return shell;
+}
+}  // namespace
+
+void TCoolTrayIcon::OverrideShellForTests(ShellCall shell) { ShellForTests() = std::move(shell); }
+
 UINT TCoolTrayIcon::TaskbarCreatedMessage() {
     static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
     return message;
@@ -87,8 +96,9 @@ TrayClickLogic::Sink TCoolTrayIcon::MakeSink() {
 }
 
 TCoolTrayIcon::TCoolTrayIcon(ShellCall shell, Clock clock)
-    : shell_(shell ? std::move(shell)
-                   : ShellCall([](DWORD m, NOTIFYICONDATAW& d) { return Shell_NotifyIconW(m, &d); })),
+    : shell_(shell               ? std::move(shell)
+             : ShellForTests()   ? ShellForTests()
+                                 : ShellCall([](DWORD m, NOTIFYICONDATAW& d) { return Shell_NotifyIconW(m, &d); })),
       window_(std::make_unique<IconWindow>(*this)),
       clicks_(MakeSink(), clock ? std::move(clock) : Clock([] { return GetTickCount64(); }), GetDoubleClickTime()) {
     TaskbarCreatedMessage();

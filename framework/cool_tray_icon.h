@@ -80,6 +80,8 @@ public:
 
     HWND MessageWindow() const;
     static UINT TaskbarCreatedMessage();
+    // In-process tests of the main window see its icon's shell calls through this (empty: the shell).
+    static void OverrideShellForTests(ShellCall shell);
 
 private:
     class IconWindow;

@@ -64,6 +64,26 @@ TrayCall Decode(DWORD message, const COPYDATASTRUCT& cds) {
 
 }  // namespace
 
+COLORREF IconBodyColour(HICON icon) {
+    ICONINFO info{};
+    if (!icon || !GetIconInfo(icon, &info)) return CLR_INVALID;
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = 16;
+    bi.bmiHeader.biHeight = -16;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    DWORD pixels[16 * 16] = {};
+    HDC dc = GetDC(nullptr);
+    const int rows = GetDIBits(dc, info.hbmColor, 0, 16, pixels, &bi, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, dc);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    if (rows != 16) return CLR_INVALID;
+    const DWORD p = pixels[2 * 16 + 8];
+    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+}
+
 StandInTray::StandInTray() {
     static const wchar_t kClass[] = L"Shell_TrayWnd";
     WNDCLASSEXW wc{};
@@ -92,7 +112,10 @@ LRESULT CALLBACK StandInTray::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     auto* self = reinterpret_cast<StandInTray*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (msg == WM_COPYDATA && self) {
         const auto* cds = reinterpret_cast<const COPYDATASTRUCT*>(lp);
-        self->calls_.push_back(Decode(static_cast<DWORD>(cds->dwData), *cds));
+        TrayCall call = Decode(static_cast<DWORD>(cds->dwData), *cds);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(call.window, &pid);
+        if (self->pid_ == 0 || pid == self->pid_) self->calls_.push_back(call);
         return TRUE;
     }
     return DefWindowProcW(hwnd, msg, wp, lp);

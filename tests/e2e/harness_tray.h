@@ -32,6 +32,9 @@ struct TrayCall {
     bool Balloon() const { return (flags & NIF_INFO) && !info.empty(); }
 };
 
+// The colour at (8, 2) of an icon's 16x16 picture (both of the program's sets have their body colour there).
+COLORREF IconBodyColour(HICON icon);
+
 class StandInTray {
 public:
     StandInTray();
@@ -42,6 +45,9 @@ public:
     HWND Handle() const { return window_; }
     // True when the shell's look-up finds this window (and not another tray of the prefix).
     bool IsTheOneFound() const;
+
+    // Records only calls for icons of this process (other tests' programs may talk to the shell too).
+    void OnlyFrom(DWORD pid) { pid_ = pid; }
 
     std::vector<TrayCall> Calls() const { return calls_; }
     void Clear() { calls_.clear(); }
@@ -58,6 +64,7 @@ private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     HWND window_ = nullptr;
     std::vector<TrayCall> calls_;
+    DWORD pid_ = 0;
 };
 
 }  // namespace rig

@@ -22,6 +22,7 @@ protected:
     std::optional<TrayCall> Start(const std::string& data = "") {
         if (!data.empty()) dir.WriteData(data);
         app = std::make_unique<rig::Program>(dir);
+        tray.OnlyFrom(app->Pid());
         window = app->WaitForWindow();
         return tray.WaitFor(IsAdd);
     }
@@ -89,6 +90,7 @@ TEST_F(TrayIcon, CustomSetFromTheDefaultFilesIsShown) {
 TEST_F(TrayIcon, MissingCustomFileShowsTheBoxThenTheBuiltInSet) {
     dir.WriteData("[skin]\r\nicons=0\r\nicon_3=" + dir.PathA() + "absent.ico\r\n");
     app = std::make_unique<rig::Program>(dir);
+    tray.OnlyFrom(app->Pid());
     auto box = app->WaitForBox(10000, "не найден один или несколько файлов");
     ASSERT_TRUE(box.has_value());
     EXPECT_EQ(box->caption, "");

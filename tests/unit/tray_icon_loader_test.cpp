@@ -11,6 +11,7 @@
 #include "framework/program_folder.h"
 #include "mainwindow/main_form.h"
 #include "tests/e2e/harness.h"
+#include "tests/e2e/harness_tray.h"
 
 namespace {
 
@@ -61,26 +62,7 @@ private:
     std::thread thread_;
 };
 
-// The colour at (8, 2) of a 16x16 icon: every picture of both sets has its body colour there.
-COLORREF BodyColour(HICON icon) {
-    ICONINFO info{};
-    if (!icon || !GetIconInfo(icon, &info)) return CLR_INVALID;
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = 16;
-    bi.bmiHeader.biHeight = -16;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    DWORD pixels[16 * 16] = {};
-    HDC dc = GetDC(nullptr);
-    const int rows = GetDIBits(dc, info.hbmColor, 0, 16, pixels, &bi, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, dc);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
-    if (rows != 16) return CLR_INVALID;
-    const DWORD p = pixels[2 * 16 + 8];
-    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-}
+using rig::IconBodyColour;
 
 // Body colours of the two sets (assets/draw_tray_icons.sh).
 const COLORREF kBuiltInOffline = RGB(140, 140, 140), kBuiltInIdle = RGB(32, 60, 120),
@@ -94,7 +76,7 @@ protected:
 
     std::vector<COLORREF> Colours() const {
         std::vector<COLORREF> c;
-        for (int i = 0; i < quon::kTraySlotCount; ++i) c.push_back(BodyColour(form.trayIcons.Get(i)));
+        for (int i = 0; i < quon::kTraySlotCount; ++i) c.push_back(IconBodyColour(form.trayIcons.Get(i)));
         return c;
     }
     std::string SetFolder() const { return dir.PathA() + "icons\\default\\"; }
@@ -112,7 +94,7 @@ TEST_F(TrayIconLoader, DefaultInAnyCaseLoadsTheBuiltInIconsShared) {
     // A reload gives the very same handles: nothing is loaded twice or destroyed.
     ASSERT_TRUE(form.LoadTrayIcons("Default", true));
     EXPECT_EQ(form.trayIcons.Get(0), first);
-    EXPECT_EQ(BodyColour(first), kBuiltInOffline);
+    EXPECT_EQ(IconBodyColour(first), kBuiltInOffline);
 }
 
 TEST_F(TrayIconLoader, WithoutIconKeysTheDefaultSetFilesAreUsed) {

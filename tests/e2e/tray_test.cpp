@@ -152,4 +152,79 @@ TEST_F(TrayIcon, RightButtonOpensThePopupMenu) {
         5000));
 }
 
+// ---- with the poll tick: its tooltip and balloons ----
+
+// The first tick polls RAS; a build without the tick never does.
+bool TickRuns(const rig::TestFolder& dir) { return dir.WaitForRasCall("RasEnumConnectionsA", 10000).has_value(); }
+
+struct TooltipCase {
+    const char* name;
+    int mode;
+    bool online;
+    const char* tip;
+};
+
+class TrayTooltipAfterTick : public TrayIcon, public ::testing::WithParamInterface<TooltipCase> {};
+
+TEST_P(TrayTooltipAfterTick, FollowsTheHintMode) {
+    const TooltipCase& c = GetParam();
+    dir.WriteRasScript(c.online ? rig::RasScript().Connected("Dial", 0, 0).Text() : rig::RasScript().Offline().Text());
+    ASSERT_TRUE(Start("[events]\r\nhint=" + std::to_string(c.mode) + "\r\nballoon=0\r\n").has_value());
+    if (!TickRuns(dir)) GTEST_SKIP() << "this build has no poll tick yet";
+    const std::string tip = c.tip;
+    auto set = tray.WaitFor([&](const TrayCall& t) { return t.message == NIM_MODIFY && t.tip == tip; });
+    ASSERT_TRUE(set.has_value()) << "last tooltip: " << tray.Calls().back().tip;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, TrayTooltipAfterTick,
+    ::testing::Values(
+        TooltipCase{"NoneOffline", 0, false, "Quon Tollen II"},
+        TooltipCase{"ShortOffline", 1, false, "Quon Tollen II\nоффлайн"},
+        TooltipCase{"ShortOnline", 1, true, "Quon Tollen II\nонлайн (Dial)"},
+        TooltipCase{"DetailedOffline", 2, false,
+                    "Quon Tollen II\n(статистика)\n\nСеанс: 0 Мб\nДень: 0 Мб\nМесяц: 0 Мб\nОсталось: 30 Мб\n"
+                    "Скорость: 0 Кб/сек"},
+        TooltipCase{"ExtendedOffline", 3, false, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TrayIcon, ConnectBalloonNamesTheEntryAndALongNameIsCut) {
+    for (const std::string& entry : {std::string("Dial"), std::string(256, 'E')}) {
+        rig::TestFolder folder(entry.size() > 10 ? "_long" : "");
+        folder.WriteRasScript(rig::RasScript().Connected(entry, 1000, 100));
+        rig::Program program(folder);
+        tray.OnlyFrom(program.Pid());
+        tray.Clear();
+        ASSERT_NE(program.WaitForWindow(), nullptr);
+        if (!TickRuns(folder)) GTEST_SKIP() << "this build has no poll tick yet";
+        auto balloon = tray.WaitFor([](const TrayCall& c) { return c.Balloon(); });
+        ASSERT_TRUE(balloon.has_value());
+        EXPECT_EQ(balloon->infoTitle, "Quon Tollen II");
+        EXPECT_EQ(balloon->infoFlags, static_cast<DWORD>(NIIF_INFO));
+        EXPECT_EQ(balloon->timeoutMs, 10000u);
+        const std::string text = "Интернет онлайн (" + entry + ")";
+        if (text.size() <= 255) {
+            EXPECT_EQ(balloon->info, text);
+        } else {
+            EXPECT_EQ(balloon->info.size(), 255u);
+            EXPECT_EQ(balloon->info.rfind(text.substr(0, 240), 0), 0u);
+        }
+    }
+}
+
+// ---- with the command interface: command 6 ----
+
+TEST_F(TrayIcon, CommandSixHidesAndShowsTheIcon) {
+    ASSERT_TRUE(Start().has_value());
+    rig::Commands cmd;
+    if (!cmd.Query(window, "get(versionnum)").has_value()) GTEST_SKIP() << "this build has no command interface yet";
+    const size_t before = tray.Count();
+    ASSERT_TRUE(cmd.Send(window, 6, "HIDE"));
+    ASSERT_TRUE(cmd.Send(window, 6, "no"));  // hidden already: the shell is not told again
+    ASSERT_TRUE(cmd.Send(window, 6, "1"));
+    std::vector<DWORD> told;
+    for (size_t i = before; i < tray.Count(); ++i) told.push_back(tray.Calls()[i].message);
+    EXPECT_EQ(told, (std::vector<DWORD>{NIM_DELETE, NIM_ADD}));
+}
+
 }  // namespace

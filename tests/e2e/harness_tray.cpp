@@ -85,6 +85,13 @@ COLORREF IconBodyColour(HICON icon) {
 }
 
 StandInTray::StandInTray() {
+    HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    thread_ = std::thread([this, ready] { Run(ready); });
+    WaitForSingleObject(ready, 10000);
+    CloseHandle(ready);
+}
+
+void StandInTray::Run(HANDLE ready) {
     static const wchar_t kClass[] = L"Shell_TrayWnd";
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
@@ -97,13 +104,45 @@ StandInTray::StandInTray() {
         RegisterClassExW(&wc);
     }
     // Top-most, so that it comes first in the shell's look-up by class; never shown.
-    window_ = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
-                              nullptr, GetModuleHandleW(nullptr), nullptr);
-    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    HWND w = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                             GetModuleHandleW(nullptr), nullptr);
+    SetWindowLongPtrW(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    window_ = w;
+    threadId_ = GetCurrentThreadId();
+    SetEvent(ready);
+    MSG msg;
+    while (w && GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    if (w) DestroyWindow(w);
 }
 
 StandInTray::~StandInTray() {
-    if (window_) DestroyWindow(window_);
+    if (thread_.joinable()) {
+        PostThreadMessageW(threadId_, WM_QUIT, 0, 0);
+        thread_.join();
+    }
+}
+
+std::vector<TrayCall> StandInTray::Calls() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return calls_;
+}
+
+void StandInTray::Clear() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    calls_.clear();
+}
+
+void StandInTray::OnlyFrom(DWORD pid) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    pid_ = pid;
+}
+
+size_t StandInTray::Count() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return calls_.size();
 }
 
 bool StandInTray::IsTheOneFound() const { return FindWindowExW(nullptr, nullptr, L"Shell_TrayWnd", nullptr) == window_; }
@@ -115,6 +154,7 @@ LRESULT CALLBACK StandInTray::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         TrayCall call = Decode(static_cast<DWORD>(cds->dwData), *cds);
         DWORD pid = 0;
         GetWindowThreadProcessId(call.window, &pid);
+        std::lock_guard<std::mutex> lock(self->mutex_);
         if (self->pid_ == 0 || pid == self->pid_) self->calls_.push_back(call);
         return TRUE;
     }
@@ -126,9 +166,10 @@ std::optional<TrayCall> StandInTray::WaitFor(const std::function<bool(const Tray
     std::optional<TrayCall> hit;
     WaitUntil(
         [&] {
-            for (size_t i = from; i < calls_.size(); ++i)
-                if (accept(calls_[i])) {
-                    hit = calls_[i];
+            const std::vector<TrayCall> calls = Calls();
+            for (size_t i = from; i < calls.size(); ++i)
+                if (accept(calls[i])) {
+                    hit = calls[i];
                     return true;
                 }
             return false;

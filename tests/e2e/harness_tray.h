@@ -3,7 +3,9 @@
 // process. Wine's shell forwards every Shell_NotifyIcon call of any process to the first window of that
 // class as WM_COPYDATA (dwData = the NIM_ message, lpData = the record below, then the icon's mask and
 // colour bits); the stand-in records each call, answers TRUE and can play the shell's part back: mouse
-// messages to the icon's window and the "TaskbarCreated" broadcast.
+// messages to the icon's window and the "TaskbarCreated" broadcast. The window lives on a thread of its own
+// that always answers: the shell's send has no time-out, so a tray that stopped answering would stall
+// every program of the prefix that touches its icon.
 //
 //   rig::StandInTray tray;                       // create it before the program starts
 //   auto add = tray.WaitFor([](const rig::TrayCall& c) { return c.message == NIM_ADD; });
@@ -12,7 +14,9 @@
 #include <windows.h>
 
 #include <functional>
+#include <mutex>
 #include <optional>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -47,14 +51,14 @@ public:
     bool IsTheOneFound() const;
 
     // Records only calls for icons of this process (other tests' programs may talk to the shell too).
-    void OnlyFrom(DWORD pid) { pid_ = pid; }
+    void OnlyFrom(DWORD pid);
 
-    std::vector<TrayCall> Calls() const { return calls_; }
-    void Clear() { calls_.clear(); }
+    std::vector<TrayCall> Calls() const;
+    void Clear();
     // Waits (handling this thread's messages) for a call recorded after `from` that passes accept.
     std::optional<TrayCall> WaitFor(const std::function<bool(const TrayCall&)>& accept, DWORD timeoutMs = 10000,
                                     size_t from = 0);
-    size_t Count() const { return calls_.size(); }
+    size_t Count() const;
 
     // The icon's callback message with a mouse message, posted to the icon's window.
     static bool PostMouse(const TrayCall& icon, UINT mouseMessage);
@@ -62,9 +66,13 @@ public:
 
 private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    void Run(HANDLE ready);
     HWND window_ = nullptr;
+    DWORD threadId_ = 0;
+    mutable std::mutex mutex_;
     std::vector<TrayCall> calls_;
     DWORD pid_ = 0;
+    std::thread thread_;
 };
 
 }  // namespace rig

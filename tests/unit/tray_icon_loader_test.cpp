@@ -70,6 +70,12 @@ const COLORREF kBuiltInOffline = RGB(140, 140, 140), kBuiltInIdle = RGB(32, 60, 
 const COLORREF kFileOffline = RGB(80, 80, 80), kFileIdle = RGB(30, 120, 100), kFileOnline = RGB(40, 180, 40),
                kFileLime = RGB(180, 255, 50);
 
+// The form's icon talks to nobody: these tests are about its pictures only.
+struct NoShell {
+    NoShell() { fw::TCoolTrayIcon::OverrideShellForTests([](DWORD, NOTIFYICONDATAW&) { return TRUE; }); }
+    ~NoShell() { fw::TCoolTrayIcon::OverrideShellForTests({}); }
+};
+
 class TrayIconLoader : public ::testing::Test {
 protected:
     void SetUp() override { fw::OverrideProgramFolderForTests(dir.PathA()); }
@@ -81,6 +87,7 @@ protected:
     }
     std::string SetFolder() const { return dir.PathA() + "icons\\default\\"; }
 
+    NoShell noShell;  // before the form
     rig::TestFolder dir;
     quon::Tfrm_quonm form{""};
 };

@@ -5,7 +5,7 @@
 #include "engine/activity_level.h"
 #include "engine/display_figures.h"
 #include "engine/event_log_format.h"
-#include "engine/tray_hint_text.h"
+#include "engine/tray_texts.h"
 #include "engine/value_forms.h"
 
 namespace quon {
@@ -184,7 +184,7 @@ void RunPollTick(EngineState& eng, Options& opt, DisplayTexts& texts, TickPort& 
         port.SetTrayHint(kProductTitle);
     }
 
-    port.SetTrayHint(TrayHintText(port.HintMode(), eng, opt, texts));
+    port.SetTrayHint(TrayTooltipText(port.HintMode(), eng, opt));
     if (port.IndicatorOn()) port.SendIndicatorLevel(eng.polledOnline ? std::to_string(eng.level) : "-1");
 
     eng.prevIn = eng.connIn;

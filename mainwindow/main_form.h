@@ -10,10 +10,12 @@
 #include "engine/engine_state.h"
 #include "engine/options.h"
 #include "engine/tray_slot.h"
+#include "framework/cool_tray_icon.h"
 #include "framework/ini_file.h"
 #include "framework/menu.h"
 #include "framework/timer.h"
 #include "framework/wnd.h"
+#include "mainwindow/tray_icon_slots.h"
 
 namespace quon {
 
@@ -95,6 +97,17 @@ public:
     void SetTrayHint(const std::string& hint);
     void ShowBalloon(const std::string& title, const std::string& text, BalloonIcon icon, int seconds);
     void tmr_animationTimer();
+    void InitTrayIcon();  // once the window exists: the icon's handlers, picture and first add
+    void ico_trayClick();
+    void ico_trayMouseMove();
+    void ico_trayMouseDown(fw::TrayButton button);
+    void mnu_popupPopup();
+    void tmr_hintTimer();  // the extended statistics balloon
+    void tmr_noTimer();
+    fw::TCoolTrayIcon ico_tray;
+    TrayIconSlots trayIcons;  // ico_o, ico_0 .. ico_5
+    fw::Timer tmr_hint{*this, 101, 5000}, tmr_no{*this, 102, 5000};
+    bool trayIconShown = true;  // what SetTrayIconVisible last asked for
 
     // ---- launchers from the menu ----
     void OpenSettings(int page, bool reportMissing);

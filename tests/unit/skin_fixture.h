@@ -1,0 +1,100 @@
+#pragma once
+// A theme folder of a test's own (under the temp folder, emptied first) with pictures drawn on the spot.
+#include <windows.h>
+
+#include <objidl.h>
+
+#include <gdiplus.h>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "framework/text.h"
+#include "mainwindow/skin_frame.h"
+
+namespace quon::test {
+
+class ThemeFolder {
+public:
+    ThemeFolder() {
+        char temp[MAX_PATH];
+        GetTempPathA(sizeof temp, temp);
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        path_ = std::string(temp) + "quon-theme-" + info->test_suite_name() + "-" + info->name() + "\\";
+        for (char& c : path_)
+            if (c == '/') c = '_';
+        Clear();
+        CreateDirectoryA(path_.c_str(), nullptr);
+    }
+    ~ThemeFolder() { Clear(); }
+    ThemeFolder(const ThemeFolder&) = delete;
+    ThemeFolder& operator=(const ThemeFolder&) = delete;
+
+    const std::string& Path() const { return path_; }
+    std::string File(const std::string& name) const { return path_ + name; }
+    std::wstring WFile(const std::string& name) const { return fw::Widen(path_ + name); }
+
+    void Write(const std::string& name, const std::string& text) const {
+        std::ofstream(File(name), std::ios::binary) << text;
+    }
+    void MakeFolder(const std::string& name) const { CreateDirectoryA(File(name).c_str(), nullptr); }
+
+    // A PNG of one colour (0xAARRGGBB, not premultiplied); indexed: an 8-bit palette picture.
+    void Png(const std::string& name, int width, int height, uint32_t argb, bool indexed = false) const {
+        ASSERT_TRUE(EnsureGdiplus());
+        namespace gp = Gdiplus::DllExports;
+        Gdiplus::GpBitmap* bitmap = nullptr;
+        std::vector<BYTE> indices;
+        if (indexed) {
+            const INT stride = (width + 3) & ~3;
+            indices.assign(static_cast<size_t>(stride) * static_cast<size_t>(height), 0);
+            ASSERT_EQ(gp::GdipCreateBitmapFromScan0(width, height, stride, PixelFormat8bppIndexed, indices.data(),
+                                                    &bitmap),
+                      Gdiplus::Ok);
+            struct { UINT flags, count; Gdiplus::ARGB entries[2]; } palette{0, 2, {argb, 0xFF000000}};
+            gp::GdipSetImagePalette(bitmap, reinterpret_cast<Gdiplus::ColorPalette*>(&palette));
+        } else {
+            ASSERT_EQ(gp::GdipCreateBitmapFromScan0(width, height, 0, PixelFormat32bppARGB, nullptr, &bitmap),
+                      Gdiplus::Ok);
+            for (int y = 0; y < height; ++y)
+                for (int x = 0; x < width; ++x) gp::GdipBitmapSetPixel(bitmap, x, y, argb);
+        }
+        static const CLSID kPng = {0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
+        const std::wstring path = WFile(name);
+        ASSERT_EQ(gp::GdipSaveImageToFile(bitmap, path.c_str(), &kPng, nullptr), Gdiplus::Ok) << name;
+        gp::GdipDisposeImage(bitmap);
+    }
+
+private:
+    void Clear() const {
+        WIN32_FIND_DATAA f;
+        HANDLE h = FindFirstFileA((path_ + "*").c_str(), &f);
+        if (h != INVALID_HANDLE_VALUE) {
+            do {
+                const std::string name = f.cFileName;
+                if (name == "." || name == "..") continue;
+                if (f.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                    std::string sub = path_ + name + "\\";
+                    WIN32_FIND_DATAA g;
+                    HANDLE k = FindFirstFileA((sub + "*").c_str(), &g);
+                    if (k != INVALID_HANDLE_VALUE) {
+                        do DeleteFileA((sub + g.cFileName).c_str());
+                        while (FindNextFileA(k, &g));
+                        FindClose(k);
+                    }
+                    RemoveDirectoryA(sub.c_str());
+                } else {
+                    DeleteFileA((path_ + name).c_str());
+                }
+            } while (FindNextFileA(h, &f));
+            FindClose(h);
+        }
+        RemoveDirectoryA(path_.c_str());
+    }
+    std::string path_;
+};
+
+}  // namespace quon::test

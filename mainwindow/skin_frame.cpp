@@ -50,7 +50,17 @@ void DrawPicture(GpGraphics* g, const std::wstring& path, int left, int top, int
         picture.p = nullptr;
         return;
     }
-    gp::GdipDrawImageRectI(g, picture.p, left, top, width, height);
+    UINT w = 0, h = 0;
+    gp::GdipGetImageWidth(picture.p, &w);
+    gp::GdipGetImageHeight(picture.p, &h);
+    // Scaling samples the picture's own edge pixels, not the transparent outside, so a picture keeps a
+    // crisp rim in any box.
+    Gdiplus::GpImageAttributes* edges = nullptr;
+    gp::GdipCreateImageAttributes(&edges);
+    if (edges) gp::GdipSetImageAttributesWrapMode(edges, Gdiplus::WrapModeTileFlipXY, 0, FALSE);
+    gp::GdipDrawImageRectRectI(g, picture.p, left, top, width, height, 0, 0, static_cast<INT>(w), static_cast<INT>(h),
+                               Gdiplus::UnitPixel, edges, nullptr, nullptr);
+    if (edges) gp::GdipDisposeImageAttributes(edges);
 }
 
 void DrawPictureIn(GpGraphics* g, const std::wstring& path, const ElementPlace& place) {
@@ -167,6 +177,9 @@ std::unique_ptr<Frame> ComposeFrame(const FrameInput& in) {
     gp::GdipSetCompositingMode(g.p, Gdiplus::CompositingModeSourceCopy);
     gp::GdipDrawImageRectI(g.p, background.p, 0, 0, static_cast<INT>(width), static_cast<INT>(height));
     gp::GdipSetCompositingMode(g.p, Gdiplus::CompositingModeSourceOver);
+    // Pictures land on whole pixels: a theme's small pictures keep their exact edges in their boxes.
+    gp::GdipSetInterpolationMode(g.p, Gdiplus::InterpolationModeNearestNeighbor);
+    gp::GdipSetPixelOffsetMode(g.p, Gdiplus::PixelOffsetModeHalf);
     if (theme.smooth) gp::GdipSetTextRenderingHint(g.p, Gdiplus::TextRenderingHintAntiAlias);
     Format format;
     gp::GdipCreateStringFormat(0, LANG_NEUTRAL, &format.p);

@@ -69,30 +69,20 @@ public:
     }
 
 private:
-    void Clear() const {
+    void Clear() const { RemoveTree(path_); }
+    static void RemoveTree(const std::string& folder) {
         WIN32_FIND_DATAA f;
-        HANDLE h = FindFirstFileA((path_ + "*").c_str(), &f);
+        HANDLE h = FindFirstFileA((folder + "*").c_str(), &f);
         if (h != INVALID_HANDLE_VALUE) {
             do {
                 const std::string name = f.cFileName;
                 if (name == "." || name == "..") continue;
-                if (f.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                    std::string sub = path_ + name + "\\";
-                    WIN32_FIND_DATAA g;
-                    HANDLE k = FindFirstFileA((sub + "*").c_str(), &g);
-                    if (k != INVALID_HANDLE_VALUE) {
-                        do DeleteFileA((sub + g.cFileName).c_str());
-                        while (FindNextFileA(k, &g));
-                        FindClose(k);
-                    }
-                    RemoveDirectoryA(sub.c_str());
-                } else {
-                    DeleteFileA((path_ + name).c_str());
-                }
+                if (f.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveTree(folder + name + "\\");
+                else DeleteFileA((folder + name).c_str());
             } while (FindNextFileA(h, &f));
             FindClose(h);
         }
-        RemoveDirectoryA(path_.c_str());
+        RemoveDirectoryA(folder.c_str());
     }
     std::string path_;
 };

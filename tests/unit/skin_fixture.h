@@ -2,9 +2,6 @@
 // A theme folder of a test's own (under the temp folder, emptied first) with pictures drawn on the spot.
 #include <windows.h>
 
-#include <objidl.h>
-
-#include <gdiplus.h>
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -13,7 +10,7 @@
 #include <vector>
 
 #include "framework/text.h"
-#include "mainwindow/skin_frame.h"
+#include "tests/png_file.h"
 
 namespace quon::test {
 
@@ -44,28 +41,7 @@ public:
 
     // A PNG of one colour (0xAARRGGBB, not premultiplied); indexed: an 8-bit palette picture.
     void Png(const std::string& name, int width, int height, uint32_t argb, bool indexed = false) const {
-        ASSERT_TRUE(EnsureGdiplus());
-        namespace gp = Gdiplus::DllExports;
-        Gdiplus::GpBitmap* bitmap = nullptr;
-        std::vector<BYTE> indices;
-        if (indexed) {
-            const INT stride = (width + 3) & ~3;
-            indices.assign(static_cast<size_t>(stride) * static_cast<size_t>(height), 0);
-            ASSERT_EQ(gp::GdipCreateBitmapFromScan0(width, height, stride, PixelFormat8bppIndexed, indices.data(),
-                                                    &bitmap),
-                      Gdiplus::Ok);
-            struct { UINT flags, count; Gdiplus::ARGB entries[2]; } palette{0, 2, {argb, 0xFF000000}};
-            gp::GdipSetImagePalette(bitmap, reinterpret_cast<Gdiplus::ColorPalette*>(&palette));
-        } else {
-            ASSERT_EQ(gp::GdipCreateBitmapFromScan0(width, height, 0, PixelFormat32bppARGB, nullptr, &bitmap),
-                      Gdiplus::Ok);
-            for (int y = 0; y < height; ++y)
-                for (int x = 0; x < width; ++x) gp::GdipBitmapSetPixel(bitmap, x, y, argb);
-        }
-        static const CLSID kPng = {0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
-        const std::wstring path = WFile(name);
-        ASSERT_EQ(gp::GdipSaveImageToFile(bitmap, path.c_str(), &kPng, nullptr), Gdiplus::Ok) << name;
-        gp::GdipDisposeImage(bitmap);
+        ASSERT_TRUE(WriteSolidPng(WFile(name), width, height, argb, indexed)) << name;
     }
 
 private:

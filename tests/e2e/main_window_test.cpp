@@ -178,10 +178,17 @@ TEST_F(MainWindow, WheelKeepsTheOpacityWithinItsLimits) {
         HWND w = Start();
         ASSERT_NE(w, nullptr);
         ASSERT_TRUE(WaitForRed(w, std::atoi(c.o))) << c.o;
+        // The start-up fade has ended once the picture stays put for a while.
+        int stableFor = 0;
+        ASSERT_TRUE(rig::WaitUntil([&] {
+            stableFor = std::abs(ScreenRed(Centre(w).x, Centre(w).y) - std::atoi(c.o)) <= 1 ? stableFor + 1 : 0;
+            return stableFor >= 30;
+        }, 5000));
         const POINT at = Centre(w);
         for (int expected : c.after) {
-            SendMessageTimeoutW(w, WM_MOUSEWHEEL, MAKEWPARAM(0, c.delta), MAKELPARAM(at.x, at.y), SMTO_NORMAL, 5000,
-                                nullptr);
+            ASSERT_NE(SendMessageTimeoutW(w, WM_MOUSEWHEEL, MAKEWPARAM(0, c.delta), MAKELPARAM(at.x, at.y),
+                                          SMTO_NORMAL, 5000, nullptr),
+                      0);
             EXPECT_TRUE(WaitForRed(w, expected)) << c.o << " " << c.delta << " -> " << expected << ": "
                                                  << ScreenRed(at.x, at.y);
         }

@@ -1,235 +1,128 @@
-// The main window as the user sees it: style, place, opacity, dragging, the lock, the wheel, the fades
-// and hiding under the cursor. Under Xvfb a layered window shows its premultiplied colours over black, so
-// an opaque white face reads on the screen as its opacity.
-#include <windows.h>
-
+// The main window as other programs see it after the start: its class, level, styles and place.
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "tests/e2e/harness.h"
-#include "tests/png_file.h"
 
 namespace {
 
-constexpr int kFaceWidth = 60, kFaceHeight = 30;
-
-int ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
-int ScreenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
-
-int ScreenRed(int x, int y) {
-    HDC screen = GetDC(nullptr);
-    const COLORREF c = GetPixel(screen, x, y);
-    ReleaseDC(nullptr, screen);
-    return c == CLR_INVALID ? -1 : GetRValue(c);
-}
-
-void MouseTo(int x, int y) {
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dx = static_cast<LONG>((x * 65535.0) / (ScreenWidth() - 1));
-    in.mi.dy = static_cast<LONG>((y * 65535.0) / (ScreenHeight() - 1));
-    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &in, sizeof in);
-}
-
-void LeftButton(bool down) {
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    SendInput(1, &in, sizeof in);
-}
-
-// A press at from, moves in small steps to to, a release.
-void Drag(POINT from, POINT to) {
-    MouseTo(from.x, from.y);
-    rig::WaitUntil([] { return false; }, 100);
-    LeftButton(true);
-    for (int i = 1; i <= 10; ++i) {
-        rig::WaitUntil([] { return false; }, 30);
-        MouseTo(from.x + (to.x - from.x) * i / 10, from.y + (to.y - from.y) * i / 10);
-    }
-    rig::WaitUntil([] { return false; }, 100);
-    LeftButton(false);
-}
-
-std::string ReadKey(const rig::TestFolder& dir, const char* section, const char* key) {
-    char buf[256] = {};
-    GetPrivateProfileStringA(section, key, "", buf, sizeof buf, dir.PathA().append("data.qif").c_str());
-    return buf;
-}
-
-// A program folder whose theme is a plain opaque white face with a hide button in its top-left corner.
-class MainWindow : public ::testing::Test {
-protected:
-    void UseWhiteTheme(const std::string& extraData, bool withHideButton = false) {
-        CreateDirectoryW(dir.File("white").c_str(), nullptr);
-        ASSERT_TRUE(quon::test::WriteSolidPng(dir.File("white\\face.png"), kFaceWidth, kFaceHeight, 0xFFFFFFFF));
-        ASSERT_TRUE(quon::test::WriteSolidPng(dir.File("white\\hide_a.png"), 10, 10, 0xFF000000 | 0x40));
-        std::string qsf = "[visibility]\r\nconfig=0\r\nstate=0\r\nvalue=0\r\ngraph=0\r\nd_day=0\r\nd_month=0\r\n"
-                          "d_free=0\r\n";
-        qsf += withHideButton ? "hide=1\r\n[data.hide]\r\nleft=0\r\ntop=0\r\nwidth=10\r\nheight=10\r\n" : "hide=0\r\n";
-        ASSERT_TRUE(dir.Write("white\\skin.qsf", qsf));
-        ASSERT_TRUE(dir.WriteData("[skin]\r\nfile=" + dir.PathA() + "white\\skin.qsf\r\n" + extraData));
-    }
-    HWND Start() {
-        app = std::make_unique<rig::Program>(dir);
-        HWND w = app->WaitForWindow();
-        EXPECT_NE(w, nullptr);
-        if (!w) return w;
-        EXPECT_TRUE(WaitForDrawn(w));
-        return w;
-    }
-    // Shown and drawn: the window takes the face's size at its first drawing.
-    static bool WaitForDrawn(HWND w) {
-        return rig::WaitUntil([&] {
-            const rig::WindowState s = rig::ReadWindow(w);
-            return s.visible && s.rect.right - s.rect.left == kFaceWidth && s.rect.bottom - s.rect.top == kFaceHeight;
-        }, 10000);
-    }
-    POINT Centre(HWND w) const {
-        RECT r;
-        GetWindowRect(w, &r);
-        return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    }
-    bool WaitForRed(HWND w, int value, DWORD ms = 5000) const {
-        return rig::WaitUntil([&] { return std::abs(ScreenRed(Centre(w).x, Centre(w).y) - value) <= 1; }, ms);
-    }
-
+TEST(MainWindow, IsFoundByItsClassName) {
     rig::TestFolder dir;
-    std::unique_ptr<rig::Program> app;
+    rig::Program app(dir);
+    ASSERT_NE(app.WaitForWindow(), nullptr);
+    HWND byClass = FindWindowA("Tfrm_quonm", nullptr);
+    ASSERT_NE(byClass, nullptr);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(byClass, &pid);
+    EXPECT_EQ(pid, app.Pid());
+}
+
+struct LevelCase {
+    const char* name;
+    const char* data;
+    bool topMost;
+    bool toolWindow;
 };
+void PrintTo(const LevelCase& c, std::ostream* os) { *os << c.name; }
 
-TEST_F(MainWindow, StyleIsLayeredToolWindowTopMostUnlessOnTheDesktop) {
-    struct Case { const char* desktop; bool topMost; bool toolWindow; };
-    const Case cases[] = {{"0", true, true}, {"1", false, false}};
-    for (const Case& c : cases) {
-        UseWhiteTheme(std::string("[visibility]\r\ndesktop=") + c.desktop + "\r\n");
-        HWND w = Start();
-        ASSERT_NE(w, nullptr);
-        const rig::WindowState s = rig::ReadWindow(w);
-        EXPECT_TRUE(s.exStyle & WS_EX_LAYERED) << c.desktop;
-        EXPECT_EQ((s.exStyle & WS_EX_TOOLWINDOW) != 0, c.toolWindow) << c.desktop;
-        EXPECT_EQ(s.TopMost(), c.topMost) << c.desktop;
-        EXPECT_EQ(GetWindowLongPtrW(w, GWL_STYLE) & (WS_CAPTION | WS_THICKFRAME), 0) << c.desktop;
-        app.reset();
-    }
-}
 
-TEST_F(MainWindow, PlaceComesFromTheScreenEdgesAndSizeFromTheFace) {
-    UseWhiteTheme("[view]\r\nx=300\r\ny=200\r\n");
-    HWND w = Start();
+class WindowLevel : public ::testing::TestWithParam<LevelCase> {};
+
+TEST_P(WindowLevel, FollowsTheDesktopOption) {
+    rig::TestFolder dir;
+    dir.WriteData(GetParam().data);
+    rig::Program app(dir);
+    HWND w = app.WaitForWindow();
     ASSERT_NE(w, nullptr);
-    const rig::WindowState s = rig::ReadWindow(w);
-    EXPECT_EQ(s.rect.left, ScreenWidth() - 300);
-    EXPECT_EQ(s.rect.top, ScreenHeight() - 200);
-    EXPECT_EQ(s.rect.right - s.rect.left, kFaceWidth);
-    EXPECT_EQ(s.rect.bottom - s.rect.top, kFaceHeight);
+    // The styles are set during the start; wait until the layered style is there.
+    ASSERT_TRUE(rig::WaitUntil([&] { return (rig::ReadWindow(w).exStyle & WS_EX_LAYERED) != 0; }, 5000));
+    rig::WindowState s = rig::ReadWindow(w);
+    EXPECT_EQ(s.TopMost(), GetParam().topMost);
+    EXPECT_EQ((s.exStyle & WS_EX_TOOLWINDOW) != 0, GetParam().toolWindow);
 }
 
-TEST_F(MainWindow, OpacityReachesTheScreenAsItsLowByte) {
-    struct Case { const char* o; int red; };
-    const Case cases[] = {{"200", 200}, {"456", 200}, {"255", 255}};
-    for (const Case& c : cases) {
-        UseWhiteTheme(std::string("[view]\r\no=") + c.o + "\r\n[visibility]\r\nfade=6\r\n");
-        HWND w = Start();
-        ASSERT_NE(w, nullptr);
-        EXPECT_TRUE(WaitForRed(w, c.red)) << c.o << ": " << ScreenRed(Centre(w).x, Centre(w).y);
-        app.reset();
-    }
-}
+INSTANTIATE_TEST_SUITE_P(Desktop, WindowLevel,
+                         ::testing::Values(LevelCase{"NoFile", "", true, true},
+                                           LevelCase{"DesktopZero", "[visibility]\r\ndesktop=0\r\n", true, true},
+                                           LevelCase{"DesktopOne", "[visibility]\r\ndesktop=1\r\n", false, false},
+                                           LevelCase{"DesktopTwo", "[visibility]\r\ndesktop=2\r\n", false, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(MainWindow, DragMovesTheWindowAndStoresItsDistancesFromTheEdges) {
-    UseWhiteTheme("[view]\r\nx=300\r\ny=200\r\n");
-    HWND w = Start();
+struct PlaceCase {
+    const char* name;
+    const char* data;
+    int fromRight;
+    int fromBottom;
+};
+void PrintTo(const PlaceCase& c, std::ostream* os) { *os << c.name; }
+
+
+class WindowPlace : public ::testing::TestWithParam<PlaceCase> {};
+
+TEST_P(WindowPlace, IsMeasuredFromTheBottomRightCorner) {
+    rig::TestFolder dir;
+    dir.WriteData(GetParam().data);
+    rig::Program app(dir);
+    HWND w = app.WaitForWindow();
     ASSERT_NE(w, nullptr);
-    const POINT from = Centre(w);
-    Drag(from, {from.x - 80, from.y - 50});
-    ASSERT_TRUE(rig::WaitUntil([&] { return rig::ReadWindow(w).rect.left != ScreenWidth() - 300; }, 5000));
+    const int left = GetSystemMetrics(SM_CXSCREEN) - GetParam().fromRight;
+    const int top = GetSystemMetrics(SM_CYSCREEN) - GetParam().fromBottom;
+    EXPECT_TRUE(rig::WaitUntil(
+        [&] {
+            RECT r = rig::ReadWindow(w).rect;
+            return r.left == left && r.top == top;
+        },
+        5000))
+        << "window at " << rig::ReadWindow(w).rect.left << "," << rig::ReadWindow(w).rect.top << ", expected "
+        << left << "," << top;
+}
+
+INSTANTIATE_TEST_SUITE_P(View, WindowPlace,
+                         ::testing::Values(PlaceCase{"Defaults", "", 200, 100},
+                                           PlaceCase{"Given", "[view]\r\nx=300\r\ny=150\r\n", 300, 150},
+                                           PlaceCase{"NotANumber", "[view]\r\nx=abc\r\ny=12q\r\n", 200, 100}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(MainWindow, ACounterThatIsNotANumberShowsTheCriticalErrorBox) {
+    rig::TestFolder dir;
+    dir.WriteData("[view]\r\nx=333\r\ny=222\r\n[bytes]\r\nday=1000\r\nmonth=много\r\n");
+    rig::Program app(dir);
+    auto box = app.WaitForBox();
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(box->text,
+              "внимание! произошла критическая ошибка\nво время загрузки и обработки параметров\n\n"
+              "чтобы эта ошибка не повторялась вновь,\nпроизведите полную настройку программы\n"
+              "и перезагрузите её...");
+    EXPECT_EQ(box->caption, "");
+    EXPECT_EQ(box->buttons, std::vector<int>{IDOK});
+    // The window exists while the box is open (commands reach it there), and the place read before the
+    // failing counter is applied.
+    HWND w = app.MainWindow();
+    ASSERT_NE(w, nullptr);
     RECT r = rig::ReadWindow(w).rect;
-    EXPECT_NEAR(r.left, ScreenWidth() - 300 - 80, 3);
-    EXPECT_NEAR(r.top, ScreenHeight() - 200 - 50, 3);
-    EXPECT_TRUE(rig::WaitUntil([&] {
-        r = rig::ReadWindow(w).rect;
-        return ReadKey(dir, "view", "x") == std::to_string(ScreenWidth() - r.left) &&
-               ReadKey(dir, "view", "y") == std::to_string(ScreenHeight() - r.top);
-    }, 5000)) << ReadKey(dir, "view", "x") << " " << ReadKey(dir, "view", "y");
+    EXPECT_EQ(r.left, GetSystemMetrics(SM_CXSCREEN) - 333);
+    EXPECT_EQ(r.top, GetSystemMetrics(SM_CYSCREEN) - 222);
+    ASSERT_TRUE(rig::Program::Answer(*box));
+    // The program goes on without measuring.
+    EXPECT_TRUE(rig::WaitUntil([&] { return app.MessageBoxes().empty(); }, 5000));
+    EXPECT_TRUE(app.Running());
 }
 
-TEST_F(MainWindow, LockedPositionDoesNotDragNorWrite) {
-    UseWhiteTheme("[view]\r\nx=300\r\ny=200\r\nfix=1\r\n");
-    HWND w = Start();
+}  // namespace
+
+namespace {
+
+TEST(MainWindow, StartsFromAFolderWithABlankAndCyrillicInItsName) {
+    rig::TestFolder dir(" папка с пробелом");
+    ASSERT_NE(dir.PathA().find(" папка с пробелом"), std::string::npos);
+    dir.WriteData("[view]\r\nx=250\r\ny=120\r\n");
+    dir.WriteRasScript(rig::RasScript().Entries({"Вход"}));
+    rig::Program app(dir);
+    HWND w = app.WaitForWindow();
     ASSERT_NE(w, nullptr);
-    const RECT before = rig::ReadWindow(w).rect;
-    const POINT from = Centre(w);
-    Drag(from, {from.x - 80, from.y - 50});
-    EXPECT_FALSE(rig::WaitUntil([&] { return rig::ReadWindow(w).rect.left != before.left; }, 1000));
-    EXPECT_EQ(rig::ReadWindow(w).rect.top, before.top);
-    EXPECT_EQ(ReadKey(dir, "view", "x"), "300");
-    EXPECT_EQ(ReadKey(dir, "view", "y"), "200");
-}
-
-TEST_F(MainWindow, WheelKeepsTheOpacityWithinItsLimits) {
-    struct Case { const char* o; int delta; std::vector<int> after; };  // the opacity after each turn
-    const Case cases[] = {{"60", -120, {55, 55}}, {"100", -120, {90, 80}}, {"250", 120, {255, 255}},
-                          {"230", 120, {240, 250}}};
-    for (const Case& c : cases) {
-        UseWhiteTheme(std::string("[view]\r\no=") + c.o + "\r\n[visibility]\r\nfade=6\r\n");
-        HWND w = Start();
-        ASSERT_NE(w, nullptr);
-        ASSERT_TRUE(WaitForRed(w, std::atoi(c.o))) << c.o;
-        // The start-up fade has ended once the picture stays put for a while.
-        int stableFor = 0;
-        ASSERT_TRUE(rig::WaitUntil([&] {
-            stableFor = std::abs(ScreenRed(Centre(w).x, Centre(w).y) - std::atoi(c.o)) <= 1 ? stableFor + 1 : 0;
-            return stableFor >= 30;
-        }, 5000));
-        const POINT at = Centre(w);
-        for (int expected : c.after) {
-            ASSERT_NE(SendMessageTimeoutW(w, WM_MOUSEWHEEL, MAKEWPARAM(0, c.delta), MAKELPARAM(at.x, at.y),
-                                          SMTO_NORMAL, 5000, nullptr),
-                      0);
-            EXPECT_TRUE(WaitForRed(w, expected)) << c.o << " " << c.delta << " -> " << expected << ": "
-                                                 << ScreenRed(at.x, at.y);
-        }
-        app.reset();
-    }
-}
-
-TEST_F(MainWindow, HideButtonFadesTheWindowOut) {
-    UseWhiteTheme("[view]\r\no=225\r\n[visibility]\r\nfade=0\r\n", true);  // step 1: about 1.1 s per fade
-    app = std::make_unique<rig::Program>(dir);
-    HWND w = app->WaitForWindow();
-    ASSERT_NE(w, nullptr);
-    ASSERT_TRUE(WaitForDrawn(w));
-    const POINT probe = Centre(w);
-    ASSERT_TRUE(WaitForRed(w, 225));
-
-    RECT r = rig::ReadWindow(w).rect;
-    MouseTo(r.left + 5, r.top + 5);
-    rig::WaitUntil([] { return false; }, 100);
-    LeftButton(true);
-    rig::WaitUntil([] { return false; }, 50);
-    LeftButton(false);
-    EXPECT_TRUE(rig::WaitUntil([&] { int v = ScreenRed(probe.x, probe.y); return v > 20 && v < 200; }, 5000));
-    EXPECT_TRUE(rig::WaitUntil([&] { return !IsWindowVisible(w); }, 5000));
-    EXPECT_TRUE(app->Running());
-}
-
-TEST_F(MainWindow, HidesUnderTheCursorAndComesBackWhenItLeaves) {
-    UseWhiteTheme("[visibility]\r\nover=1\r\nfade=6\r\n", true);
-    HWND w = Start();
-    ASSERT_NE(w, nullptr);
-    ASSERT_TRUE(WaitForRed(w, 225));
-    const RECT r = rig::ReadWindow(w).rect;
-    // Over the hide button it stays.
-    MouseTo(r.left + 5, r.top + 5);
-    EXPECT_FALSE(rig::WaitUntil([&] { return !IsWindowVisible(w); }, 700));
-    MouseTo(r.left + 40, r.top + 20);
-    ASSERT_TRUE(rig::WaitUntil([&] { return !IsWindowVisible(w); }, 3000));
-    MouseTo(r.left - 100, r.top - 100);
-    EXPECT_TRUE(rig::WaitUntil([&] { return IsWindowVisible(w) != FALSE; }, 4000));
-    EXPECT_TRUE(WaitForRed(w, 225));  // the opacity was not touched
+    // Its settings and the double beside it are found there.
+    EXPECT_TRUE(rig::WaitUntil(
+        [&] { return rig::ReadWindow(w).rect.left == GetSystemMetrics(SM_CXSCREEN) - 250; }, 5000));
+    EXPECT_TRUE(dir.WaitForRasCall("RasEnumEntriesA").has_value());
 }
 
 }  // namespace

@@ -43,24 +43,30 @@ Gdiplus::ARGB Argb(int32_t a, int32_t r, int32_t g, int32_t b) {
            (static_cast<uint32_t>(g & 0xFF) << 8) | static_cast<uint32_t>(b & 0xFF);
 }
 
-// Each picture is opened for this drawing only; a missing or unreadable one is left out.
-void DrawPicture(GpGraphics* g, const std::wstring& path, int left, int top, int width, int height) {
-    Image picture;
-    if (gp::GdipCreateBitmapFromFile(path.c_str(), &picture.p) != Gdiplus::Ok) {
-        picture.p = nullptr;
-        return;
-    }
+void DrawImage(GpGraphics* g, GpBitmap* picture, int left, int top, int width, int height) {
     UINT w = 0, h = 0;
-    gp::GdipGetImageWidth(picture.p, &w);
-    gp::GdipGetImageHeight(picture.p, &h);
+    gp::GdipGetImageWidth(picture, &w);
+    gp::GdipGetImageHeight(picture, &h);
     // Scaling samples the picture's own edge pixels, not the transparent outside, so a picture keeps a
     // crisp rim in any box.
     Gdiplus::GpImageAttributes* edges = nullptr;
     gp::GdipCreateImageAttributes(&edges);
     if (edges) gp::GdipSetImageAttributesWrapMode(edges, Gdiplus::WrapModeTileFlipXY, 0, FALSE);
-    gp::GdipDrawImageRectRectI(g, picture.p, left, top, width, height, 0, 0, static_cast<INT>(w), static_cast<INT>(h),
+    gp::GdipDrawImageRectRectI(g, picture, left, top, width, height, 0, 0, static_cast<INT>(w), static_cast<INT>(h),
                                Gdiplus::UnitPixel, edges, nullptr, nullptr);
     if (edges) gp::GdipDisposeImageAttributes(edges);
+}
+
+// Each picture is opened for this drawing only; a missing or unreadable one is left out.
+bool Open(const std::wstring& path, Image& picture) {
+    if (gp::GdipCreateBitmapFromFile(path.c_str(), &picture.p) == Gdiplus::Ok) return true;
+    picture.p = nullptr;
+    return false;
+}
+
+void DrawPicture(GpGraphics* g, const std::wstring& path, int left, int top, int width, int height) {
+    Image picture;
+    if (Open(path, picture)) DrawImage(g, picture.p, left, top, width, height);
 }
 
 void DrawPictureIn(GpGraphics* g, const std::wstring& path, const ElementPlace& place) {
@@ -194,12 +200,20 @@ std::unique_ptr<Frame> ComposeFrame(const FrameInput& in) {
 
     const ElementPlace& graph = PlaceOf(layout, SkinElement::Graph);
     if (graph.visible && in.history) {
+        // Each level's bar is opened once for this drawing, however many bars show it.
+        std::array<Image, 6> bars;
+        std::array<bool, 6> tried{};
         const int count = std::clamp(in.historyCount, 0, kHistorySize);
         for (int i = 0; i < count; ++i) {
             const int level = in.history[i];
             if (level < 0 || level > 5) continue;
-            DrawPicture(g.p, theme.bars[level], graph.left + (theme.bar + theme.space) * i,
-                        graph.top + (graph.height + theme.offset) * i, theme.bar, graph.height);
+            if (!tried[level]) {
+                tried[level] = true;
+                Open(theme.bars[level], bars[level]);
+            }
+            if (bars[level].p)
+                DrawImage(g.p, bars[level].p, graph.left + (theme.bar + theme.space) * i,
+                          graph.top + (graph.height + theme.offset) * i, theme.bar, graph.height);
         }
     }
 

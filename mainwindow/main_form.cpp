@@ -39,7 +39,11 @@ Tfrm_quonm::Tfrm_quonm(std::string firstArgument)
     InitWindowBehaviourTimers();
 }
 
-Tfrm_quonm::~Tfrm_quonm() { g_mainForm = nullptr; }
+Tfrm_quonm::~Tfrm_quonm() {
+    // FormDestroy: the icon leaves the notification area with the window.
+    try { SetTrayIconVisible(false); } catch (...) {}
+    g_mainForm = nullptr;
+}
 
 bool Tfrm_quonm::CreateForm() {
     // A frameless pop-up owned by the hidden application window: no taskbar button in any mode.
@@ -65,6 +69,9 @@ LRESULT Tfrm_quonm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_LBUTTONDOWN:
             OnMouseDown(0, client);
             return 0;
+        case WM_LBUTTONUP:
+            OnMouseUp(client);
+            return 0;
         case WM_RBUTTONDOWN:
             OnMouseDown(1, client);
             return 0;
@@ -75,7 +82,10 @@ LRESULT Tfrm_quonm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             OnMouseMove(client);
             return 0;
         case WM_LBUTTONDBLCLK:
-            if (doubleClickEnabled) OnDoubleClick(client);
+            if (!doubleClickEnabled) return 0;
+            // The state picture opens the statistics; the rest of the window the settings.
+            if (PlaceOf(skinLayout, SkinElement::State).Contains(client.x, client.y)) sub_quickClick();
+            else OnDoubleClick(client);
             return 0;
         case WM_MOUSEWHEEL:
             OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wp));

@@ -5,10 +5,12 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "engine/engine_state.h"
 #include "engine/options.h"
+#include "engine/skin_theme.h"
 #include "engine/tray_slot.h"
 #include "framework/cool_tray_icon.h"
 #include "framework/ini_file.h"
@@ -74,6 +76,8 @@ public:
     // ---- theme and drawing ----
     bool LoadSkin(const std::string& themeFile, int64_t variation, bool showErrors);
     bool DrawSkin(bool showError);
+    SkinTheme skin;          // written only by LoadSkin
+    SkinLayout skinLayout;   // the element placeholders: boxes and visibility
 
     // ---- window behaviour ----
     void sub_showClick();
@@ -89,6 +93,19 @@ public:
     void OnUnitItem(fw::MenuItem& item);   // sub_dbClick
     void OnSpeedItem(fw::MenuItem& item);  // sub_sbClick
     void OnHintItem(fw::MenuItem& item);   // sub_0Click
+    void OnMouseUp(POINT client);          // a click on one of the theme's buttons
+    void tmr_showTimer();
+    void tmr_hideTimer();
+    void tmr_hoverTimer();
+    void tmr_waitTimer();
+    void FormMouseDown(int button);
+    void FormMouseMove();
+    void SetButtonStates(int hide, int config, int hangup);
+    // The theme button under a client point, if any (hide, config or hangup, and only while it is shown).
+    std::optional<SkinElement> ButtonAt(POINT client) const;
+    int hideState = 0, configState = 0, hangupState = 0;  // 0 normal, 1 hovered, 2 pressed
+    std::optional<SkinElement> pressedButton;
+    bool pollBeforeHide = false;  // tmr_get's state when a fade-out stopped it
 
     // ---- tray ----
     bool LoadTrayIcons(const std::string& setName, bool showErrors);

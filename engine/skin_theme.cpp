@@ -1,0 +1,132 @@
+#include "engine/skin_theme.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "engine/engine_state.h"
+#include "framework/ini_file.h"
+#include "framework/text.h"
+
+namespace quon {
+namespace {
+
+constexpr const char* kElementKeys[kSkinElementCount] = {
+    "hide", "config", "hangup", "state", "value", "graph", "d_now", "u_now",
+    "d_day", "d_month", "u_month", "d_free", "u_free", "speed", "upload",
+};
+
+struct PlaceDefault {
+    int visible, width, height, top, left;
+};
+constexpr PlaceDefault kPlaceDefaults[kSkinElementCount] = {
+    {1, 10, 10, 3, 128}, {1, 10, 10, 3, 116}, {0, 22, 10, 15, 3}, {1, 22, 10, 3, 3}, {1, 22, 10, 15, 116},
+    {1, 119, 9, 28, 11}, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}, {1, 0, 0, 1, 111}, {1, 0, 0, 13, 111},
+    {0, 0, 0, 13, 111}, {1, 0, 0, 0, 0}, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0},
+};
+
+constexpr SkinElement kTextElements[kSkinTextCount] = {
+    SkinElement::D_now, SkinElement::D_day, SkinElement::D_month, SkinElement::D_free, SkinElement::Speed,
+    SkinElement::U_now, SkinElement::U_month, SkinElement::U_free, SkinElement::Upload,
+};
+
+bool FileExists(const std::string& path) {
+    DWORD a = GetFileAttributesW(fw::Widen(path).c_str());
+    return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+int32_t Int32(int64_t v) { return static_cast<int32_t>(v); }
+
+}  // namespace
+
+const char* SkinElementKey(SkinElement e) { return kElementKeys[static_cast<int>(e)]; }
+SkinElement ElementOfText(SkinText t) { return kTextElements[static_cast<int>(t)]; }
+
+std::optional<LoadedSkin> ReadSkin(const std::string& themeFile, int64_t variation, int64_t units,
+                                   const std::string& programFolder, SkinLoadError* error) {
+    auto fail = [&](SkinLoadError why) -> std::optional<LoadedSkin> {
+        if (error) *error = why;
+        return std::nullopt;
+    };
+    if (error) *error = SkinLoadError::None;
+
+    std::string description = themeFile;
+    if (fw::ToLower1251(themeFile) == "default") {
+        if (!FileExists(programFolder + "skins\\default\\face.png")) return fail(SkinLoadError::BuiltInFaceMissing);
+        description = programFolder + "skins\\default\\skin.qsf";
+    }
+    const fw::IniFile ini(description);
+    const auto slash = description.find_last_of("\\/");
+    const std::string folder = slash == std::string::npos ? std::string() : description.substr(0, slash + 1);
+    auto picture = [&](const std::string& key, const std::string& def) {
+        return fw::Widen(folder + ini.ReadString("images", key, def));
+    };
+
+    if (ini.ReadInteger("info", "variants", 0) < variation) variation = 0;
+    const std::string faceKey = "face_" + std::to_string(variation);
+    const std::string face = folder + ini.ReadString("images", faceKey, "face.png");
+    if (!FileExists(face)) return fail(SkinLoadError::FaceMissing);
+
+    LoadedSkin out;
+    SkinTheme& t = out.theme;
+    t.face = fw::Widen(face);
+    const char* states = "abc";
+    for (auto [name, slot] : {std::pair{"hide_", &t.hide}, {"config_", &t.config}, {"hangup_", &t.hangup}})
+        for (int s = 0; s < 3; ++s) {
+            const std::string key = name + std::string(1, states[s]);
+            (*slot)[s] = picture(key, key + ".png");
+        }
+    t.online = picture("online", "online.png");
+    t.offline = picture("offline", "offline.png");
+    for (int level = 0; level < 6; ++level)
+        t.bars[level] = picture("bar_" + std::to_string(level), "v" + std::to_string(level) + ".png");
+    const std::string unitKey = units == 1 ? "kb" : units == 2 ? "mb" : "b";
+    t.unitLabel = picture(unitKey, unitKey + ".png");
+    t.smooth = ini.ReadInteger("info", "smooth", 0) != 0;
+
+    for (int e = 0; e < kSkinElementCount; ++e) {
+        const PlaceDefault& d = kPlaceDefaults[e];
+        const std::string section = std::string("data.") + kElementKeys[e];
+        ElementPlace& p = out.layout[e];
+        p.visible = ini.ReadInteger("visibility", kElementKeys[e], d.visible) != 0;
+        p.width = Int32(ini.ReadInteger(section.c_str(), "width", d.width));
+        p.height = Int32(ini.ReadInteger(section.c_str(), "height", d.height));
+        p.top = Int32(ini.ReadInteger(section.c_str(), "top", d.top));
+        p.left = Int32(ini.ReadInteger(section.c_str(), "left", d.left));
+    }
+
+    for (int i = 0; i < kSkinTextCount; ++i) {
+        const std::string section = std::string("data.") + SkinElementKey(kTextElements[i]);
+        const char* s = section.c_str();
+        SkinTextStyle& st = t.text[i];
+        st.size = Int32(ini.ReadInteger(s, "size", 10));
+        st.align = Int32(ini.ReadInteger(s, "align", 2));
+        st.shadow = Int32(ini.ReadInteger(s, "shadow", 1));
+        st.colorA = Int32(ini.ReadInteger(s, "color_a", 255));
+        st.colorR = Int32(ini.ReadInteger(s, "color_r", 0));
+        st.colorG = Int32(ini.ReadInteger(s, "color_g", 0));
+        st.colorB = Int32(ini.ReadInteger(s, "color_b", 0));
+        st.shadowA = Int32(ini.ReadInteger(s, "shadow_a", 255));
+        st.shadowR = Int32(ini.ReadInteger(s, "shadow_r", 255));
+        st.shadowG = Int32(ini.ReadInteger(s, "shadow_g", 255));
+        st.shadowB = Int32(ini.ReadInteger(s, "shadow_b", 255));
+    }
+    for (int i = 0; i < kSkinTextCount; ++i) {
+        const std::string section = std::string("data.") + SkinElementKey(kTextElements[i]);
+        t.text[i].bold = ini.ReadInteger(section.c_str(), "bold", 1) != 0;
+    }
+    for (int i = 0; i < kSkinTextCount; ++i) {
+        const std::string section = std::string("data.") + SkinElementKey(kTextElements[i]);
+        t.text[i].font = fw::Widen(ini.ReadString(section.c_str(), "font", "Arial"));
+    }
+
+    t.bar = Int32(ini.ReadInteger("data.graph", "bar", 3));
+    // The history holds kHistorySize levels: a theme cannot ask the graph for more, nor for none.
+    out.historyCount = static_cast<int>(std::clamp<int64_t>(ini.ReadInteger("data.graph", "bars", 30), 1, kHistorySize));
+    t.space = Int32(ini.ReadInteger("data.graph", "space", 1));
+    const int64_t height = ini.ReadInteger("data.graph", "height", 9);
+    t.offset = Int32(ini.ReadInteger("data.graph", "offset", -height));
+    return out;
+}
+
+}  // namespace quon

@@ -1,0 +1,59 @@
+// Loading the theme into the window and drawing the window from it.
+#include "engine/settings_file.h"
+#include "framework/application.h"
+#include "framework/message_box.h"
+#include "framework/program_folder.h"
+#include "mainwindow/main_form.h"
+#include "mainwindow/skin_frame.h"
+
+namespace quon {
+
+bool Tfrm_quonm::LoadSkin(const std::string& themeFile, int64_t variation, bool showErrors) {
+    SkinLoadError error = SkinLoadError::None;
+    std::optional<LoadedSkin> loaded = ReadSkin(themeFile, variation, opt.units, fw::ProgramFolder(), &error);
+    if (!loaded) {
+        if (showErrors && error == SkinLoadError::BuiltInFaceMissing)
+            fw::ShowBox("внимание! файл «skins\\default\\face.png» не найден.\nон необходим для работы программы в "
+                        "целом...",
+                        MB_ICONWARNING);
+        if (showErrors && error == SkinLoadError::FaceMissing)
+            fw::ShowBox("внимание! файл фонового рисунка темы не найден.\nсейчас будет загружена тема по "
+                        "умолчанию...",
+                        MB_ICONINFORMATION);
+        return false;
+    }
+    skin = std::move(loaded->theme);
+    skinLayout = loaded->layout;
+    eng.historyCount = loaded->historyCount;
+    return true;
+}
+
+bool Tfrm_quonm::DrawSkin(bool showError) {
+    if (!Handle() || !IsWindowVisible(Handle())) return true;
+    FrameInput in;
+    in.theme = &skin;
+    in.layout = &skinLayout;
+    in.hideState = hideState;
+    in.configState = configState;
+    in.hangupState = hangupState;
+    in.online = eng.countedOnline;
+    in.hangupAllowed = !opt.hideHangupButton;
+    in.texts = &texts;
+    in.history = eng.levelHistory.data();
+    in.historyCount = eng.historyCount;
+    std::unique_ptr<Frame> frame = ComposeFrame(in);
+    if (!frame) {
+        tmr_get.SetEnabled(false);
+        tmr_offset.SetEnabled(false);
+        if (showError)
+            fw::ShowBox("внимание! произошла внутренняя ошибка программы.\nпричина: не удалось загрузить фоновое "
+                        "изображение.\nвыход: попробуйте перезапустить программу...",
+                        MB_ICONWARNING);
+        fw::Application::Terminate();
+        return false;
+    }
+    PresentFrame(Handle(), *frame, opacity);
+    return true;
+}
+
+}  // namespace quon

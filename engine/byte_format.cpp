@@ -60,8 +60,8 @@ std::string FormatGrouped(double x) {
     s = s.substr(0, s.find('.'));
     std::string sign;
     if (!s.empty() && s[0] == '-') {
-        sign = "-";
         s.erase(0, 1);
+        if (s.find_first_not_of('0') != std::string::npos) sign = "-";  // -0.5 shows as 0
     }
     std::string out;
     for (size_t n = 0; n < s.size(); ++n) {

@@ -34,7 +34,7 @@ void Connect(EngineState& eng, Options& opt, TickPort& port) {
     eng.prevIn = eng.connIn;
     eng.prevOut = eng.connOut;
     port.ShowOnlineMenus(true);
-    if (opt.balloonsOn) port.ShowBalloon(BoundedBalloonText(kBalloonOnline + eng.entryName + ")"), BalloonIcon::Info);
+    if (opt.balloonsOn) port.ShowBalloon(BalloonLengthText(kBalloonOnline + eng.entryName + ")"), BalloonIcon::Info);
     port.PlayEventSound(port.ReadText("events", "wav_o", ""));
     if (port.ReadInteger("visibility", "show", 1) != 0) port.ShowWindow();
     if (opt.eventLogOn) port.WriteEventLog(3, "Connected:" + eng.entryName);
@@ -155,11 +155,6 @@ void OnlineTick(EngineState& eng, Options& opt, DisplayTexts& texts, TickPort& p
 }
 
 }  // namespace
-
-std::string BoundedBalloonText(const std::string& text) {
-    if (text.size() < 256) return text;
-    return text.substr(0, 254) + "\x85";  // "…" in code page 1251
-}
 
 void RunPollTick(EngineState& eng, Options& opt, DisplayTexts& texts, TickPort& port) {
     if (eng.tickRunning) return;

@@ -16,6 +16,6 @@ inline constexpr const char* kBalloonMonthLimit = "Внимание! Превы�
 void RunPollTick(EngineState& eng, Options& opt, DisplayTexts& texts, TickPort& port);
 
 // A balloon text as the tray's field holds it: 256 characters or more become the first 254 and "…".
-std::string BoundedBalloonText(const std::string& text);
+
 
 }  // namespace quon

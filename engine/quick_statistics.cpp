@@ -1,6 +1,6 @@
 #include "engine/quick_statistics.h"
 
-#include "engine/start_of_day.h"  // GroupedWholeBytes, until the display formatter is shared
+#include "engine/byte_format.h"
 
 #include <cmath>
 #include <cstdio>
@@ -33,7 +33,7 @@ std::string QuickStatisticsText(const QuickStatisticsInput& in) {
     const Counters& c = in.counters;
     const double sessionIn = in.online ? in.connIn : 0;
     const double sessionOut = in.online ? in.connOut : 0;
-    auto F = GroupedWholeBytes;
+    auto F = [](double x) { return FormatGrouped(x); };
     std::string t = "Quon Tollen II »»» мгновенная статистика\n\n";
     t += "  байт скачано (получено):\n\n    за соединение: " + F(in.connIn);
     t += "\n    за день: " + F(sessionIn + c.day);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "engine/byte_format.h"
 #include "engine/value_forms.h"
 #include "framework/ini_file.h"
 
@@ -54,9 +55,9 @@ void ShowPeriodSummary(SettingsStore& store, StartOfDayHost& host, const std::st
     auto backup = ReadCounterValue(store, "bytes", "backup");
     if (!used || !monthlim || !backup) return;
     host.ShowBox(std::string("Quon Tollen II »»» смена отчётного периода\n\n  байт скачано за период: ") +
-                     GroupedWholeBytes(*used) + "\n  байт на балансе на конец периода: " +
-                     GroupedWholeBytes(*monthlim - *used) + "\n  байт на балансе на начало периода: " +
-                     GroupedWholeBytes(*monthlim) + "\n  байт сохранено (в банке): " + GroupedWholeBytes(*backup),
+                     FormatGrouped(*used) + "\n  байт на балансе на конец периода: " +
+                     FormatGrouped(*monthlim - *used) + "\n  байт на балансе на начало периода: " +
+                     FormatGrouped(*monthlim) + "\n  байт сохранено (в банке): " + FormatGrouped(*backup),
                  BoxKind::Information);
 }
 
@@ -108,22 +109,6 @@ std::optional<uint64_t> ParseProtectCount(const std::string& raw) {
         value = value * 10 + digit;
     }
     return value;
-}
-
-std::string GroupedWholeBytes(double x) {
-    const double v = std::trunc(static_cast<double>(static_cast<float>(x)));
-    char buf[64];
-    if (std::fabs(v) < 1e15) std::snprintf(buf, sizeof buf, "%lld", static_cast<long long>(v));
-    else std::snprintf(buf, sizeof buf, "%.0f", v);
-    std::string digits = buf;
-    std::string sign;
-    if (!digits.empty() && digits[0] == '-') sign = "-", digits.erase(0, 1);
-    std::string out;
-    for (size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) out += ' ';
-        out += digits[i];
-    }
-    return sign + out;
 }
 
 void RecoverInterruptedSession(SettingsStore& store, StartOfDayHost& host, const StartOfDayInput& in) {

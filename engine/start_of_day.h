@@ -53,7 +53,7 @@ struct StartOfDayInput {
 std::optional<uint64_t> ParseProtectCount(const std::string& text);
 
 // The integer part of x, taken as the meter's 32-bit counter, with groups of three digits split by a blank.
-std::string GroupedWholeBytes(double x);
+
 
 void RecoverInterruptedSession(SettingsStore& store, StartOfDayHost& host, const StartOfDayInput& in);
 // Returns true when this is the first start of a new day.

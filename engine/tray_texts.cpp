@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "engine/byte_format.h"
+
 namespace quon {
 namespace {
 
@@ -10,24 +12,8 @@ const char kTitle[] = "Quon Tollen II";
 
 std::string WholeText(double value) { return std::to_string(static_cast<int64_t>(std::trunc(value))); }
 
-// Whole part with groups of three digits joined by one blank.
-std::string Grouped(double value) {
-    std::string digits = WholeText(value);
-    std::string sign;
-    if (!digits.empty() && digits[0] == '-') {
-        sign = "-";
-        digits.erase(0, 1);
-    }
-    std::string out;
-    for (size_t n = 0; n < digits.size(); ++n) {
-        if (n > 0 && (digits.size() - n) % 3 == 0) out += ' ';
-        out += digits[n];
-    }
-    return sign + out;
-}
-
 std::string Megabytes(double bytes) { return WholeText(bytes / kMegabyte); }
-std::string GroupedMegabytes(double bytes) { return Grouped(bytes / kMegabyte); }
+std::string GroupedMegabytes(double bytes) { return FormatGrouped(std::trunc(bytes / kMegabyte)); }
 
 // The bytes of this tick in the speed unit of the settings.
 std::string TickSpeedText(const EngineState& eng, int64_t speedUnit) {

@@ -517,10 +517,6 @@ TEST_F(PollTick, IndicatorGetsTheLevelOrMinusOne) {
     EXPECT_THAT(Tick(Offline()), Contains("indicator -1"));
 }
 
-TEST(BalloonText, LongEntryNamesAreCut) {
-    EXPECT_EQ(BoundedBalloonText(std::string(255, 'a')), std::string(255, 'a'));
-    EXPECT_EQ(BoundedBalloonText(std::string(300, 'a')), std::string(254, 'a') + "\x85");
-}
 
 }  // namespace
 }  // namespace quon

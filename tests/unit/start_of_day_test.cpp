@@ -430,15 +430,6 @@ TEST_F(StartOfDay, SecondStartOnTheSameDayOnlyStampsAgain) {
     EXPECT_THAT(second.events, IsEmpty());
 }
 
-TEST(GroupedWholeBytes, SplitsThousandsAndDropsTheFraction) {
-    struct Case { double value; const char* text; };
-    const Case cases[] = {
-        {0, "0"}, {999, "999"}, {1000, "1 000"}, {1234567, "1 234 567"}, {1234.9, "1 234"},
-        {-500, "-500"}, {-1234567, "-1 234 567"}, {-0.5, "0"},
-        {16777217, "16 777 216"},  // shown as the meter's 32-bit counter holds it
-    };
-    for (const Case& c : cases) EXPECT_EQ(GroupedWholeBytes(c.value), c.text) << c.value;
-}
 
 }  // namespace
 }  // namespace quon

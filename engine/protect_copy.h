@@ -1,6 +1,7 @@
 #pragma once
 // The two crash-protection copies: identical INI files holding the running connection's byte counts.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace quon {
@@ -13,5 +14,8 @@ inline constexpr const char* kProtectSentKey = "Ubytes";
 
 // A byte count as the copies hold it: unsigned 64-bit decimal, the fraction cut (negative gives "0").
 std::string ProtectCountText(double bytes);
+
+// A count read back from a copy; nullopt for a missing, negative or non-numeric value.
+std::optional<uint64_t> ParseProtectCount(const std::string& text);
 
 }  // namespace quon

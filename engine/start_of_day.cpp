@@ -5,6 +5,8 @@
 #include <cstdio>
 
 #include "engine/byte_format.h"
+#include "engine/event_log_format.h"
+#include "engine/protect_copy.h"
 #include "engine/value_forms.h"
 #include "framework/ini_file.h"
 
@@ -96,27 +98,12 @@ int64_t SettingsStore::ReadInteger(const char* section, const std::string& key, 
     return value ? *value : def;
 }
 
-std::optional<uint64_t> ParseProtectCount(const std::string& raw) {
-    size_t b = raw.find_first_not_of(" \t");
-    size_t e = raw.find_last_not_of(" \t");
-    if (b == std::string::npos) return std::nullopt;
-    uint64_t value = 0;
-    for (size_t i = b; i <= e; ++i) {
-        const char c = raw[i];
-        if (c < '0' || c > '9') return std::nullopt;
-        const uint64_t digit = static_cast<uint64_t>(c - '0');
-        if (value > (UINT64_MAX - digit) / 10) return std::nullopt;
-        value = value * 10 + digit;
-    }
-    return value;
-}
-
 void RecoverInterruptedSession(SettingsStore& store, StartOfDayHost& host, const StartOfDayInput& in) {
-    auto d = ParseProtectCount(host.ReadProtectValue(ProtectCopy::Prev, "Dbytes"));
-    auto u = ParseProtectCount(host.ReadProtectValue(ProtectCopy::Prev, "Ubytes"));
+    auto d = ParseProtectCount(host.ReadProtectValue(ProtectCopy::Prev, kProtectReceivedKey));
+    auto u = ParseProtectCount(host.ReadProtectValue(ProtectCopy::Prev, kProtectSentKey));
     if (!d && !u) {
-        d = ParseProtectCount(host.ReadProtectValue(ProtectCopy::Next, "Dbytes"));
-        u = ParseProtectCount(host.ReadProtectValue(ProtectCopy::Next, "Ubytes"));
+        d = ParseProtectCount(host.ReadProtectValue(ProtectCopy::Next, kProtectReceivedKey));
+        u = ParseProtectCount(host.ReadProtectValue(ProtectCopy::Next, kProtectSentKey));
     }
     const uint64_t received = d.value_or(0), sent = u.value_or(0);
     if (received == 0 && sent == 0) return;  // nothing was interrupted: the copies stay as they are
@@ -126,11 +113,8 @@ void RecoverInterruptedSession(SettingsStore& store, StartOfDayHost& host, const
     const char sep = in.decimalSeparator;
     if (in.eventLogOn) {
         host.WriteEventLog(2, "Reset");
-        host.WriteEventLog(5, std::to_string(received) + ":" + FormatCounter(dr + c.day, sep) + ":" +
-                                  FormatCounter(dr + c.month, sep) + ":" +
-                                  FormatCounter(c.monthlim - (dr + c.month), sep) + ":[reset]");
-        host.WriteEventLog(6, std::to_string(sent) + ":" + FormatCounter(ds + c.up, sep) + ":" +
-                                  FormatCounter(c.uplim - (ds + c.up), sep));
+        host.WriteEventLog(5, ReceivedEventValue(dr, c.day, c.month, c.monthlim, "[reset]", sep));
+        host.WriteEventLog(6, SentEventValue(ds, c.up, c.uplim, sep));
     }
     const bool stored = WriteAll(store, "bytes",
                                  {{"up", FormatCounter(ds + c.up, sep)},

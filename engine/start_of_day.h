@@ -50,7 +50,7 @@ struct StartOfDayInput {
 
 // A recovered byte count: [save] text as an unsigned 64-bit decimal; nullopt for a missing key, a negative
 // or a non-numeric value (all of which count as "below 0").
-std::optional<uint64_t> ParseProtectCount(const std::string& text);
+
 
 // The integer part of x, taken as the meter's 32-bit counter, with groups of three digits split by a blank.
 

@@ -34,7 +34,7 @@ TEST(CopyDataQueries, EveryQueryOffline) {
     ExpectReplies(m, {
         {"get(useronline)", "0"}, {"get(connection)", "0"}, {"get(versionnum)", "2010"},
         {"get(versionstr)", "2.1"}, {"get(statistics)", "0:0:0:"}, {"get(dlspeedbps)", "0"},
-        {"get(ulspeedbps)", "0"}, {"get(dlspeedtxt)", ""}, {"get(ulspeedtxt)", ""}, {"get(whatever_xyz)", ""},
+        {"get(ulspeedbps)", "0"}, {"get(dlspeedtxt)", ""}, {"get(ulspeedtxt)", ""}, {"get(nosuchname)", ""},
     });
 }
 
@@ -56,7 +56,7 @@ TEST(CopyDataQueries, EveryQueryOnline) {
 }
 
 TEST(CopyDataQueries, IgnoredConnectionIsPolledButNotCounted) {
-    MeterSession m(QuietSettings("[ignore]\r\nitems=1\r\nitem_1=Office\r\n"),
+    MeterSession m(QuietSettings({{"ignore", "items=1\r\nitem_1=Office\r\n"}}),
                    rig::RasScript().Connected("Office", 500, 20));
     ASSERT_TRUE(m.Start());
     ASSERT_TRUE(rig::WaitUntil([&] { return m.Ask("get(useronline)") == "1"; }, 15000));
@@ -74,7 +74,7 @@ TEST(CopyDataQueries, LayoutNameCaseTitleOrClassCodeAndShortQueries) {
     m.commands.Clear();
     // Character 19 not a digit: reply code 0. Unknown name: an empty reply is still sent.
     ASSERT_TRUE(m.commands.Send(m.window, 88, "get(versionstr) 1 x " + m.commands.Name()));
-    ASSERT_TRUE(m.commands.Send(m.window, 88, "get(unknown_one) 1 2 " + m.commands.Name()));
+    ASSERT_TRUE(m.commands.Send(m.window, 88, "get(nosuchname) 1 2 " + m.commands.Name()));
     auto got = m.commands.Received();
     ASSERT_EQ(got.size(), 2u);
     EXPECT_EQ(got[0].code, 0);
@@ -210,7 +210,7 @@ uint64_t Brightness(HWND window) {
 }
 
 TEST(CopyDataCommands, OpacityShowsAtOnceAndANonNumberChangesNothing) {
-    MeterSession m(QuietSettings("[view]\r\no=255\r\n"));
+    MeterSession m(QuietSettings({{"view", "o=255\r\n"}}));
     ASSERT_TRUE(m.Start());
     ASSERT_TRUE(m.commands.Send(m.window, 5, "1"));
     uint64_t full = 0;

@@ -10,7 +10,7 @@ namespace {
 
 TEST(IdleHangUp, AQuietMinuteAfterTheLastBusyTickHangsUp) {
     // Busy first (every tick far above level 1), then quiet.
-    MeterSession m(QuietSettings("[events]\r\nhangup=1\r\n"),
+    MeterSession m(QuietSettings({{"events", "hangup=1\r\n"}}),
                    rig::RasScript().Connected("Dial", 1000, 10).Growing(50000, 100));
     ASSERT_TRUE(m.Start());
     ASSERT_TRUE(m.WaitCounted(true));

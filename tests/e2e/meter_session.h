@@ -4,16 +4,29 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "tests/e2e/harness.h"
 
 namespace quon::e2e {
 
-// Settings that keep the window and the tray quiet so that only the behaviour under test acts.
-inline std::string QuietSettings(const std::string& extra = "") {
-    return "[visibility]\r\nstart=0\r\nshow=0\r\nhide=0\r\n[events]\r\nballoon=0\r\n[data]\r\nspeed=0\r\n" + extra;
+// Settings that keep the window and the tray quiet so that only the behaviour under test acts, with
+// the test's own keys added to their sections ("section", "key=value" lines).
+inline std::string QuietSettings(const std::vector<std::pair<std::string, std::string>>& extra = {}) {
+    std::vector<std::pair<std::string, std::string>> sections = {
+        {"visibility", "start=0\r\nshow=0\r\nhide=0\r\n"}, {"events", "balloon=0\r\n"}, {"data", "speed=0\r\n"}};
+    for (const auto& [section, lines] : extra) {
+        auto same = std::find_if(sections.begin(), sections.end(), [&](const auto& s) { return s.first == section; });
+        if (same == sections.end()) sections.push_back({section, lines});
+        else same->second += lines;
+    }
+    std::string text;
+    for (const auto& [section, lines] : sections) text += "[" + section + "]\r\n" + lines;
+    return text;
 }
 
 class MeterSession {

@@ -33,8 +33,8 @@ bool HasModule(DWORD pid, const std::wstring& file) {
     return found;
 }
 
-TEST(PluginHost, EventsFreeingFaultsAndClearAtExit) {
-    MeterSession m(QuietSettings("[visibility]\r\nplugins=1\r\n"), rig::RasScript().Connected("Dial", 100, 10));
+// The list every test of this file uses: one module per kind of entry.
+void InstallList(MeterSession& m) {
     Install(m.folder, L"probe_plugin.dll", "PLUGINS\\start.dll");
     Install(m.folder, L"probe_plugin.dll", "PLUGINS\\both.dll");
     Install(m.folder, L"probe_plugin.dll", "PLUGINS\\request.dll");
@@ -49,30 +49,24 @@ TEST(PluginHost, EventsFreeingFaultsAndClearAtExit) {
                           "[crash.dll]\r\nevents=0\r\n"
                           "[off.dll]\r\nenabled=0\r\nevents=0\r\n"
                           "[word.dll]\r\nenabled=NO\r\nevents=3\r\n");
-    ASSERT_TRUE(m.Start());
-    // Start: the modules of events 1 and 0 ran and stay loaded; a fault inside one did not end the meter.
-    ASSERT_TRUE(m.folder.WaitForFileText("PLUGINS\\probe_calls.log", "crash.dll 2010 1\n", 5000));
-    EXPECT_EQ(Calls(m.folder), "start.dll 2010 1\ncrash.dll 2010 1\n");
-    EXPECT_EQ(m.Ask("get(versionnum)"), "2010");
-    EXPECT_TRUE(HasModule(m.program->Pid(), L"start.dll"));
+}
 
-    ASSERT_TRUE(m.WaitCounted(true));
-    ASSERT_TRUE(m.folder.WaitForFileText("PLUGINS\\probe_calls.log", "crash.dll 2010 2\n", 5000));
-    ASSERT_TRUE(m.commands.Send(m.window, 3, "Perform(HangUp)"));
-    ASSERT_TRUE(m.WaitCounted(false));
-    ASSERT_TRUE(m.folder.WaitForFileText("PLUGINS\\probe_calls.log", "word.dll 2010 3\n", 5000));
-    // Connect and disconnect: loaded and freed each time.
+constexpr const char* kCalls = "PLUGINS\\probe_calls.log";
+
+TEST(PluginHost, StartKeepsModulesLoadedAFaultIsSurvivedAndExitClearsTheListedWindows) {
+    MeterSession m(QuietSettings({{"visibility", "plugins=1\r\n"}}));
+    InstallList(m);
+    ASSERT_TRUE(m.Start());
+    ASSERT_EQ(m.Ask("get(versionnum)"), "2010");  // answered from the message loop: the start is done
+    // The modules of events 1 and 0 ran and stay loaded; the fault inside one did not end the meter.
+    EXPECT_EQ(Calls(m.folder), "start.dll 2010 1\ncrash.dll 2010 1\n");
+    EXPECT_TRUE(HasModule(m.program->Pid(), L"start.dll"));
     EXPECT_FALSE(HasModule(m.program->Pid(), L"both.dll"));
-    EXPECT_FALSE(HasModule(m.program->Pid(), L"word.dll"));
 
     m.commands.Clear();
     PostMessageW(m.window, WM_CLOSE, 0, 0);
     ASSERT_TRUE(m.program->WaitForExit(10000));
-    EXPECT_EQ(Calls(m.folder),
-              "start.dll 2010 1\ncrash.dll 2010 1\n"
-              "both.dll 2010 2\ncrash.dll 2010 2\n"
-              "both.dll 2010 3\ncrash.dll 2010 3\nword.dll 2010 3\n"
-              "crash.dll 2010 -1\n");
+    EXPECT_EQ(Calls(m.folder), "start.dll 2010 1\ncrash.dll 2010 1\ncrash.dll 2010 -1\n");
     // "Clear()" went to the windows of the modules of events 1 and 5, and only to them.
     auto got = m.commands.Received();
     ASSERT_EQ(got.size(), 2u);
@@ -82,26 +76,42 @@ TEST(PluginHost, EventsFreeingFaultsAndClearAtExit) {
     }
 }
 
+TEST(PluginHost, ConnectAndDisconnectLoadAndFreeTheirModules) {
+    MeterSession m(QuietSettings({{"visibility", "plugins=1\r\n"}}), rig::RasScript().Connected("Dial", 100, 10));
+    InstallList(m);
+    ASSERT_TRUE(m.Start());
+    ASSERT_TRUE(m.WaitCounted(true));
+    ASSERT_TRUE(m.folder.WaitForFileText(kCalls, "crash.dll 2010 2\n", 5000));
+    ASSERT_TRUE(m.commands.Send(m.window, 3, "Perform(HangUp)"));
+    ASSERT_TRUE(m.WaitCounted(false));
+    ASSERT_TRUE(m.folder.WaitForFileText(kCalls, "word.dll 2010 3\n", 5000));
+    EXPECT_FALSE(HasModule(m.program->Pid(), L"both.dll"));
+    EXPECT_FALSE(HasModule(m.program->Pid(), L"word.dll"));
+    EXPECT_EQ(Calls(m.folder),
+              "start.dll 2010 1\ncrash.dll 2010 1\n"
+              "both.dll 2010 2\ncrash.dll 2010 2\n"
+              "both.dll 2010 3\ncrash.dll 2010 3\nword.dll 2010 3\n");
+}
+
 TEST(PluginHost, NamesThatLeaveThePluginFolderAreNeverLoaded) {
-    MeterSession m(QuietSettings("[visibility]\r\nplugins=1\r\n"));
+    MeterSession m(QuietSettings({{"visibility", "plugins=1\r\n"}}));
     Install(m.folder, L"probe_plugin.dll", "outside.dll");
     const std::string outside = m.folder.PathA() + "outside.dll";
     m.folder.WritePlugins("[plugins]\r\nitems=4\r\nitem_1=..\\outside.dll\r\nitem_2=" + outside +
                           "\r\nitem_3=../outside.dll\r\nitem_4=..\r\n");
     // The current folder of the started program is the program folder: a relative load would find it.
     ASSERT_TRUE(m.Start());
-    ASSERT_TRUE(m.WaitFirstPoll());
+    ASSERT_EQ(m.Ask("get(versionnum)"), "2010");  // answered from the message loop: the start is done
     EXPECT_EQ(Calls(m.folder, "probe_calls.log"), "");
     EXPECT_FALSE(HasModule(m.program->Pid(), L"outside.dll"));
-    EXPECT_EQ(m.Ask("get(versionnum)"), "2010");
 }
 
 TEST(PluginHost, PluginsOffRunsNothing) {
-    MeterSession m(QuietSettings("[visibility]\r\nplugins=0\r\n"));
+    MeterSession m(QuietSettings({{"visibility", "plugins=0\r\n"}}));
     Install(m.folder, L"probe_plugin.dll", "PLUGINS\\always.dll");
     m.folder.WritePlugins("[plugins]\r\nitems=1\r\nitem_1=always.dll\r\n[always.dll]\r\nevents=0\r\n");
     ASSERT_TRUE(m.Start());
-    ASSERT_TRUE(m.WaitFirstPoll());
+    ASSERT_EQ(m.Ask("get(versionnum)"), "2010");
     PostMessageW(m.window, WM_CLOSE, 0, 0);
     ASSERT_TRUE(m.program->WaitForExit(5000));
     EXPECT_EQ(Calls(m.folder), "");

@@ -47,7 +47,7 @@ void ChooseQuitItem(MeterSession& m) {
 }
 
 std::string PluginAndLogSettings() {
-    return QuietSettings("[log]\r\ndata=1\r\n[visibility]\r\nplugins=1\r\n");
+    return QuietSettings({{"log", "data=1\r\n"}, {"visibility", "plugins=1\r\n"}});
 }
 
 // A probe module that runs at every event and logs it.
@@ -147,7 +147,7 @@ TEST(Restart, WhileOnlineFromAFolderWithABlankStartsAFreshInstance) {
 }
 
 TEST(CloseFromOutside, EndOfSessionHangsUpAndStoresTheConnection) {
-    MeterSession m(QuietSettings("[events]\r\nshutdown=1\r\n[bytes]\r\nday=1000\r\nmonth=2000\r\nup=30\r\n"),
+    MeterSession m(QuietSettings({{"events", "shutdown=1\r\n"}, {"bytes", "day=1000\r\nmonth=2000\r\nup=30\r\n"}}),
                    rig::RasScript().Connected("Dial", 5000, 300));
     ASSERT_TRUE(m.Start());
     ASSERT_TRUE(m.WaitCounted(true));

@@ -19,7 +19,7 @@ HMODULE g_self = nullptr;
     std::memcpy(folder, path, static_cast<size_t>(name - path));
     char logPath[MAX_PATH] = {};
     std::snprintf(logPath, sizeof logPath, "%sprobe_calls.log", folder);
-    if (FILE* f = std::fopen(logPath, "a")) {
+    if (FILE* f = std::fopen(logPath, "ab")) {
         std::fprintf(f, "%s %d %d\n", name, version, event);
         std::fclose(f);
     }

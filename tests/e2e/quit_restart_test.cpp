@@ -146,6 +146,20 @@ TEST(Restart, WhileOnlineFromAFolderWithABlankStartsAFreshInstance) {
     EXPECT_NE(calls.find("always.dll 2010 1\n", exitAt), std::string::npos) << calls;
 }
 
+TEST(Restart, AFailedStartIsReportedAndTheMeterGoesOn) {
+    MeterSession m;
+    ASSERT_TRUE(m.Start());
+    ASSERT_EQ(m.Ask("get(versionnum)"), "2010");
+    // The program file is gone, so no new instance can start.
+    ASSERT_TRUE(MoveFileW(m.folder.File("quonmain.exe").c_str(), m.folder.File("moved.exe").c_str()));
+    m.commands.Send(m.window, 4, "Perform(Reboot)", 500);  // the box keeps the command busy
+    auto box = m.program->WaitForBox(5000, "не удалось перезапустить");
+    ASSERT_TRUE(box);
+    rig::Program::Answer(*box, IDOK);
+    EXPECT_FALSE(m.program->WaitForExit(1000));
+    EXPECT_EQ(m.Ask("get(versionnum)"), "2010");
+}
+
 TEST(CloseFromOutside, EndOfSessionHangsUpAndStoresTheConnection) {
     MeterSession m(QuietSettings({{"events", "shutdown=1\r\n"}, {"bytes", "day=1000\r\nmonth=2000\r\nup=30\r\n"}}),
                    rig::RasScript().Connected("Dial", 5000, 300));

@@ -8,7 +8,7 @@
 //   dir.WriteData("[visibility]\r\ndesktop=1\r\n");   // data.qif   (also WritePlugins, Write(name, text))
 //   dir.WriteRasScript(rig::RasScript().Connected("Dial", 1000, 50));  // fakeras.ini, see below
 //
-//   rig::Program app(dir, L"/instance");         // CreateProcessW, the double chosen by WINEDLLOVERRIDES;
+//   rig::Program app(dir, L"/instance");         // CreateProcessW; Wine told to prefer the double;
 //   HWND w = app.WaitForWindow();                //   its Tfrm_quonm window (null after the bound)
 //   rig::WindowState s = rig::ReadWindow(w);     // rect, visible, extended style, top-most
 //   auto box = app.WaitForBox();                 // its message box (#32770): text, caption, buttons
@@ -33,11 +33,15 @@
 //   [errors]     <Function>=<code>, RasEnumEntriesA_retry=<code>
 //   [errortext]  <code>=<text>
 // State that outlives one load of the DLL (a hang-up, a dialled connection) is in fakeras.state;
-// ResetRasState() forgets it. Log lines: "<ms since 1970>\t<Function>\tresult=<n>\t<key=value>...".
+// a hang-up keeps every connection away, also after a new script, until ResetRasState().
+// Log lines: "<ms since 1970>\t<Function>\tresult=<n>\t<key=value>...".
 //
 // In-process tests of the main window use the same folder and the double loaded by path:
 //   rig::TestFolder dir; rig::RasDouble ras(dir);   // later LoadLibraryA("rasapi32") gets this module
 //   fw::OverrideProgramFolderForTests(dir.PathA());
+//   rig::BoxAnswerer boxes;                          // answers this process's modal boxes meanwhile
+// unit_tests.exe gets the double only when Wine prefers it at the process start: ctest's setup test
+// rig.PreferNativeRas.* makes that setting (see PreferNativeRas).
 #include <windows.h>
 
 #include <cstdint>
@@ -61,7 +65,15 @@ std::string CurrentTestName();
 bool WriteFileBytes(const std::wstring& path, const std::string& bytes);  // replaces the file as a whole
 std::optional<std::string> ReadFileBytes(const std::wstring& path);
 void RemoveTree(const std::wstring& folder);
+// Ends every process whose program file lies in folder (a path with its trailing backslash).
+void EndProcessesIn(const std::wstring& folder);
 bool CopyTree(const std::wstring& from, const std::wstring& to);
+
+// Makes Wine load the rasapi32.dll found beside the named program (e.g. L"quonmain.exe") instead of its
+// own: HKCU\Software\Wine\AppDefaults\<exe>\DllOverrides rasapi32=native,builtin in this prefix. Wine takes
+// WINEDLLOVERRIDES from the Unix environment a process inherits, not from CreateProcessW's environment
+// block; the key works however the tests are started. Program and RasDouble call it.
+void PreferNativeRas(const std::wstring& exeName);
 
 // One call the double logged.
 struct RasCall {
@@ -155,9 +167,27 @@ struct MessageBoxInfo {
     HWND window = nullptr;
     std::string text;     // the static control 0xFFFF
     std::string caption;
-    std::vector<int> buttons;  // ids of the push buttons present (IDOK, IDYES, ...)
+    std::vector<int> buttons;  // ids of its visible buttons (IDOK, IDYES, ...)
 };
 MessageBoxInfo ReadMessageBox(HWND box);
+// The message boxes (#32770) of a process that are shown and ready.
+std::vector<MessageBoxInfo> MessageBoxesOf(DWORD pid);
+
+// Answers the message boxes of this process from a thread of its own while it lives, so that an
+// in-process test can run code that shows a modal box. Texts() lists what was answered.
+class BoxAnswerer {
+public:
+    explicit BoxAnswerer(int buttonId = IDOK);
+    ~BoxAnswerer();
+    BoxAnswerer(const BoxAnswerer&) = delete;
+    BoxAnswerer& operator=(const BoxAnswerer&) = delete;
+    std::vector<std::string> Texts() const;
+
+private:
+    struct Shared;
+    Shared* shared_;
+    HANDLE thread_;
+};
 
 // One started quonmain.exe (or another program of the folder).
 class Program {

@@ -58,8 +58,10 @@ bool WriteFileBytes(const std::wstring& path, const std::string& bytes) {
     bool ok = WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
               written == bytes.size();
     CloseHandle(f);
-    // A reader sees the old or the new file, never half of one.
-    return ok && MoveFileExW(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
+    // A reader sees the old or the new file, never half of one. A reader that has the file open
+    // without delete sharing makes the replacement fail for a moment: try again briefly.
+    return ok && WaitUntil([&] { return MoveFileExW(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING) != 0; },
+                           2000);
 }
 
 std::optional<std::string> ReadFileBytes(const std::wstring& path) {
@@ -192,11 +194,12 @@ TestFolder::TestFolder(const std::string& suffix) {
     const std::wstring runs = build + L"e2e-runs";
     CreateDirectoryW(runs.c_str(), nullptr);
     const std::wstring folder = runs + L"\\" + fw::Widen(CurrentTestName() + suffix);
+    path_ = folder + L"\\";
+    EndProcessesIn(path_);  // left over by an interrupted earlier run
     RemoveTree(folder);
     EXPECT_TRUE(CopyTree(build + L"program", folder)) << "could not copy the program folder";
     EXPECT_TRUE(CopyFileW((build + L"bin\\rasapi32.dll").c_str(), (folder + L"\\rasapi32.dll").c_str(), FALSE))
         << "the RAS test double is missing from bin";
-    path_ = folder + L"\\";
 }
 
 std::string TestFolder::PathA() const { return fw::Narrow(path_); }
@@ -224,6 +227,8 @@ std::vector<RasCall> TestFolder::RasCalls(const std::string& function) const {
     std::vector<RasCall> calls;
     auto text = Read("fakeras.log");
     if (!text) return calls;
+    // The double may be writing a line right now: only whole lines count.
+    text->resize(text->rfind('\n') == std::string::npos ? 0 : text->rfind('\n') + 1);
     std::istringstream lines(*text);
     std::string line;
     while (std::getline(lines, line)) {
@@ -239,13 +244,13 @@ std::vector<RasCall> TestFolder::RasCalls(const std::string& function) const {
         }
         if (parts.size() < 2) continue;  // a line still being written
         RasCall call;
-        call.ms = std::stoll(parts[0]);
+        call.ms = std::strtoll(parts[0].c_str(), nullptr, 10);
         call.function = parts[1];
         for (size_t i = 2; i < parts.size(); ++i) {
             size_t eq = parts[i].find('=');
             if (eq != std::string::npos) call.fields[parts[i].substr(0, eq)] = parts[i].substr(eq + 1);
         }
-        if (call.fields.count("result")) call.result = std::stol(call.fields["result"]);
+        if (call.fields.count("result")) call.result = std::strtol(call.fields["result"].c_str(), nullptr, 10);
         if (function.empty() || call.function == function) calls.push_back(std::move(call));
     }
     return calls;
@@ -269,8 +274,26 @@ std::optional<RasCall> TestFolder::WaitForRasCall(const std::string& function, D
 
 // ---- RasDouble ----
 
-RasDouble::RasDouble(const TestFolder& folder) : module_(LoadLibraryW(folder.File("rasapi32.dll").c_str())) {
+void PreferNativeRas(const std::wstring& exeName) {
+    const std::wstring key = L"Software\\Wine\\AppDefaults\\" + exeName + L"\\DllOverrides";
+    HKEY k = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &k, nullptr) != 0)
+        return;
+    static const wchar_t value[] = L"native,builtin";
+    RegSetValueExW(k, L"rasapi32", 0, REG_SZ, reinterpret_cast<const BYTE*>(value), sizeof value);
+    RegCloseKey(k);
+}
+
+RasDouble::RasDouble(const TestFolder& folder) : module_(nullptr) {
+    std::wstring exe(32768, L'\0');
+    exe.resize(GetModuleFileNameW(nullptr, exe.data(), static_cast<DWORD>(exe.size())));
+    // Even by its full path Wine loads its own rasapi32 unless this program prefers the native one.
+    PreferNativeRas(exe.substr(exe.find_last_of(L"\\/") + 1));
+    module_ = LoadLibraryW(folder.File("rasapi32.dll").c_str());
     EXPECT_NE(module_, nullptr) << "the RAS test double did not load";
+    // Wine reads the preference when a process starts: ctest sets it beforehand (rig.PreferNativeRas.*).
+    EXPECT_TRUE(module_ && GetProcAddress(module_, "FakeRas_IsFake"))
+        << "Wine's own rasapi32 was loaded; the preference was set now and takes effect at the next start";
 }
 
 RasDouble::~RasDouble() {

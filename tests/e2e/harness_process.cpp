@@ -11,18 +11,6 @@
 namespace rig {
 namespace {
 
-// Wine takes the load order of a new process from the Unix environment it inherits, not from the
-// environment block given to CreateProcessW; the per-program registry key works however the test runs.
-void PreferNativeRas(const std::wstring& exeName) {
-    const std::wstring key = L"Software\\Wine\\AppDefaults\\" + exeName + L"\\DllOverrides";
-    HKEY k = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &k, nullptr) != 0)
-        return;
-    static const wchar_t value[] = L"native,builtin";
-    RegSetValueExW(k, L"rasapi32", 0, REG_SZ, reinterpret_cast<const BYTE*>(value), sizeof value);
-    RegCloseKey(k);
-}
-
 DWORD WindowPid(HWND w) {
     DWORD pid = 0;
     GetWindowThreadProcessId(w, &pid);
@@ -37,7 +25,7 @@ std::string WindowText(HWND w) {
 
 }  // namespace
 
-TestFolder::~TestFolder() {
+void EndProcessesIn(const std::wstring& folder) {
     HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snap == INVALID_HANDLE_VALUE) return;
     PROCESSENTRY32W pe{};
@@ -48,7 +36,7 @@ TestFolder::~TestFolder() {
         if (!h) continue;
         wchar_t image[MAX_PATH * 4] = {};
         DWORD size = static_cast<DWORD>(std::size(image));
-        if (QueryFullProcessImageNameW(h, 0, image, &size) && _wcsnicmp(image, path_.c_str(), path_.size()) == 0) {
+        if (QueryFullProcessImageNameW(h, 0, image, &size) && _wcsnicmp(image, folder.c_str(), folder.size()) == 0) {
             TerminateProcess(h, 99);
             WaitForSingleObject(h, 5000);
         }
@@ -56,6 +44,8 @@ TestFolder::~TestFolder() {
     }
     CloseHandle(snap);
 }
+
+TestFolder::~TestFolder() { EndProcessesIn(path_); }
 
 WindowState ReadWindow(HWND window) {
     WindowState s;
@@ -73,7 +63,9 @@ MessageBoxInfo ReadMessageBox(HWND box) {
     if (HWND text = GetDlgItem(box, 0xFFFF)) info.text = WindowText(text);
     info.caption = WindowText(box);
     for (int id : {IDOK, IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO, IDCLOSE, IDHELP, IDTRYAGAIN, IDCONTINUE})
-        if (GetDlgItem(box, id)) info.buttons.push_back(id);
+        // The box template holds buttons it does not use, hidden.
+        if (HWND b = GetDlgItem(box, id); b && (GetWindowLongW(b, GWL_STYLE) & WS_VISIBLE))
+            info.buttons.push_back(id);
     return info;
 }
 
@@ -120,30 +112,33 @@ HWND Program::WaitForWindow(DWORD timeoutMs) const {
     return found;
 }
 
-std::vector<MessageBoxInfo> Program::MessageBoxes() const {
+std::vector<MessageBoxInfo> MessageBoxesOf(DWORD pid) {
     struct Search {
         DWORD pid;
         std::vector<MessageBoxInfo> boxes;
-    } search{pid_, {}};
+    } search{pid, {}};
     EnumWindows(
         [](HWND w, LPARAM lp) -> BOOL {
             auto* s = reinterpret_cast<Search*>(lp);
             wchar_t cls[64] = {};
             GetClassNameW(w, cls, 64);
-            if (wcscmp(cls, L"#32770") == 0 && WindowPid(w) == s->pid) s->boxes.push_back(ReadMessageBox(w));
+            // A box just created is not ready: its text and buttons are set before it is shown.
+            if (wcscmp(cls, L"#32770") == 0 && WindowPid(w) == s->pid && IsWindowVisible(w))
+                s->boxes.push_back(ReadMessageBox(w));
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&search));
     return search.boxes;
 }
 
+std::vector<MessageBoxInfo> Program::MessageBoxes() const { return MessageBoxesOf(pid_); }
+
 std::optional<MessageBoxInfo> Program::WaitForBox(DWORD timeoutMs, const std::string& needle) const {
     std::optional<MessageBoxInfo> found;
     WaitUntil(
         [&] {
-            // A box just created may not have its text yet: wait for the text, not only the window.
             for (const MessageBoxInfo& b : MessageBoxes())
-                if (!b.text.empty() && b.text.find(needle) != std::string::npos && !b.buttons.empty()) {
+                if (!b.text.empty() && b.text.find(needle) != std::string::npos) {
                     found = b;
                     return true;
                 }
@@ -166,6 +161,55 @@ std::optional<DWORD> Program::WaitForExit(DWORD timeoutMs) const {
     DWORD code = 0;
     GetExitCodeProcess(process_, &code);
     return code;
+}
+
+struct BoxAnswerer::Shared {
+    explicit Shared(int b) : button(b) {}
+    int button;
+    volatile LONG stop = 0;
+    CRITICAL_SECTION lock{};
+    std::vector<std::string> texts;
+    std::vector<HWND> answered;
+};
+
+BoxAnswerer::BoxAnswerer(int buttonId) : shared_(new Shared(buttonId)) {
+    InitializeCriticalSection(&shared_->lock);
+    thread_ = CreateThread(
+        nullptr, 0,
+        [](LPVOID p) -> DWORD {
+            auto* s = static_cast<Shared*>(p);
+            while (!s->stop) {
+                for (const MessageBoxInfo& b : MessageBoxesOf(GetCurrentProcessId())) {
+                    EnterCriticalSection(&s->lock);
+                    bool seen = false;
+                    for (HWND h : s->answered) seen = seen || h == b.window;
+                    if (!seen) {
+                        s->answered.push_back(b.window);
+                        s->texts.push_back(b.text);
+                    }
+                    LeaveCriticalSection(&s->lock);
+                    Program::Answer(b, s->button);
+                }
+                Sleep(10);
+            }
+            return 0;
+        },
+        shared_, 0, nullptr);
+}
+
+BoxAnswerer::~BoxAnswerer() {
+    InterlockedExchange(&shared_->stop, 1);
+    WaitForSingleObject(thread_, 5000);
+    CloseHandle(thread_);
+    DeleteCriticalSection(&shared_->lock);
+    delete shared_;
+}
+
+std::vector<std::string> BoxAnswerer::Texts() const {
+    EnterCriticalSection(&shared_->lock);
+    std::vector<std::string> copy = shared_->texts;
+    LeaveCriticalSection(&shared_->lock);
+    return copy;
 }
 
 }  // namespace rig

@@ -40,6 +40,10 @@ struct ArgumentCase {
     bool skipsTheTest;
 };
 
+void PrintTo(const ArgumentCase& c, std::ostream* os) {
+    for (const wchar_t* p = c.argument; *p; ++p) *os << static_cast<char>(*p);
+}
+
 class SecondStartWithArgument : public ::testing::TestWithParam<ArgumentCase> {};
 
 TEST_P(SecondStartWithArgument, StartsAnywayOnlyForTheExactSkipWords) {

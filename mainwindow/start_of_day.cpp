@@ -1,0 +1,70 @@
+// The start of a normal run on the window side: data.qif through FormCreate's file object, the
+// protection copies and logs in the program folder, the boxes and the beeps.
+#include <windows.h>
+
+#include "engine/start_of_day.h"
+#include "engine/value_forms.h"
+#include "framework/message_box.h"
+#include "framework/program_folder.h"
+#include "mainwindow/main_form.h"
+
+namespace quon {
+namespace {
+
+class IniSettingsStore : public SettingsStore {
+public:
+    explicit IniSettingsStore(const fw::IniFile& ini) : ini_(ini) {}
+    std::string ReadString(const char* section, const std::string& key, const std::string& def) const override {
+        return ini_.ReadString(section, key, def);
+    }
+    bool WriteString(const char* section, const std::string& key, const std::string& value) override {
+        return ini_.WriteString(section, key, value);
+    }
+
+private:
+    const fw::IniFile& ini_;
+};
+
+class MainWindowStartOfDayHost : public StartOfDayHost {
+public:
+    explicit MainWindowStartOfDayHost(Tfrm_quonm& form) : form_(form) {}
+    std::string ReadProtectValue(ProtectCopy copy, const char* key) override {
+        const char* name = copy == ProtectCopy::Prev ? "protect_prev.tmp" : "protect_next.tmp";
+        return fw::IniFile(fw::ProgramFolder() + name).ReadString("save", key, "");
+    }
+    void DeleteProtectFiles() override { form_.DeleteProtectFiles(); }
+    void WriteEventLog(int code, const std::string& value) override { form_.WriteEventLog(code, value); }
+    void DeleteLogs() override {
+        DeleteFileA((fw::ProgramFolder() + "data.log").c_str());
+        DeleteFileA((fw::ProgramFolder() + "traffic.log").c_str());
+    }
+    void ShowBox(const std::string& text, BoxKind kind) override {
+        fw::ShowBox(text, kind == BoxKind::Error ? MB_ICONERROR : MB_ICONINFORMATION);
+    }
+    void Beep(unsigned hz, unsigned ms) override { ::Beep(hz, ms); }
+    void Sleep(unsigned ms) override { ::Sleep(ms); }
+
+private:
+    Tfrm_quonm& form_;
+};
+
+CivilDate LocalToday() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return CivilDate{now.wYear, now.wMonth, now.wDay};
+}
+
+}  // namespace
+
+void Tfrm_quonm::RunStartOfDay(const fw::IniFile& ini) {
+    IniSettingsStore store(ini);
+    MainWindowStartOfDayHost host(*this);
+    StartOfDayInput in;
+    in.today = LocalToday();
+    in.counters = opt.counters;
+    in.eventLogOn = opt.eventLogOn;
+    in.decimalSeparator = LocaleDecimalSeparator();
+    if (RunStartOfDaySteps(store, host, in)) eng.newDay = true;
+}
+
+}  // namespace quon

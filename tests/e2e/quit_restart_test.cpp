@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <optional>
 #include <string>
 
 #include "tests/e2e/meter_session.h"
@@ -144,6 +146,39 @@ TEST(Restart, WhileOnlineFromAFolderWithABlankStartsAFreshInstance) {
     ASSERT_NE(exitAt, std::string::npos) << calls;
     EXPECT_EQ(calls.find("always.dll 2010 -1\n", exitAt + 1), std::string::npos) << calls;
     EXPECT_NE(calls.find("always.dll 2010 1\n", exitAt), std::string::npos) << calls;
+}
+
+// A message box of another process than `old` whose text holds needle.
+std::optional<rig::MessageBoxInfo> BoxOfAnotherInstance(DWORD old, const std::string& needle) {
+    for (HWND w = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); w;
+         w = FindWindowExW(nullptr, w, L"#32770", nullptr)) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(w, &pid);
+        if (pid == old || !IsWindowVisible(w)) continue;
+        rig::MessageBoxInfo box = rig::ReadMessageBox(w);
+        if (box.text.find(needle) != std::string::npos) return box;
+    }
+    return std::nullopt;
+}
+
+TEST(Restart, TheAutoRestartKeepsTheCopiesForTheNewInstanceToRecover) {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    char day[8], month[8];
+    std::snprintf(day, sizeof day, "%02d", now.wDay);
+    std::snprintf(month, sizeof month, "%02d", now.wMonth);
+    MeterSession m(QuietSettings({{"visibility", "reaload=1\r\n"},
+                                  {"reset", std::string("date=") + day + "\r\nmonth=" + month + "\r\n"}}));
+    for (const char* f : kProtectFiles) ASSERT_TRUE(m.folder.Write(f, "[save]\r\nDbytes=1000\r\nUbytes=200\r\n"));
+    ASSERT_TRUE(m.Start(L"/auto"));
+    ASSERT_TRUE(m.program->WaitForExit(10000));  // it restarts itself after a short delay
+    std::optional<rig::MessageBoxInfo> box;
+    auto recovered = [&] {
+        box = BoxOfAnotherInstance(m.program->Pid(), "данные прерванного");
+        return box.has_value();
+    };
+    ASSERT_TRUE(rig::WaitUntil(recovered, 10000));
+    rig::Program::Answer(*box, IDOK);
 }
 
 TEST(Restart, AFailedStartIsReportedAndTheMeterGoesOn) {

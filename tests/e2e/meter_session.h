@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <utility>
@@ -26,6 +27,16 @@ inline std::string QuietSettings(const std::vector<std::pair<std::string, std::s
     }
     std::string text;
     for (const auto& [section, lines] : sections) text += "[" + section + "]\r\n" + lines;
+    return text;
+}
+
+// [reset] lines that mark today as the day and month of the last start, so that the start does not
+// roll the counters over.
+inline std::string TodayStamp() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    char text[48];
+    std::snprintf(text, sizeof text, "date=%02d\r\nmonth=%02d\r\n", now.wDay, now.wMonth);
     return text;
 }
 

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -162,13 +161,7 @@ std::optional<rig::MessageBoxInfo> BoxOfAnotherInstance(DWORD old, const std::st
 }
 
 TEST(Restart, TheAutoRestartKeepsTheCopiesForTheNewInstanceToRecover) {
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    char day[8], month[8];
-    std::snprintf(day, sizeof day, "%02d", now.wDay);
-    std::snprintf(month, sizeof month, "%02d", now.wMonth);
-    MeterSession m(QuietSettings({{"visibility", "reaload=1\r\n"},
-                                  {"reset", std::string("date=") + day + "\r\nmonth=" + month + "\r\n"}}));
+    MeterSession m(QuietSettings({{"visibility", "reaload=1\r\n"}, {"reset", TodayStamp()}}));
     for (const char* f : kProtectFiles) ASSERT_TRUE(m.folder.Write(f, "[save]\r\nDbytes=1000\r\nUbytes=200\r\n"));
     ASSERT_TRUE(m.Start(L"/auto"));
     ASSERT_TRUE(m.program->WaitForExit(10000));  // it restarts itself after a short delay
@@ -196,7 +189,8 @@ TEST(Restart, AFailedStartIsReportedAndTheMeterGoesOn) {
 }
 
 TEST(CloseFromOutside, EndOfSessionHangsUpAndStoresTheConnection) {
-    MeterSession m(QuietSettings({{"events", "shutdown=1\r\n"}, {"bytes", "day=1000\r\nmonth=2000\r\nup=30\r\n"}}),
+    MeterSession m(QuietSettings({{"events", "shutdown=1\r\n"}, {"reset", TodayStamp()},
+                                  {"bytes", "day=1000\r\nmonth=2000\r\nup=30\r\n"}}),
                    rig::RasScript().Connected("Dial", 5000, 300));
     ASSERT_TRUE(m.Start());
     ASSERT_TRUE(m.WaitCounted(true));

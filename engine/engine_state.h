@@ -1,6 +1,7 @@
 #pragma once
 // What the poll tick knows about the connection; every other part of the program reads it.
 #include <array>
+#include <cstdint>
 #include <string>
 
 namespace quon {
@@ -22,6 +23,13 @@ struct EngineState {
     std::array<int, kHistorySize> levelHistory{};
     int historyCount = 30;       // the theme's graph bar count, 1..300
     bool newDay = false;         // this run started as the first start of a new day
+    // RAS totals are 32-bit: a total that falls within one connection wrapped, and 2^32 is carried.
+    uint32_t rawIn = 0;          // the totals of the latest successful poll, as RAS gave them
+    uint32_t rawOut = 0;
+    double carryIn = 0;          // multiples of 2^32 carried in this connection
+    double carryOut = 0;
+    bool tickRunning = false;    // a tick is in progress; a nested call does nothing
+    bool pollingStarted = false; // the start-up delay has ended: the poll timer may measure
 };
 
 // The nine texts the window draws; computed by the tick.

@@ -9,6 +9,7 @@
 
 #include "engine/engine_state.h"
 #include "engine/options.h"
+#include "engine/tray_slot.h"
 #include "framework/ini_file.h"
 #include "framework/menu.h"
 #include "framework/timer.h"
@@ -20,10 +21,6 @@ constexpr int kInterfaceVersion = 2010;
 inline constexpr const char* kVersionText = "2.1";
 inline constexpr const char* kProductName = "Quon Tollen II";
 inline constexpr const wchar_t* kMainClassName = L"Tfrm_quonm";
-
-// Tray icon holders: the offline icon and one per activity level.
-enum class TraySlot { Offline, Level0, Level1, Level2, Level3, Level4, Level5 };
-enum class BalloonIcon { None = 0, Info = 1, Warning = 2, Error = 3 };
 
 class Tfrm_quonm : public fw::Wnd {
 public:
@@ -66,6 +63,8 @@ public:
     void tmr_protectTimer();
     void DeleteProtectFiles();
     void WriteEventLog(int code, const std::string& value);  // only when the event log is on; silent
+    bool AppendActivityLog(char levelDigit);                  // false when traffic.log could not be written
+    void PlayEventSound(const std::string& file);             // asynchronous; "" or a missing file: silence
 
     // ---- plug-ins ----
     void RunPlugins(int event);

@@ -57,7 +57,7 @@ void Tfrm_quonm::BuildPopupMenu() {
     sub_fixer = info->Add("sub_fixer", "помощник", [this](fw::MenuItem&) { sub_fixerClick(); });
     sub_web = info->Add("sub_web", "сайт программы", [this](fw::MenuItem&) { sub_webClick(); });
     sub_version = info->Add("sub_version", "версия модуля", [this](fw::MenuItem&) { sub_versionClick(); });
-    sub_about = info->Add("sub_about", "о программе", [this](fw::MenuItem&) { OpenSettings(6, true); });
+    sub_about = info->Add("sub_about", "о программе", [this](fw::MenuItem&) { OpenSettings(5, true); });
     m.AddSeparator("sub_separator_7");
     sub_restart = m.Add("sub_restart", "перезапуск", [this](fw::MenuItem&) { sub_restartClick(); });
     sub_quit = m.Add("sub_quit", "выход", [this](fw::MenuItem&) { sub_quitClick(); });

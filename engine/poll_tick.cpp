@@ -1,0 +1,195 @@
+#include "engine/poll_tick.h"
+
+#include <algorithm>
+
+#include "engine/activity_level.h"
+#include "engine/display_figures.h"
+#include "engine/event_log_format.h"
+#include "engine/tray_hint_text.h"
+#include "engine/value_forms.h"
+
+namespace quon {
+namespace {
+
+constexpr const char* kProductTitle = "Quon Tollen II";
+
+class TickGuard {
+public:
+    explicit TickGuard(bool& flag) : flag_(flag) { flag_ = true; }
+    ~TickGuard() { flag_ = false; }
+
+private:
+    bool& flag_;
+};
+
+bool IsIgnored(const Options& opt, const std::string& entry) {
+    return std::find(opt.ignoreList.begin(), opt.ignoreList.end(), entry) != opt.ignoreList.end();
+}
+
+void Connect(EngineState& eng, Options& opt, TickPort& port) {
+    eng.dayWarned = eng.monthWarned = false;
+    port.SetTimerTag(TickTimer::Idle, 0);
+    port.StopTimer(TickTimer::Wait);
+    // The first tick of a connection measures from the connection's own totals: speed 0, level 0.
+    eng.prevIn = eng.connIn;
+    eng.prevOut = eng.connOut;
+    port.ShowOnlineMenus(true);
+    if (opt.balloonsOn) port.ShowBalloon(BoundedBalloonText(kBalloonOnline + eng.entryName + ")"), BalloonIcon::Info);
+    port.PlayEventSound(port.ReadText("events", "wav_o", ""));
+    if (port.ReadInteger("visibility", "show", 1) != 0) port.ShowWindow();
+    if (opt.eventLogOn) port.WriteEventLog(3, "Connected:" + eng.entryName);
+    if (opt.protectionOn) {
+        port.DeleteProtectFiles();
+        port.StopTimer(TickTimer::Protect);
+        port.StartTimer(TickTimer::Protect);
+    }
+    if (opt.animationOn && !opt.fullStopOn) port.SetTrayIcon(TraySlot::Level0);
+    port.RunPlugins(2);
+}
+
+void StoreConnection(const EngineState& eng, const Options& opt, TickPort& port) {
+    const Counters& c = opt.counters;
+    const char sep = port.DecimalSeparator();
+    const bool stored = port.StoreCounter("up", FormatCounter(c.up + eng.prevOut, sep)) &&
+                        port.StoreCounter("day", FormatCounter(c.day + eng.prevIn, sep)) &&
+                        port.StoreCounter("month", FormatCounter(c.month + eng.prevIn, sep));
+    if (!stored) port.ShowStoreFailure();
+}
+
+void Disconnect(EngineState& eng, Options& opt, TickPort& port) {
+    port.StopTimer(TickTimer::Get);
+    port.StopTimer(TickTimer::Idle);
+    port.StopTimer(TickTimer::Animation);
+    port.ShowOnlineMenus(false);
+    if (opt.balloonsOn) port.ShowBalloon(kBalloonOffline, BalloonIcon::Info);
+    port.PlayEventSound(port.ReadText("events", "wav_x", ""));
+    const int64_t hide = port.ReadInteger("visibility", "hide", 1);
+    if (hide > 0) {
+        port.SetTimerInterval(TickTimer::Wait, static_cast<unsigned>(std::min<int64_t>(hide, 4000000) * 1000));
+        port.StopTimer(TickTimer::Wait);
+        port.StartTimer(TickTimer::Wait);
+    }
+    if (opt.eventLogOn) {
+        const Counters& c = opt.counters;
+        const char sep = port.DecimalSeparator();
+        port.WriteEventLog(4, "Disconnected");
+        port.WriteEventLog(5, ReceivedEventValue(eng.prevIn, c.day, c.month, c.monthlim, eng.entryName, sep));
+        port.WriteEventLog(6, SentEventValue(eng.prevOut, c.up, c.uplim, sep));
+    }
+    StoreConnection(eng, opt, port);
+    port.ReloadSettings();
+    port.StartTimer(TickTimer::Get);
+    // Stopped whatever protection says now: it may have been switched off during the connection.
+    port.StopTimer(TickTimer::Protect);
+    port.DeleteProtectFiles();
+    port.RunPlugins(3);
+}
+
+void ShowLevelInTray(const Options& opt, int level, TickPort& port) {
+    if (!opt.animationOn) {
+        port.StopTimer(TickTimer::Animation);
+        port.SetTrayIcon(LevelSlot(level));
+        return;
+    }
+    if (level == 0) {
+        if (opt.fullStopOn) {
+            port.SetTrayIcon(TraySlot::Level0);
+            port.SetTimerTag(TickTimer::Animation, -1);
+        }
+        port.StopTimer(TickTimer::Animation);
+        return;
+    }
+    port.SetTimerInterval(TickTimer::Animation, AnimationIntervalMs(level));
+    port.StopTimer(TickTimer::Animation);
+    if (port.TimerTag(TickTimer::Animation) == -1) {
+        port.SetTimerTag(TickTimer::Animation, 0);
+        port.RunAnimationFrame();
+    }
+    port.StartTimer(TickTimer::Animation);
+}
+
+void DriveIdleTimer(const Options& opt, int level, TickPort& port) {
+    if (level == 0 && opt.idleMinutes >= 1) {
+        if (!port.TimerRunning(TickTimer::Idle)) port.StartTimer(TickTimer::Idle);
+    } else {
+        port.StopTimer(TickTimer::Idle);
+        port.SetTimerTag(TickTimer::Idle, 0);
+    }
+}
+
+void CheckLimits(EngineState& eng, const Options& opt, TickPort& port) {
+    const Counters& c = opt.counters;
+    if (!eng.dayWarned && c.daylim - (eng.connIn + c.day) < 0) {
+        if (port.ReadInteger("events", "beep_d", 1) != 0) {
+            port.Beep(1000, 250);
+            port.Pause(100);
+            port.Beep(1000, 250);
+            port.Pause(100);
+            port.Beep(1000, 250);
+        }
+        if (port.ReadInteger("events", "hangup_d", 0) != 0) port.HangUp();
+        if (opt.balloonsOn) port.ShowBalloon(kBalloonDayLimit, BalloonIcon::Warning);
+        port.PlayEventSound(port.ReadText("events", "wav_d", ""));
+        eng.dayWarned = true;
+    }
+    // A monthly limit of 0 or 1 is no limit at all.
+    const bool monthLimited = c.monthlim > 1;
+    if (monthLimited && !eng.monthWarned && c.monthlim - (eng.connIn + c.month) < 0) {
+        if (port.ReadInteger("events", "beep_m", 1) != 0) port.Beep(1000, 1000);
+        if (port.ReadInteger("events", "hangup_m", 0) != 0) port.HangUp();
+        if (opt.balloonsOn) port.ShowBalloon(kBalloonMonthLimit, BalloonIcon::Error);
+        port.PlayEventSound(port.ReadText("events", "wav_m", ""));
+        eng.monthWarned = true;
+    }
+}
+
+void OnlineTick(EngineState& eng, Options& opt, DisplayTexts& texts, TickPort& port) {
+    ComputeOnlineFigures(eng, opt, port.DecimalSeparator(), texts);
+    const int level = ActivityLevel(BytesThisTick(eng.connIn, eng.prevIn), opt.levels);
+    eng.level = level;
+    ShowLevelInTray(opt, level, port);
+    PushActivityLevel(eng, level);
+    DriveIdleTimer(opt, level, port);
+    CheckLimits(eng, opt, port);
+    if (opt.activityLogOn && !port.AppendActivityLog(static_cast<char>('0' + level))) opt.activityLogOn = false;
+}
+
+}  // namespace
+
+std::string BoundedBalloonText(const std::string& text) {
+    if (text.size() < 256) return text;
+    return text.substr(0, 254) + "\x85";  // "…" in code page 1251
+}
+
+void RunPollTick(EngineState& eng, Options& opt, DisplayTexts& texts, TickPort& port) {
+    if (eng.tickRunning) return;
+    TickGuard guard(eng.tickRunning);
+
+    const double r = opt.method == 1 ? -1 : port.PollStatistics();
+    eng.polledOnline = r >= 0;
+    if (eng.polledOnline && IsIgnored(opt, eng.entryName)) return;
+
+    if (eng.polledOnline != eng.countedOnline) {
+        if (eng.polledOnline)
+            Connect(eng, opt, port);
+        else
+            Disconnect(eng, opt, port);
+    }
+
+    if (eng.polledOnline) {
+        OnlineTick(eng, opt, texts, port);
+    } else {
+        ComputeOfflineFigures(eng, opt, port.DecimalSeparator(), texts);
+        port.SetTrayIcon(TraySlot::Offline);
+        port.SetTrayHint(kProductTitle);
+    }
+
+    port.SetTrayHint(TrayHintText(port.HintMode(), eng, opt, texts));
+    if (port.IndicatorOn()) port.SendIndicatorLevel(eng.polledOnline ? std::to_string(eng.level) : "-1");
+
+    eng.prevIn = eng.connIn;
+    eng.prevOut = eng.connOut;
+    eng.countedOnline = eng.polledOnline;
+}
+
+}  // namespace quon

@@ -91,12 +91,13 @@ LRESULT Tfrm_quonm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wp));
             return 0;
         case WM_CLOSE:
-            if (FormCloseQuery(false)) fw::Application::Terminate();
+            FormCloseQuery(false);
             return 0;
         case WM_QUERYENDSESSION:
             return FormCloseQuery(true) ? TRUE : FALSE;
         case WM_ENDSESSION:
-            if (wp) fw::Application::Terminate();
+            // Without a query before (a forced end), the close steps run now, before the session ends.
+            if (wp) FormCloseQuery(true);
             return 0;
         default:
             return DefaultMessage(msg, wp, lp);

@@ -54,7 +54,11 @@ public:
     void sub_hangupClick();
     void sub_restartClick();
     void tmr_idleTimer();
+    // The close from outside (WM_CLOSE, end of the Windows session): plug-in exit and, when asked for,
+    // the hang-up that stores the connection. Runs once; ends the program.
     bool FormCloseQuery(bool fromSessionEnd);
+    void HangUpBeforeClose();
+    bool closeQueried = false;
 
     // ---- measuring ----
     double GetRasStatistics(bool hangUp);
@@ -72,6 +76,8 @@ public:
     // ---- commands from other windows ----
     LRESULT WMCopyData(HWND sender, const COPYDATASTRUCT* data);
     void SendCopyData(const std::string& name, int code, bool byClass, const std::string& text);
+    void MoveByCommand(const std::string& text);  // throws when x or y is not a number
+    void AnswerQuery(const std::string& text);
 
     // ---- theme and drawing ----
     bool LoadSkin(const std::string& themeFile, int64_t variation, bool showErrors);

@@ -1,0 +1,107 @@
+// The ways out of the program (quit item, restart, close from outside) and the hang-ups.
+#include <windows.h>
+
+#include "engine/idle_hangup.h"
+#include "engine/plugin_list.h"
+#include "framework/application.h"
+#include "framework/message_box.h"
+#include "framework/program_folder.h"
+#include "mainwindow/main_form.h"
+
+namespace quon {
+namespace {
+
+// How long the close waits for RAS to drop the connection it hung up.
+constexpr DWORD kHangUpWaitMs = 3000;
+constexpr DWORD kHangUpPollMs = 100;
+
+bool StartNewInstance() {
+    std::wstring commandLine = L"\"" + fw::ProgramPathW() + L"\" /reboot";
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESHOWWINDOW;
+    si.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return false;
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return true;
+}
+
+}  // namespace
+
+void Tfrm_quonm::sub_quitClick() {
+    if (eng.countedOnline) {
+        int answer = fw::ShowBox("внимание! вы уверены, что хотите выйти из программы?\nобнаружено активное "
+                                 "соединение с интернетом, и\nесли сейчас выйти, его данные не будут учтены\n",
+                                 MB_DEFBUTTON2 | MB_ICONQUESTION | MB_YESNO);
+        if (answer != IDYES) return;
+        // The running connection is given up: the next start must not recover it.
+        DeleteProtectFiles();
+        WriteEventLog(7, "Kill");
+    } else {
+        WriteEventLog(7, "Quit");
+    }
+    quitMark = true;
+    fw::Application::Terminate();
+}
+
+void Tfrm_quonm::sub_hangupClick() { GetRasStatistics(true); }
+
+void Tfrm_quonm::sub_restartClick() {
+    restarting = true;
+    // A restart of the auto-restart mode keeps the copies: that start skipped the recovery, and the
+    // instance started now recovers them.
+    if (!tmr_auto.Enabled()) DeleteProtectFiles();
+    RunPlugins(peExit);
+    WriteEventLog(0, "Restart");
+    if (!StartNewInstance()) {
+        fw::ShowBox("внимание! не удалось перезапустить программу\n[ программа продолжит работу ]", MB_ICONWARNING);
+        return;
+    }
+    fw::Application::Terminate();
+}
+
+void Tfrm_quonm::tmr_idleTimer() {
+    const IdleStep step = NextIdleSecond(tmr_idle.tag, opt.idleMinutes);
+    tmr_idle.tag = step.count;
+    if (step.hangUp) {
+        tmr_idle.SetEnabled(false);
+        sub_hangupClick();
+    }
+}
+
+void Tfrm_quonm::HangUpBeforeClose() {
+    GetRasStatistics(true);
+    bool gone = false;
+    for (DWORD waited = 0; waited <= kHangUpWaitMs; waited += kHangUpPollMs) {
+        if (GetRasStatistics(false) < 0) {
+            gone = true;
+            break;
+        }
+        Sleep(kHangUpPollMs);
+    }
+    if (gone || !eng.countedOnline) {
+        UpdateTraffic();
+        return;
+    }
+    // RAS still lists the connection: the tick stores it as ended, with the figures it last counted.
+    const int64_t method = opt.method;
+    opt.method = 1;
+    UpdateTraffic();
+    opt.method = method;
+}
+
+bool Tfrm_quonm::FormCloseQuery(bool) {
+    // After a restart request the modules already had their exit event.
+    if (!restarting && !closeQueried) {
+        closeQueried = true;
+        RunPlugins(peExit);
+        if (!quitMark && opt.hangupAtShutdown) HangUpBeforeClose();
+    }
+    fw::Application::Terminate();
+    return true;
+}
+
+}  // namespace quon

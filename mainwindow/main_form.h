@@ -4,6 +4,7 @@
 // this header); this class only gathers what they share.
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -59,6 +60,8 @@ public:
     bool FormCloseQuery(bool fromSessionEnd);
     void HangUpBeforeClose();
     bool closeQueried = false;
+    // Starts the new instance of a restart; in-process tests put a stand-in here.
+    std::function<bool()> startNewInstance;
 
     // ---- measuring ----
     double GetRasStatistics(bool hangUp);

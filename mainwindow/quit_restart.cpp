@@ -56,7 +56,7 @@ void Tfrm_quonm::sub_restartClick() {
     if (!tmr_auto.Enabled()) DeleteProtectFiles();
     RunPlugins(peExit);
     WriteEventLog(0, "Restart");
-    if (!StartNewInstance()) {
+    if (!(startNewInstance ? startNewInstance() : StartNewInstance())) {
         fw::ShowBox("внимание! не удалось перезапустить программу\n[ программа продолжит работу ]", MB_ICONWARNING);
         return;
     }

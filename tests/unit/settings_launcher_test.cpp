@@ -2,6 +2,9 @@
 // probe modules in a program folder of the test's own.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "mainwindow/main_form.h"
 #include "tests/unit/launcher_fixture.h"
 
@@ -86,7 +89,7 @@ TEST(SettingsLauncher, MissingLibraryOrEntryWarnsOnlyFromTheMenu) {
                  {"no entry, double click", true, false}};
     for (const Case& c : cases) {
         ProgramFolderForTest folder(TestName());
-        if (c.installAsConfig) folder.Install("probe_plugin.dll", "config.dll");
+        if (c.installAsConfig) folder.Install("settings_plugin.dll", "config.dll");
         Tfrm_quonm form("");
         BoxWatcher boxes;
         if (c.fromMenu) form.sub_config->onClick(*form.sub_config);
@@ -108,6 +111,9 @@ TEST(SettingsLauncher, AFaultInsideTheLibraryIsCaughtAndReported) {
     folder.Install("config.dll", "config.dll");
     StubMode fault("QUON_STUB_CONFIG", "fault");
     Tfrm_quonm form("");
+    form.opt.eventLogOn = true;
+    int restarts = 0;
+    form.startNewInstance = [&] { return ++restarts, true; };
     BoxWatcher boxes;
     form.OpenSettings(3, false);  // the fault box comes even when a missing library would be silent
     const auto seen = boxes.Stop();
@@ -120,11 +126,17 @@ TEST(SettingsLauncher, AFaultInsideTheLibraryIsCaughtAndReported) {
               "нажмите «ок» для перезапуска программы...");
     EXPECT_FALSE(form.settingsBusy);
     EXPECT_EQ(folder.Calls("config_calls.txt"), std::vector<std::string>{"3|2010|0"});
+    EXPECT_EQ(restarts, 1);
+    EXPECT_TRUE(form.restarting);
+    std::ifstream log(folder.Path() / "data.log");
+    const std::string logText((std::istreambuf_iterator<char>(log)), std::istreambuf_iterator<char>());
+    EXPECT_NE(logText.find("|8=Error: plugin(s) access violation"), std::string::npos) << logText;
+    EXPECT_NE(logText.find("|0=Restart"), std::string::npos) << logText;
 }
 
 TEST(PluginSettings, TheItemsFileNameIsLoadedWhateverItsCaption) {
     ProgramFolderForTest folder(TestName());
-    folder.Install("probe_plugin.dll", "PLUGINS\\Probe & Co.dll");
+    folder.Install("settings_plugin.dll", "PLUGINS\\Probe & Co.dll");
     Tfrm_quonm form("");
     fw::MenuItem* item = form.sub_plugins->Add("", "&Probe & Co.dll");
     item->data = "Probe & Co.dll";
@@ -143,7 +155,7 @@ TEST(PluginSettings, MissingModuleOrEntryWarnsAndAFaultOnlyBeeps) {
         bool box;
     } cases[] = {{"no module", nullptr, "", true},
                  {"no _getSettings", "config.dll", "", true},
-                 {"fault inside", "probe_plugin.dll", "fault", false}};
+                 {"fault inside", "settings_plugin.dll", "fault", false}};
     for (const Case& c : cases) {
         ProgramFolderForTest folder(TestName());
         if (c.install) folder.Install(c.install, "PLUGINS\\mod.dll");

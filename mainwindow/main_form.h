@@ -60,6 +60,7 @@ public:
     bool FormCloseQuery(bool fromSessionEnd);
     void HangUpBeforeClose();
     bool closeQueried = false;
+    bool closeAfterTick = false;  // a close that arrived while a tick waited on another window
     // Starts the new instance of a restart; in-process tests put a stand-in here.
     std::function<bool()> startNewInstance;
 

@@ -93,6 +93,10 @@ private:
 void Tfrm_quonm::UpdateTraffic() {
     MainWindowTickPort port(*this);
     RunPollTick(eng, opt, texts, port);
+    if (closeAfterTick && !eng.tickRunning) {
+        closeAfterTick = false;
+        FormCloseQuery(true);
+    }
 }
 
 void Tfrm_quonm::tmr_getTimer() {

@@ -94,6 +94,12 @@ void Tfrm_quonm::HangUpBeforeClose() {
 }
 
 bool Tfrm_quonm::FormCloseQuery(bool) {
+    // A tick that sends to the shell handles incoming messages meanwhile; the close steps (plug-in exit,
+    // the hang-up and its storing tick) then run as soon as that tick has finished.
+    if (eng.tickRunning) {
+        closeAfterTick = true;
+        return true;
+    }
     // After a restart request the modules already had their exit event.
     if (!restarting && !closeQueried) {
         closeQueried = true;

@@ -8,7 +8,7 @@ namespace {
 TEST(Rig, EndsEveryProgramStillRunningFromItsFolder) {
     rig::TestFolder dir;
     rig::TestFolder other("-other");
-    rig::Program mine(dir);
+    rig::Program mine(dir, L"/instance");  // neither depends on who holds the instance mutex
     rig::Program theirs(other, L"/instance");
     ASSERT_NE(mine.WaitForWindow(), nullptr);
     ASSERT_NE(theirs.WaitForWindow(), nullptr);

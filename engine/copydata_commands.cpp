@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "engine/byte_format.h"
+#include "engine/product.h"
 #include "engine/value_forms.h"
 #include "framework/ini_file.h"
 #include "framework/text.h"
@@ -10,8 +12,6 @@
 namespace quon {
 namespace {
 
-constexpr int kInterfaceVersionNumber = 2010;
-constexpr const char* kVersionString = "2.1";
 
 std::string Flag(bool on) { return on ? "1" : "0"; }
 
@@ -62,22 +62,15 @@ Query ParseQuery(const std::string& text) {
     return q;
 }
 
-std::string DigitsOfCount(double value) {
-    std::string out;
-    for (char c : FormatCounter(value, LocaleDecimalSeparator()))
-        if (c != '.' && c != ',' && c != LocaleDecimalSeparator()) out += c;
-    return out;
-}
-
 std::string QueryReply(const std::string& name, const QuerySource& s) {
     const EngineState& e = s.eng;
     if (name == "get(useronline)") return Flag(e.polledOnline);
     if (name == "get(connection)") return Flag(e.countedOnline);
-    if (name == "get(versionnum)") return std::to_string(kInterfaceVersionNumber);
-    if (name == "get(versionstr)") return kVersionString;
+    if (name == "get(versionnum)") return std::to_string(kInterfaceVersion);
+    if (name == "get(versionstr)") return kVersionText;
     if (name == "get(isitnewday)") return Flag(e.newDay);
     if (name == "get(statistics)")
-        return Flag(e.polledOnline) + ":" + DigitsOfCount(e.connIn) + ":" + DigitsOfCount(e.connOut) + ":" +
+        return Flag(e.polledOnline) + ":" + DigitsOnly(e.connIn) + ":" + DigitsOnly(e.connOut) + ":" +
                e.entryName;
     if (name == "get(dlspeedbps)") return WholeDifference(e.connIn, e.prevIn);
     if (name == "get(ulspeedbps)") return WholeDifference(e.connOut, e.prevOut);

@@ -69,7 +69,4 @@ struct QuerySource {
 // The reply to a query name (already in lower case); "" for an unknown name.
 std::string QueryReply(const std::string& name, const QuerySource& source);
 
-// A byte count as digits only: its decimal text without any separator.
-std::string DigitsOfCount(double value);
-
 }  // namespace quon

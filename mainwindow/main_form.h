@@ -11,6 +11,7 @@
 
 #include "engine/engine_state.h"
 #include "engine/options.h"
+#include "engine/product.h"
 #include "engine/skin_theme.h"
 #include "engine/tray_slot.h"
 #include "framework/cool_tray_icon.h"
@@ -22,9 +23,6 @@
 
 namespace quon {
 
-constexpr int kInterfaceVersion = 2010;
-inline constexpr const char* kVersionText = "2.1";
-inline constexpr const char* kProductName = "Quon Tollen II";
 inline constexpr const wchar_t* kMainClassName = L"Tfrm_quonm";
 
 class Tfrm_quonm : public fw::Wnd {

@@ -33,7 +33,7 @@ void Tfrm_quonm::OpenSettings(int page, bool reportMissing) {
     // on this window still arrive.
     if (settingsBusy) return;
     settingsBusy = true;
-    DrawSkin(false);
+    SetButtonStates(0, 0, 0);  // the settings button does not stay pressed while the dialog is open
 
     const std::string state = eng.countedOnline ? "1" : "0";
     const ForeignCall call = CallLibraryExport<CallSettingsFn>(

@@ -1,4 +1,5 @@
 #include "engine/copydata_commands.h"
+#include "engine/byte_format.h"
 
 #include <gtest/gtest.h>
 
@@ -124,10 +125,10 @@ TEST(CommandText, EveryQueryReplyFromTheEngineState) {
 }
 
 TEST(CommandText, CountDigitsDropEverySeparator) {
-    EXPECT_EQ(DigitsOfCount(1234567), "1234567");
-    EXPECT_EQ(DigitsOfCount(12.5), "125");
-    EXPECT_EQ(DigitsOfCount(4294967296.0 * 2), "8589934592");
-    EXPECT_EQ(DigitsOfCount(0), "0");
+    EXPECT_EQ(DigitsOnly(1234567), "1234567");
+    EXPECT_EQ(DigitsOnly(12.5), "125");
+    EXPECT_EQ(DigitsOnly(4294967296.0 * 2), "8589934592");
+    EXPECT_EQ(DigitsOnly(0), "0");
 }
 
 }  // namespace

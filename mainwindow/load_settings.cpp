@@ -29,10 +29,7 @@ bool Tfrm_quonm::LoadSettings() {
     }
     // What was read is applied, also after a failure: the values before the failing one are new.
     PlaceWindowFromOptions();
-    // A fade under way keeps its course and ends at (or restores) the loaded opacity.
-    if (tmr_show.Enabled()) tmr_show.tag = static_cast<int>(opt.opacity);
-    else if (tmr_hide.Enabled()) tmr_hide.tag = static_cast<int>(opt.opacity);
-    else opacity = static_cast<int>(opt.opacity);
+    opacity = static_cast<int>(opt.opacity);
     sub_lock->SetChecked(opt.positionLocked);
     CheckExactly({sub_db, sub_dkb, sub_dmb}, opt.units);
     CheckExactly({sub_sb, sub_skb, sub_smb, sub_sb8, sub_skb8, sub_smb8}, opt.speedUnit);

@@ -211,5 +211,18 @@ TEST(ExternalIndicator, ChecksTheItemWhileTheIndicatorRuns) {
     EXPECT_EQ(folder.Calls("PLUGINS\\Brastel_calls.txt"), (std::vector<std::string>{"execute|2010|5", "closed"}));
 }
 
+TEST(ExternalIndicator, GetsTheLevelEveryTickAndCloseOnTheSecondClick) {
+    ProgramFolderForTest folder(TestName());
+    folder.Install("Brastel.dll", "PLUGINS\\Brastel.dll");
+    Tfrm_quonm form("");
+    form.eng.pollingStarted = true;
+    DuringModal steps({[&] { form.UpdateTraffic(); },  // offline: the indicator is told -1
+                       [&] { form.sub_floatingClick(); }});
+    form.sub_floatingClick();
+    EXPECT_FALSE(form.sub_floating->checked);
+    EXPECT_EQ(folder.Calls("PLUGINS\\Brastel_calls.txt"),
+              (std::vector<std::string>{"execute|2010|5", "copydata|1|-1", "copydata|11|Close()", "closed"}));
+}
+
 }  // namespace
 }  // namespace quon

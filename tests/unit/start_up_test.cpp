@@ -164,15 +164,3 @@ TEST_F(StartUp, FailingSettingsStartNoTimerButTheMenusAreBuilt) {
 }
 
 }  // namespace
-
-namespace {
-
-TEST_F(StartUp, TheStartFadeIsNotCutShortByTheSecondSettingsLoad) {
-    EXPECT_TRUE(Start("[visibility]\r\nstart=1\r\nfade=0\r\n[view]\r\no=150\r\n").empty());
-    // The fade-in began before the start-up read the settings again; it goes on towards the loaded value.
-    EXPECT_TRUE(form->tmr_show.Enabled());
-    EXPECT_LT(form->opacity, 150);
-    EXPECT_EQ(form->tmr_show.tag, 150);
-}
-
-}  // namespace

@@ -5,7 +5,6 @@
 
 #include "engine/byte_format.h"
 #include "engine/product.h"
-#include "engine/value_forms.h"
 #include "framework/ini_file.h"
 #include "framework/text.h"
 

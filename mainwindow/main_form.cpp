@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "framework/application.h"
+#include "mainwindow/picture_cache.h"
 
 namespace quon {
 namespace {
@@ -17,7 +18,8 @@ enum TimerId : UINT_PTR {
 Tfrm_quonm* MainForm() { return g_mainForm; }
 
 Tfrm_quonm::Tfrm_quonm(std::string firstArgument)
-    : tmr_get(*this, kTimerGet, 1000),
+    : pictures(std::make_unique<PictureCache>()),
+      tmr_get(*this, kTimerGet, 1000),
       tmr_offset(*this, kTimerOffset, 5000),
       tmr_auto(*this, kTimerAuto, 2500),
       tmr_idle(*this, kTimerIdle, 1000),

@@ -23,6 +23,8 @@
 
 namespace quon {
 
+class PictureCache;
+
 inline constexpr const wchar_t* kMainClassName = L"Tfrm_quonm";
 
 class Tfrm_quonm : public fw::Wnd {
@@ -86,6 +88,7 @@ public:
     bool DrawSkin(bool showError);
     SkinTheme skin;          // written only by LoadSkin
     SkinLayout skinLayout;   // the element placeholders: boxes and visibility
+    std::unique_ptr<PictureCache> pictures;  // the theme's decoded pictures, kept between drawings
 
     // ---- window behaviour ----
     void sub_showClick();

@@ -4,6 +4,7 @@
 #include "framework/message_box.h"
 #include "framework/program_folder.h"
 #include "mainwindow/main_form.h"
+#include "mainwindow/picture_cache.h"
 #include "mainwindow/skin_frame.h"
 
 namespace quon {
@@ -25,6 +26,8 @@ bool Tfrm_quonm::LoadSkin(const std::string& themeFile, int64_t variation, bool 
     skin = std::move(loaded->theme);
     skinLayout = loaded->layout;
     eng.historyCount = loaded->historyCount;
+    // The pictures of the theme shown before are of no more use.
+    pictures->Clear();
     return true;
 }
 
@@ -41,6 +44,7 @@ bool Tfrm_quonm::DrawSkin(bool showError) {
     in.texts = &texts;
     in.history = eng.levelHistory.data();
     in.historyCount = eng.historyCount;
+    in.pictures = pictures.get();
     std::unique_ptr<Frame> frame = ComposeFrame(in);
     if (!frame) {
         tmr_get.SetEnabled(false);

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "framework/text.h"
+#include "mainwindow/picture_cache.h"
 
 namespace quon {
 namespace gp = Gdiplus::DllExports;
@@ -57,20 +58,9 @@ void DrawImage(GpGraphics* g, GpBitmap* picture, int left, int top, int width, i
     if (edges) gp::GdipDisposeImageAttributes(edges);
 }
 
-// Each picture is opened for this drawing only; a missing or unreadable one is left out.
-bool Open(const std::wstring& path, Image& picture) {
-    if (gp::GdipCreateBitmapFromFile(path.c_str(), &picture.p) == Gdiplus::Ok) return true;
-    picture.p = nullptr;
-    return false;
-}
-
-void DrawPicture(GpGraphics* g, const std::wstring& path, int left, int top, int width, int height) {
-    Image picture;
-    if (Open(path, picture)) DrawImage(g, picture.p, left, top, width, height);
-}
-
-void DrawPictureIn(GpGraphics* g, const std::wstring& path, const ElementPlace& place) {
-    if (place.visible) DrawPicture(g, path, place.left, place.top, place.width, place.height);
+void DrawPictureIn(GpGraphics* g, PictureCache& pictures, const std::wstring& path, const ElementPlace& place) {
+    if (!place.visible) return;
+    if (GpBitmap* picture = pictures.Get(path)) DrawImage(g, picture, place.left, place.top, place.width, place.height);
 }
 
 const std::string& TextOf(const DisplayTexts& t, SkinText which) {
@@ -158,15 +148,16 @@ std::unique_ptr<Frame> ComposeFrame(const FrameInput& in) {
     const SkinTheme& theme = *in.theme;
     const SkinLayout& layout = *in.layout;
 
-    Image background;
-    if (gp::GdipCreateBitmapFromFile(theme.face.c_str(), &background.p) != Gdiplus::Ok) {
-        background.p = nullptr;
-        return nullptr;
-    }
+    PictureCache drawingOnly;
+    PictureCache& pictures = in.pictures ? *in.pictures : drawingOnly;
+    pictures.NewDrawing();
+
+    GpBitmap* background = pictures.Get(theme.face);
+    if (!background) return nullptr;
     UINT width = 0, height = 0;
-    gp::GdipGetImageWidth(background.p, &width);
-    gp::GdipGetImageHeight(background.p, &height);
-    if (width == 0 || height == 0 || width > 16384 || height > 16384) return nullptr;
+    gp::GdipGetImageWidth(background, &width);
+    gp::GdipGetImageHeight(background, &height);
+    if (width == 0 || height == 0) return nullptr;
 
     // The canvas is a premultiplied ARGB picture of the background's size over the frame's own memory, so a
     // theme may ship a background in any format (an indexed-colour PNG cannot be drawn on).
@@ -181,7 +172,7 @@ std::unique_ptr<Frame> ComposeFrame(const FrameInput& in) {
     if (gp::GdipGetImageGraphicsContext(canvas.p, &g.p) != Gdiplus::Ok) return nullptr;
 
     gp::GdipSetCompositingMode(g.p, Gdiplus::CompositingModeSourceCopy);
-    gp::GdipDrawImageRectI(g.p, background.p, 0, 0, static_cast<INT>(width), static_cast<INT>(height));
+    gp::GdipDrawImageRectI(g.p, background, 0, 0, static_cast<INT>(width), static_cast<INT>(height));
     gp::GdipSetCompositingMode(g.p, Gdiplus::CompositingModeSourceOver);
     // Pictures land on whole pixels: a theme's small pictures keep their exact edges in their boxes.
     gp::GdipSetInterpolationMode(g.p, Gdiplus::InterpolationModeNearestNeighbor);
@@ -191,17 +182,17 @@ std::unique_ptr<Frame> ComposeFrame(const FrameInput& in) {
     gp::GdipCreateStringFormat(0, LANG_NEUTRAL, &format.p);
 
     auto stateOf = [](int s) { return s >= 0 && s <= 2 ? s : 0; };
-    DrawPictureIn(g.p, theme.hide[stateOf(in.hideState)], PlaceOf(layout, SkinElement::Hide));
-    DrawPictureIn(g.p, theme.config[stateOf(in.configState)], PlaceOf(layout, SkinElement::Config));
+    DrawPictureIn(g.p, pictures, theme.hide[stateOf(in.hideState)], PlaceOf(layout, SkinElement::Hide));
+    DrawPictureIn(g.p, pictures, theme.config[stateOf(in.configState)], PlaceOf(layout, SkinElement::Config));
     if (in.online && in.hangupAllowed)
-        DrawPictureIn(g.p, theme.hangup[stateOf(in.hangupState)], PlaceOf(layout, SkinElement::Hangup));
-    DrawPictureIn(g.p, in.online ? theme.online : theme.offline, PlaceOf(layout, SkinElement::State));
-    DrawPictureIn(g.p, theme.unitLabel, PlaceOf(layout, SkinElement::Value));
+        DrawPictureIn(g.p, pictures, theme.hangup[stateOf(in.hangupState)], PlaceOf(layout, SkinElement::Hangup));
+    DrawPictureIn(g.p, pictures, in.online ? theme.online : theme.offline, PlaceOf(layout, SkinElement::State));
+    DrawPictureIn(g.p, pictures, theme.unitLabel, PlaceOf(layout, SkinElement::Value));
 
     const ElementPlace& graph = PlaceOf(layout, SkinElement::Graph);
     if (graph.visible && in.history) {
-        // Each level's bar is opened once for this drawing, however many bars show it.
-        std::array<Image, 6> bars;
+        // Each level's bar is looked up once for this drawing, however many bars show it.
+        std::array<GpBitmap*, 6> bars{};
         std::array<bool, 6> tried{};
         const int count = std::clamp(in.historyCount, 0, kHistorySize);
         for (int i = 0; i < count; ++i) {
@@ -209,10 +200,10 @@ std::unique_ptr<Frame> ComposeFrame(const FrameInput& in) {
             if (level < 0 || level > 5) continue;
             if (!tried[level]) {
                 tried[level] = true;
-                Open(theme.bars[level], bars[level]);
+                bars[level] = pictures.Get(theme.bars[level]);
             }
-            if (bars[level].p)
-                DrawImage(g.p, bars[level].p, graph.left + (theme.bar + theme.space) * i,
+            if (bars[level])
+                DrawImage(g.p, bars[level], graph.left + (theme.bar + theme.space) * i,
                           graph.top + (graph.height + theme.offset) * i, theme.bar, graph.height);
         }
     }

@@ -12,6 +12,8 @@
 
 namespace quon {
 
+class PictureCache;
+
 struct FrameInput {
     const SkinTheme* theme = nullptr;
     const SkinLayout* layout = nullptr;
@@ -21,6 +23,9 @@ struct FrameInput {
     const DisplayTexts* texts = nullptr;
     const int* history = nullptr;  // levelHistory
     int historyCount = 0;
+    // The window keeps its decoded pictures from one drawing to the next; without a cache each picture
+    // is decoded for this drawing only.
+    PictureCache* pictures = nullptr;
 };
 
 // A composed picture held in a DIB section, ready for UpdateLayeredWindow.

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <map>
 
+#include "mainwindow/picture_cache.h"
 #include "tests/unit/skin_fixture.h"
 
 namespace quon {
@@ -54,6 +55,7 @@ protected:
         in.texts = &texts;
         in.history = history.data();
         in.historyCount = 0;
+        in.pictures = &cache;  // as the window draws: pictures kept from one drawing to the next
     }
     void Place(SkinElement e, int left, int top, int width, int height, bool visible = true) {
         PlaceOf(layout, e) = ElementPlace{visible, left, top, width, height};
@@ -73,6 +75,7 @@ protected:
     SkinLayout layout{};
     DisplayTexts texts;
     std::array<int, kHistorySize> history{};
+    PictureCache cache;
     FrameInput in;
 };
 
@@ -162,6 +165,52 @@ TEST_F(FrameTest, HiddenOrMissingPicturesLeaveOnlyTheirElementOut) {
 TEST_F(FrameTest, MissingBackgroundGivesNoFrame) {
     theme.face = dir.WFile("gone.png");
     EXPECT_EQ(ComposeFrame(in), nullptr);
+}
+
+// Marks a file as written later than before, whatever the file system's clock resolution is.
+void TouchLater(const std::wstring& path, int step) {
+    HANDLE h = CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    FILETIME t{};
+    GetFileTime(h, nullptr, nullptr, &t);
+    ULARGE_INTEGER v{{t.dwLowDateTime, t.dwHighDateTime}};
+    v.QuadPart += static_cast<ULONGLONG>(step) * 10000000ULL;
+    t = {v.LowPart, v.HighPart};
+    EXPECT_TRUE(SetFileTime(h, nullptr, nullptr, &t));
+    CloseHandle(h);
+}
+
+TEST_F(FrameTest, KeptPicturesShowWhatTheirFilesHoldNow) {
+    ASSERT_EQ(Centre(*Compose(), SkinElement::Hide), kRed);
+    // A picture replaced while the program runs (same size on disk) shows from the next drawing on.
+    dir.Png("hide_a.png", 2, 2, kCyan);
+    TouchLater(theme.hide[0], 10);
+    EXPECT_EQ(Centre(*Compose(), SkinElement::Hide), kCyan);
+    // One that is gone is left out; when it comes back, it is drawn again.
+    ASSERT_TRUE(DeleteFileW(theme.hide[0].c_str()));
+    EXPECT_EQ(Centre(*Compose(), SkinElement::Hide), kFace);
+    dir.Png("hide_a.png", 2, 2, kGreen);
+    EXPECT_EQ(Centre(*Compose(), SkinElement::Hide), kGreen);
+    // A file that is not a picture leaves its element out, and is read again once it is one.
+    dir.Write("hide_a.png", "not a picture at all");
+    TouchLater(theme.hide[0], 20);
+    EXPECT_EQ(Centre(*Compose(), SkinElement::Hide), kFace);
+    dir.Png("hide_a.png", 2, 2, kBlue);
+    TouchLater(theme.hide[0], 30);
+    EXPECT_EQ(Centre(*Compose(), SkinElement::Hide), kBlue);
+}
+
+TEST_F(FrameTest, KeptBackgroundFollowsItsFileAndLeavesItFree) {
+    ASSERT_EQ(Compose()->Width(), 80);
+    // No file of the theme stays open between drawings: each can be replaced or deleted.
+    ASSERT_TRUE(DeleteFileW(theme.face.c_str()));
+    EXPECT_EQ(ComposeFrame(in), nullptr);
+    dir.Png("face.png", 50, 30, kWhite);
+    auto f = Compose();
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(f->Width(), 50);
+    EXPECT_EQ(f->Pixel(49, 29), kWhite);
 }
 
 TEST_F(FrameTest, GraphBarsFollowLevelsAndGeometry) {

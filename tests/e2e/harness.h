@@ -9,7 +9,7 @@
 //   dir.WriteRasScript(rig::RasScript().Connected("Dial", 1000, 50));  // fakeras.ini, see below
 //
 //   rig::Program app(dir, L"/instance");         // CreateProcessW; Wine told to prefer the double;
-//   HWND w = app.WaitForWindow();                //   its Tfrm_quonm window once the start-up has ended (null after the bound)
+//   HWND w = app.WaitForWindow();                //   its Tfrm_quonm window (null after the bound)
 //   rig::WindowState s = rig::ReadWindow(w);     // rect, visible, extended style, top-most
 //   auto box = app.WaitForBox();                 // its message box (#32770): text, caption, buttons
 //   app.Answer(*box, IDOK);                      // posts the button's command

@@ -108,13 +108,7 @@ HWND Program::MainWindow() const {
 
 HWND Program::WaitForWindow(DWORD timeoutMs) const {
     HWND found = nullptr;
-    const DWORD start = GetTickCount();
     WaitUntil([&] { return (found = MainWindow()) != nullptr || !Running(); }, timeoutMs);
-    // The window exists early in the start-up; commands sent before the start-up has ended may be
-    // handled while it still runs (during its calls to other processes) and be undone by its last
-    // steps. The first wait for input marks the end.
-    const DWORD spent = GetTickCount() - start;
-    if (found && spent < timeoutMs) WaitForInputIdle(process_, timeoutMs - spent);
     return found;
 }
 

@@ -21,6 +21,7 @@
 //   auto reply = cmd.Query(w, "get(connection)"); // command 88; the reply arrives during the send
 //
 //   dir.WaitForRasCall("RasEnumConnectionsA");   // the double's call log (fakeras.log)
+//   dir.WaitForStartUpEnd();                     // before the first command: the start-up has ended
 //   rig::WaitUntil([&] { return ...; }, 5000);   // bounded polling that keeps this thread's messages moving
 //
 // The RAS script (fakeras.ini, read by the double on every call; all keys optional):
@@ -131,6 +132,12 @@ public:
     // Waits for a logged call of function (that also passes accept, when given); returns it.
     std::optional<RasCall> WaitForRasCall(const std::string& function, DWORD timeoutMs = 10000,
                                           const std::function<bool(const RasCall&)>& accept = {}) const;
+    // Waits for the end of the program's start-up: its window exists early, and a command sent before
+    // the start-up has ended may be handled during the start-up's own calls to other processes and then
+    // be undone by its later steps. Reading the dial-up entries for the menu is the start-up's last call.
+    bool WaitForStartUpEnd(DWORD timeoutMs = 10000) const {
+        return WaitForRasCall("RasEnumEntriesA", timeoutMs).has_value();
+    }
 
 private:
     std::wstring path_;

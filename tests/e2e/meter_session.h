@@ -49,13 +49,11 @@ public:
         folder.WriteRasScript(ras.empty() ? rig::RasScript().Offline().Text() : ras);
     }
 
-    // Starts the program and waits for its window and the end of its start-up. The window exists early;
-    // a command sent meanwhile may be handled during the start-up's own calls to other processes and be
-    // undone by its later steps. Reading the dial-up entries for the menu is the start-up's last call.
+    // Starts the program and waits for its window and the end of its start-up.
     HWND Start(const std::wstring& arguments = L"/instance") {
         program = std::make_unique<rig::Program>(folder, arguments);
         window = program->WaitForWindow();
-        if (window) folder.WaitForRasCall("RasEnumEntriesA");
+        if (window) folder.WaitForStartUpEnd();
         return window;
     }
 

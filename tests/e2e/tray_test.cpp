@@ -18,13 +18,15 @@ class TrayIcon : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(tray.IsTheOneFound()) << "another Shell_TrayWnd comes first"; }
 
-    // Starts the program and waits for its icon to be added.
+    // Starts the program and waits for its icon to be added and its start-up to end.
     std::optional<TrayCall> Start(const std::string& data = "") {
         if (!data.empty()) dir.WriteData(data);
         app = std::make_unique<rig::Program>(dir);
         tray.OnlyFrom(app->Pid());
         window = app->WaitForWindow();
-        return tray.WaitFor(IsAdd);
+        auto add = tray.WaitFor(IsAdd);
+        if (window) dir.WaitForStartUpEnd();
+        return add;
     }
 
     rig::StandInTray tray;

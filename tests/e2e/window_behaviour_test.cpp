@@ -78,6 +78,8 @@ protected:
         EXPECT_NE(w, nullptr);
         if (!w) return w;
         EXPECT_TRUE(WaitForDrawn(w));
+        // The window is drawn before the start-up's last steps, which put it back at its saved place.
+        EXPECT_TRUE(dir.WaitForStartUpEnd());
         return w;
     }
     // Shown and drawn: the window takes the face's size at its first drawing.

@@ -10,14 +10,15 @@
 
 namespace {
 
-// A menu window (#32768) of the process, once a pop-up menu is open.
-bool MenuOpen(DWORD pid) {
+// The menu windows (#32768) of the process that are open.
+int OpenMenus(DWORD pid) {
+    int open = 0;
     for (HWND w = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); w; w = FindWindowExW(nullptr, w, L"#32768", nullptr)) {
         DWORD owner = 0;
         GetWindowThreadProcessId(w, &owner);
-        if (owner == pid && IsWindowVisible(w)) return true;
+        if (owner == pid && IsWindowVisible(w)) ++open;
     }
-    return false;
+    return open;
 }
 
 void DoubleClick(HWND window) {
@@ -46,15 +47,22 @@ TEST(SettingsFromTheWindow, DoubleClickOpensTheDataPageOfTheRealDialog) {
 
 TEST(SettingsFromTheWindow, AboutOpensTheInformationPage) {
     rig::TestFolder dir;
+    dir.WriteData("[visibility]\r\nstart=0\r\nshow=0\r\nhide=0\r\n[events]\r\nballoon=0\r\n");  // a quiet window
     rig::Program app(dir);
     HWND w = app.WaitForWindow();
     ASSERT_NE(w, nullptr);
     ASSERT_TRUE(dir.WaitForStartUpEnd());
     PostMessageW(w, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
     PostMessageW(w, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
-    ASSERT_TRUE(rig::WaitUntil([&] { return MenuOpen(app.Pid()); }, 5000));
+    ASSERT_TRUE(rig::WaitUntil([&] { return OpenMenus(app.Pid()) > 0; }, 5000));
+    const int menus = OpenMenus(app.Pid());
     // From the top: "выход", "перезапуск", "информация"; its sub-menu's last item is "о программе".
-    for (WPARAM key : {VK_UP, VK_UP, VK_UP, VK_RIGHT, VK_UP, VK_RETURN}) PostMessageW(w, WM_KEYDOWN, key, 0);
+    for (WPARAM key : {VK_UP, VK_UP, VK_UP, VK_RIGHT}) {
+        PostMessageW(w, WM_KEYDOWN, key, 0);
+        rig::WaitUntil([] { return false; }, 50);  // one key after the other, as typed
+    }
+    ASSERT_TRUE(rig::WaitUntil([&] { return OpenMenus(app.Pid()) > menus; }, 5000));
+    for (WPARAM key : {VK_UP, VK_RETURN}) PostMessageW(w, WM_KEYDOWN, key, 0);
     auto dialog = rig::SettingsWindow::WaitFor(app.Pid());
     ASSERT_TRUE(dialog);
     EXPECT_EQ(dialog.Text(IDC_TXT_NAME), ">>> ИНФОРМАЦИЯ  и  ССЬIЛКИ");

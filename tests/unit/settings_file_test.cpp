@@ -92,11 +92,29 @@ TEST_F(SettingsFileTest, UnitsZeroForcesNoDecimals) {
     EXPECT_EQ(o.decimals, 0);
 }
 
+TEST_F(SettingsFileTest, DecimalsAreHeldToZeroToSix) {
+    const std::pair<const char*, int64_t> table[] = {
+        {"0", 0}, {"3", 3}, {"6", 6}, {"7", 6}, {"2147483647", 6}, {"-1", 0}, {"-2147483648", 0}, {"x", 3}};
+    for (auto [value, decimals] : table) {
+        Write(std::string("[data]\nunits=1\n[bytes]\nfloat=") + value + "\n");
+        Options o;
+        ReadOptions(Ini(), o);
+        EXPECT_EQ(o.decimals, decimals) << value;
+    }
+}
+
 TEST_F(SettingsFileTest, IgnoreListReadsEveryCountedItemWithNullForGaps) {
     Write("[ignore]\nitems=2\nitem_1=Work\nitem_3=Never\n");
     Options o;
     ReadOptions(Ini(), o);
     EXPECT_EQ(o.ignoreList, (std::vector<std::string>{"Work", "NULL"}));
+}
+
+TEST_F(SettingsFileTest, IgnoreListWithAnUnbelievableCountEndsAtItsFirstMissingItem) {
+    Write("[ignore]\nitems=2000000000\nitem_1=Work\nitem_2=Home\nitem_4=Never\n");
+    Options o;
+    ReadOptions(Ini(), o);
+    EXPECT_EQ(o.ignoreList, (std::vector<std::string>{"Work", "Home"}));
 }
 
 TEST_F(SettingsFileTest, TrayIsHiddenOnlyByOffInAnyCase) {

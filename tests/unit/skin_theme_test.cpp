@@ -185,5 +185,64 @@ TEST(SkinTheme, FailedLoadLeavesTheWindowsThemeAsItWas) {
     EXPECT_TRUE(PlaceOf(form.skinLayout, SkinElement::Hangup).visible);
 }
 
+TEST(SkinTheme, PlacesOffsetsAndSizesAreHeldToASaneRange) {
+    // Values at and past the 32-bit limits, as a careless or hostile theme file may hold them.
+    struct Case { const char* section; const char* key; const char* value; int want; };
+    const Case cases[] = {
+        {"data.d_day", "top", "2147483647", kMostSkinExtent},
+        {"data.d_day", "left", "-2147483648", -kMostSkinExtent},
+        {"data.d_day", "top", "99999999999", kMostSkinExtent},
+        {"data.d_day", "top", "-40", -40},  // an ordinary value stays
+        {"data.hide", "width", "2147483647", kMostSkinExtent},
+        {"data.hide", "height", "-7", 0},
+        {"data.graph", "bar", "2147483647", kMostSkinExtent},
+        {"data.graph", "space", "-2147483648", -kMostSkinExtent},
+        {"data.graph", "offset", "2147483647", kMostSkinExtent},
+        {"data.d_day", "shadow", "2147483647", kMostSkinExtent},
+        {"data.d_day", "shadow", "-2147483648", -kMostSkinExtent},
+        {"data.d_day", "size", "2147483647", kMostTextPoints},
+        {"data.d_day", "size", "-3", 0},
+        {"data.d_day", "size", "14", 14},
+    };
+    ThemeFolder dir;
+    dir.Png("face.png", 2, 2, 0xFFFFFFFF);
+    const int dDay = static_cast<int>(SkinText::D_day);
+    for (const Case& c : cases) {
+        dir.Write("skin.qsf", std::string("[") + c.section + "]\r\n" + c.key + "=" + c.value + "\r\n");
+        auto skin = ReadSkin(dir.File("skin.qsf"), 0, 2, "");
+        ASSERT_TRUE(skin.has_value());
+        const std::string key = c.key, section = c.section;
+        const ElementPlace& place = section == "data.hide" ? PlaceOf(skin->layout, SkinElement::Hide)
+                                                           : PlaceOf(skin->layout, SkinElement::D_day);
+        const SkinTextStyle& style = skin->theme.text[dDay];
+        const int got = key == "top" ? place.top : key == "left" ? place.left : key == "width" ? place.width
+                      : key == "height" ? place.height : key == "bar" ? skin->theme.bar
+                      : key == "space" ? skin->theme.space : key == "offset" ? skin->theme.offset
+                      : key == "shadow" ? style.shadow : style.size;
+        EXPECT_EQ(got, c.want) << c.section << " " << c.key << "=" << c.value;
+    }
+}
+
+TEST(SkinTheme, BackgroundThatCannotBeDrawnIsRefusedLikeAMissingOne) {
+    struct Case { const char* what; std::string bytes; };
+    const Case cases[] = {
+        {"empty file", ""},
+        {"text", "this is not a picture"},
+        {"cut PNG signature", std::string("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16)},
+    };
+    ThemeFolder dir;
+    dir.Png("face.png", 2, 2, 0xFFFFFFFF);
+    dir.Write("good.qsf", "[data.hide]\r\nleft=40\r\n");
+    dir.Write("bad.qsf", "[images]\r\nface_0=broken.png\r\n[data.hide]\r\nleft=1\r\n");
+    Tfrm_quonm form("");
+    ASSERT_TRUE(form.LoadSkin(dir.File("good.qsf"), 0, false));
+    for (const Case& c : cases) {
+        dir.Write("broken.png", c.bytes);
+        EXPECT_FALSE(form.LoadSkin(dir.File("bad.qsf"), 0, false)) << c.what;
+        EXPECT_EQ(form.skin.face, W(dir.File("face.png"))) << c.what;
+        EXPECT_EQ(PlaceOf(form.skinLayout, SkinElement::Hide).left, 40) << c.what;
+    }
+}
+
 }  // namespace
 }  // namespace quon

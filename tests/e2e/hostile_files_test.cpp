@@ -28,7 +28,8 @@ TEST_P(HostileFile, TheMeterStartsMeasuresAndDraws) {
     const HostileCase& c = GetParam();
     auto data = c.data;
     data.push_back({"visibility", "start=1\r\nfade=6\r\n"});  // shown, so that every tick draws
-    MeterSession m(QuietSettings(data), rig::RasScript().Connected("Dial", 3000000, 200000));
+    // Whole kilobytes: a whole figure gets its decimals as zeros.
+    MeterSession m(QuietSettings(data), rig::RasScript().Connected("Dial", 1048576, 1024));
     if (c.plugins) {
         ASSERT_TRUE(m.folder.WritePlugins(c.plugins));
     }

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/stored_connection.h"
+
 namespace quon {
 
 constexpr int kHistorySize = 300;
@@ -13,8 +15,12 @@ struct EngineState {
     double connOut = 0;       // bytes sent by the current connection
     double connDuration = 0;  // milliseconds, as RAS reports it
     std::string entryName;    // phone-book entry of the polled connection
+    uint64_t connHandle = 0;  // RAS handle of the polled connection
     double prevIn = 0;        // connIn and connOut at the end of the previous completed tick
     double prevOut = 0;
+    double prevDuration = 0;
+    // The counted connection (set at each connect) and how much of it the counters of data.qif hold.
+    StoredPart stored;
     bool polledOnline = false;   // the latest poll found a connection (counted or ignored)
     bool countedOnline = false;  // "online" for everybody else: the state the last completed tick left
     bool dayWarned = false;

@@ -31,8 +31,9 @@ const char* TimerName(TickTimer t) {
     return "?";
 }
 
-RasReading Online(uint32_t in, uint32_t out, std::string entry = "Dial") {
+RasReading Online(uint32_t in, uint32_t out, std::string entry = "Dial", uint64_t handle = 7) {
     RasReading r;
+    r.handle = handle;
     r.ok = true;
     r.bytesIn = in;
     r.bytesOut = out;
@@ -126,11 +127,27 @@ public:
         activity += digit;
         return true;
     }
-    bool StoreCounter(const char* key, const std::string& text) override {
-        log.push_back(std::string("store ") + key + " " + text);
+    // One line for the counters, one for the record of what they hold: "record <handle> <entry> <in> <out>".
+    bool StoreCounters(const KeyValues& keys) override {
+        std::string counters = "store", record = "record";
+        for (const auto& [key, value] : keys) {
+            if (key.rfind("session_", 0) == 0) {
+                if (key != "session_time") record += " " + value;
+            } else {
+                counters += " " + key + " " + value;
+            }
+        }
+        log.push_back(counters);
+        log.push_back(record);
         if (storeFails) return false;
-        file[key] = text;
+        for (const auto& [key, value] : keys)
+            if (key.rfind("session_", 0) != 0) file[key] = value;
         return true;
+    }
+    void WriteProtectCopies(const KeyValues& keys) override {
+        std::string line = "copies";
+        for (const auto& [key, value] : keys) line += " " + value;
+        log.push_back(line);
     }
     void ShowStoreFailure() override { log.push_back("store failure box"); }
     void ReloadSettings() override {
@@ -212,8 +229,9 @@ TEST_F(PollTick, ConnectOnlineAndDisconnectInOrder) {
     EXPECT_THAT(Tick(Offline()),
                 ElementsAre("stop get", "stop idle", "stop animation", "menus offline", "balloon 1 Интернет оффлайн",
                             "sound off.wav", "interval wait 1000", "stop wait", "start wait", "event 4 Disconnected",
-                            "event 5 1000:6000:71000:29000:Dial", "event 6 200:3200:-3200", "store up 3200",
-                            "store day 6000", "store month 71000", "reload", "start get", "stop protect",
+                            "event 5 1000:6000:71000:29000:Dial", "event 6 200:3200:-3200",
+                            "copies 1000 200 7 \"Dial\" 1000", "store up 3200 day 6000 month 71000",
+                            "record 7 \"Dial\" 1000 200", "reload", "start get", "stop protect",
                             "delete copies", "plugins 3", "icon 0", "hint Quon Tollen II", "hint "));
     EXPECT_FALSE(eng.countedOnline);
     // The offline figures come from the reloaded counters, which hold the connection now.
@@ -315,7 +333,7 @@ TEST_F(PollTick, StoreFailureShowsTheBoxAndCountsNothing) {
     Tick(Online(100, 10));
     Tick(Online(1000, 200));
     auto log = Tick(Offline());
-    EXPECT_THAT(port.Only("store"), ElementsAre("store up 3200", "store failure box"));
+    EXPECT_THAT(port.Only("store"), ElementsAre("store up 3200 day 6000 month 71000", "store failure box"));
     EXPECT_THAT(log, Contains("reload"));
     EXPECT_THAT(log, Contains("start get"));
     EXPECT_THAT(log, Contains("delete copies"));

@@ -18,7 +18,7 @@ constexpr const char* kDurationKey = "session_time";
 
 bool Continues(const StoredPart& stored, const ConnectionId& id, const ConnectionTotals& now) {
     const ConnectionTotals& was = stored.totals;
-    return id.Known() && stored.id == id && now.in >= was.in && now.out >= was.out && now.duration >= was.duration;
+    return stored.id == id && now.in >= was.in && now.out >= was.out && now.duration >= was.duration;
 }
 
 ConnectionTotals Unstored(const StoredPart& stored, const ConnectionId& id, const ConnectionTotals& now) {

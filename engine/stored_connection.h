@@ -34,7 +34,9 @@ struct StoredPart {
     ConnectionTotals totals;  // the counters hold this connection's bytes up to these totals
 };
 
-// The same known connection going on: its handle and entry are the record's and none of its totals fell.
+// The same connection going on: its handle and entry are the record's and none of its totals fell. RAS
+// never names a connection by handle 0, so a record without a connection (protection copies of an older
+// version) matches only such copies, which are then the very ones recovered before.
 bool Continues(const StoredPart& stored, const ConnectionId& id, const ConnectionTotals& now);
 
 // What of these totals the counters do not hold yet: the gain since the record for the connection it

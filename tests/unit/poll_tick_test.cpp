@@ -360,6 +360,93 @@ TEST_F(PollTick, CountersBeyondFloatPrecisionAndRasWrap) {
     EXPECT_EQ(port.file["up"], "7");
 }
 
+// Each connection's bytes are stored once, whatever the polls between its first and last tick say.
+TEST_F(PollTick, EveryConnectionIsStoredOnce) {
+    struct Case {
+        const char* name;
+        std::vector<RasReading> readings;
+        double day;  // [bytes] day at the end; the counters start at 5000
+        int disconnects, connects;
+    };
+    const Case cases[] = {
+        {"an odd poll inside a connection", {Online(5000, 50), Offline(), Online(6000, 60), Offline()}, 11000, 2, 2},
+        {"back after an odd poll with less: another connection", {Online(5000, 50), Offline(), Online(700, 7), Offline()},
+         10700, 2, 2},
+        {"another entry on the same handle", {Online(5000, 50), Offline(), Online(6000, 60, "Other"), Offline()},
+         16000, 2, 2},
+        {"redial between two ticks", {Online(5000, 50), Online(300, 3, "Dial", 8), Offline()}, 5300 + 5000, 2, 2},
+        {"redial far below: no wrap", {Online(3000000000u, 50), Online(1000, 3, "Dial", 8), Offline()},
+         3000006000.0, 2, 2},
+        {"redial to another entry", {Online(5000, 50), Online(6000, 60, "Other", 8), Offline()}, 16000, 2, 2},
+        {"a wrap of the same connection", {Online(4294967000u, 50), Online(500, 60), Offline()},
+         5000 + 4294967296.0 + 500, 1, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EngineState e;
+        Options o = opt;
+        RecordingPort p(e, o);
+        for (const RasReading& r : c.readings) {
+            p.readings.push_back(r);
+            RunPollTick(e, o, texts, p);
+        }
+        EXPECT_EQ(*ParseCounter(p.file["day"]), c.day);
+        EXPECT_EQ(*ParseCounter(p.file["month"]), c.day + 65000);
+        EXPECT_EQ(p.Only("plugins 3").size(), static_cast<size_t>(c.disconnects));
+        EXPECT_EQ(p.Only("plugins 2").size(), static_cast<size_t>(c.connects));
+        EXPECT_FALSE(e.countedOnline);
+    }
+}
+
+TEST_F(PollTick, RedialStoresTheFirstConnectionThenConnectsTheSecond) {
+    Tick(Online(1000, 200));
+    const auto log = Tick(Online(300, 20, "Dial", 8));
+    // The first connection ends as the last tick saw it, under its own name; the second starts from
+    // its own totals.
+    EXPECT_THAT(port.Only("event"), ElementsAre("event 4 Disconnected", "event 5 1000:6000:71000:29000:Dial",
+                                                "event 6 200:3200:-3200", "event 3 Connected:Dial"));
+    EXPECT_THAT(port.Only("store"), ElementsAre("store up 3200 day 6000 month 71000"));
+    EXPECT_THAT(port.Only("record"), ElementsAre("record 7 \"Dial\" 1000 200"));
+    EXPECT_THAT(port.Only("plugins"), ElementsAre("plugins 3", "plugins 2"));
+    EXPECT_TRUE(eng.countedOnline);
+    EXPECT_EQ(eng.connIn, 300);
+    EXPECT_EQ(texts.speed, "0 б/с");
+}
+
+TEST_F(PollTick, ConnectionBackAfterAnOddPollLogsAndStoresOnlyItsGain) {
+    Tick(Online(5000, 500));
+    Tick(Offline());
+    EXPECT_EQ(opt.counters.day, 10000);
+    Tick(Online(6000, 600));
+    const auto log = Tick(Offline());
+    EXPECT_THAT(port.Only("event 5"), ElementsAre("event 5 1000:11000:76000:" + std::to_string(100000 - 76000) +
+                                                  ":Dial"));
+    EXPECT_THAT(port.Only("copies"), ElementsAre("copies 6000 600 7 \"Dial\" 1000"));
+    EXPECT_THAT(port.Only("record"), ElementsAre("record 7 \"Dial\" 6000 600"));
+    EXPECT_EQ(opt.counters.day, 11000);
+    EXPECT_EQ(opt.counters.up, 3000 + 600);
+}
+
+TEST_F(PollTick, ConnectionTheCountersHoldInPartAtTheStartAddsOnlyItsGain) {
+    // The record the start read: the counters hold this connection up to 4000 received bytes.
+    eng.stored = StoredPart{{7, "Dial"}, {4000, 400, 1000}};
+    Tick(Online(9000, 900));
+    Tick(Offline());
+    EXPECT_EQ(opt.counters.day, 5000 + 5000);
+    EXPECT_EQ(opt.counters.up, 3000 + 500);
+
+    // A connection on the same handle that was up for a shorter time is another one.
+    EngineState e;
+    e.stored = StoredPart{{7, "Dial"}, {4000, 400, 5000}};
+    Options o = opt;
+    RecordingPort p(e, o);
+    p.readings.push_back(Online(9000, 900));  // connect time 1000 ms
+    RunPollTick(e, o, texts, p);
+    p.readings.push_back(Offline());
+    RunPollTick(e, o, texts, p);
+    EXPECT_EQ(o.counters.day, opt.counters.day + 9000);
+}
+
 TEST_F(PollTick, ActivityLogGetsOneDigitPerCountedTick) {
     opt.activityLogOn = true;
     Tick(Online(0, 0));

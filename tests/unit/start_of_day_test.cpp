@@ -192,6 +192,91 @@ TEST_F(StartOfDay, RecoveryThatCannotStoreShowsTheWriteErrorAndNeverTheNotice) {
     }
 }
 
+TEST_F(StartOfDay, RecoveryAddsOnlyWhatTheCountersDoNotHoldOfTheCopiesConnection) {
+    // The copies name connection 7 "Dial" with 4000 received, 400 sent, 60 s up; counters day 5000, up 3000.
+    struct Case {
+        const char* name;
+        std::vector<std::pair<const char*, const char*>> record;  // [bytes] session_* keys
+        const char *day, *up;  // nullptr: nothing is added, the copies are deleted without a notice
+    };
+    const Case cases[] = {
+        {"no record", {}, "9000", "3400"},
+        {"stored whole before", {{"handle", "7"}, {"entry", "Dial"}, {"in", "4000"}, {"out", "400"}, {"time", "60000"}},
+         nullptr, nullptr},
+        {"stored in part", {{"handle", "7"}, {"entry", "Dial"}, {"in", "1000"}, {"out", "400"}, {"time", "20000"}},
+         "8000", "3000"},
+        {"another handle", {{"handle", "8"}, {"entry", "Dial"}, {"in", "1000"}, {"out", "100"}, {"time", "0"}},
+         "9000", "3400"},
+        {"another entry", {{"handle", "7"}, {"entry", "Dial 2"}, {"in", "1000"}, {"out", "100"}, {"time", "0"}},
+         "9000", "3400"},
+        {"a longer connection on the same handle",
+         {{"handle", "7"}, {"entry", "Dial"}, {"in", "1000"}, {"out", "100"}, {"time", "90000"}}, "9000", "3400"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MemoryStore s;
+        RecordingHost h;
+        for (const auto& [key, value] : c.record) s.Set("bytes", (std::string("session_") + key).c_str(), value);
+        h.copies = {{{ProtectCopy::Prev, "Dbytes"}, "4000"}, {{ProtectCopy::Prev, "Ubytes"}, "400"},
+                    {{ProtectCopy::Prev, "Handle"}, "7"},     {{ProtectCopy::Prev, "Entry"}, "Dial"},
+                    {{ProtectCopy::Prev, "Duration"}, "60000"}};
+        RecoverInterruptedSession(s, h, in);
+        if (!c.day) {
+            EXPECT_THAT(s.writes, IsEmpty());
+            EXPECT_THAT(h.events, ElementsAre("delete protection copies"));
+            continue;
+        }
+        EXPECT_EQ(s.Get("bytes", "day"), c.day);
+        EXPECT_EQ(s.Get("bytes", "up"), c.up);
+        // The counters now hold the whole of the copies' connection.
+        const StoredPart held = ReadStoredPart(s);
+        EXPECT_EQ(held.id, (ConnectionId{7, "Dial"}));
+        EXPECT_EQ(held.totals.in, 4000);
+        EXPECT_EQ(held.totals.out, 400);
+        EXPECT_EQ(held.totals.duration, 60000);
+        EXPECT_THAT(h.events, ElementsAre(kNotice, "delete protection copies"));
+    }
+}
+
+TEST_F(StartOfDay, RecoveryRepeatedAfterAKillAddsNothing) {
+    // Copies of this version and of an older one that named no connection.
+    for (bool named : {true, false}) {
+        SCOPED_TRACE(named);
+        MemoryStore s;
+        RecordingHost first;
+        host.copies.clear();
+        Copy(ProtectCopy::Prev, "1000", "200");
+        if (named) host.copies[{ProtectCopy::Prev, "Handle"}] = "7";
+        first.copies = host.copies;
+        in.eventLogOn = true;
+        RecoverInterruptedSession(s, first, in);
+        ASSERT_EQ(s.Get("bytes", "day"), "6000");
+
+        // Killed before the copies were deleted: the next start finds them again with the counters written.
+        RecordingHost again;
+        again.copies = first.copies;
+        in.counters.day = 6000;
+        in.counters.month = 71000;
+        in.counters.up = 3200;
+        RecoverInterruptedSession(s, again, in);
+        EXPECT_EQ(s.Get("bytes", "day"), "6000");
+        EXPECT_EQ(s.Get("bytes", "up"), "3200");
+        EXPECT_THAT(again.events, ElementsAre("delete protection copies"));
+        in.counters.day = 5000;
+        in.counters.month = 70000;
+        in.counters.up = 3000;
+    }
+}
+
+TEST_F(StartOfDay, RecoveryWritesTheCountersAndTheRecordInOneWrite) {
+    Copy(ProtectCopy::Prev, "1000", "200");
+    // One refused key leaves all of them unwritten.
+    store.failing.insert({"bytes", "session_in"});
+    RecoverInterruptedSession(store, host, in);
+    EXPECT_THAT(store.writes, IsEmpty());
+    EXPECT_THAT(host.events, ElementsAre(kWriteError, "delete protection copies"));
+}
+
 TEST_F(StartOfDay, NewDayIsADifferentDayTextOnly) {
     struct Case { const char* lastDay; CivilDate today; bool newDay; };
     const Case cases[] = {

@@ -38,6 +38,12 @@ struct EngineState {
     bool pollingStarted = false; // the start-up delay has ended: the poll timer may measure
 };
 
+// What of the polled connection's bytes the counters do not hold yet: all of them, unless the counters
+// hold a part already (the connection went on after an odd poll or across a restart of the program).
+inline ConnectionTotals NotYetStored(const EngineState& eng) {
+    return Unstored(eng.stored, {eng.connHandle, eng.entryName}, {eng.connIn, eng.connOut, eng.connDuration});
+}
+
 // The nine texts the window draws; computed by the tick.
 struct DisplayTexts {
     std::string d_now, u_now, d_day, d_month, u_month, d_free, u_free, speed, upload;

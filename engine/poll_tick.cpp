@@ -135,7 +135,8 @@ void DriveIdleTimer(const Options& opt, int level, TickPort& port) {
 
 void CheckLimits(EngineState& eng, const Options& opt, TickPort& port) {
     const Counters& c = opt.counters;
-    if (!eng.dayWarned && c.daylim - (eng.connIn + c.day) < 0) {
+    const double received = NotYetStored(eng).in;
+    if (!eng.dayWarned && c.daylim - (received + c.day) < 0) {
         if (port.ReadInteger("events", "beep_d", 1) != 0) {
             port.Beep(1000, 250);
             port.Pause(100);
@@ -150,7 +151,7 @@ void CheckLimits(EngineState& eng, const Options& opt, TickPort& port) {
     }
     // A monthly limit of 0 or 1 is no limit at all.
     const bool monthLimited = c.monthlim > 1;
-    if (monthLimited && !eng.monthWarned && c.monthlim - (eng.connIn + c.month) < 0) {
+    if (monthLimited && !eng.monthWarned && c.monthlim - (received + c.month) < 0) {
         if (port.ReadInteger("events", "beep_m", 1) != 0) port.Beep(1000, 1000);
         if (port.ReadInteger("events", "hangup_m", 0) != 0) port.HangUp();
         if (opt.balloonsOn) port.ShowBalloon(kBalloonMonthLimit, BalloonIcon::Error);

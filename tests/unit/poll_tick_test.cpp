@@ -430,7 +430,13 @@ TEST_F(PollTick, ConnectionBackAfterAnOddPollLogsAndStoresOnlyItsGain) {
 TEST_F(PollTick, ConnectionTheCountersHoldInPartAtTheStartAddsOnlyItsGain) {
     // The record the start read: the counters hold this connection up to 4000 received bytes.
     eng.stored = StoredPart{{7, "Dial"}, {4000, 400, 1000}};
+    opt.counters.daylim = 12000;  // passed only if the held part were counted again
     Tick(Online(9000, 900));
+    // The figures and the limits see that part once as well.
+    EXPECT_EQ(texts.d_now, "9 000");
+    EXPECT_EQ(texts.d_day, "10 000");
+    EXPECT_EQ(texts.u_month, "3 500");
+    EXPECT_FALSE(eng.dayWarned);
     Tick(Offline());
     EXPECT_EQ(opt.counters.day, 5000 + 5000);
     EXPECT_EQ(opt.counters.up, 3000 + 500);

@@ -20,7 +20,7 @@ struct EngineState {
     double prevOut = 0;
     double prevDuration = 0;
     // The counted connection (set at each connect) and how much of it the counters of data.qif hold.
-    StoredPart stored;
+    StoredConnection stored;
     bool polledOnline = false;   // the latest poll found a connection (counted or ignored)
     bool countedOnline = false;  // "online" for everybody else: the state the last completed tick left
     bool dayWarned = false;

@@ -33,7 +33,7 @@ void Connect(EngineState& eng, Options& opt, TickPort& port) {
     // A connection the counters already hold in part (it went on after an odd poll, or across a restart)
     // adds only what it gains from now on; any other starts from nothing stored.
     const ConnectionTotals now{eng.connIn, eng.connOut, eng.connDuration};
-    if (!Continues(eng.stored, PolledConnection(eng), now)) eng.stored = StoredPart{PolledConnection(eng), {}};
+    if (!Continues(eng.stored, PolledConnection(eng), now)) eng.stored = StoredConnection{PolledConnection(eng), {}};
     eng.dayWarned = eng.monthWarned = false;
     port.SetTimerTag(TickTimer::Idle, 0);
     port.StopTimer(TickTimer::Wait);
@@ -64,7 +64,7 @@ void StoreConnection(EngineState& eng, const Options& opt, TickPort& port) {
     // The copies first catch up with what is stored now: a copy never names less of this connection than
     // the record, so a start after a kill before their deletion finds nothing left to add.
     port.WriteProtectCopies(ProtectCopyKeys(eng.stored.id, seen));
-    const StoredPart record{eng.stored.id, seen};
+    const StoredConnection record{eng.stored.id, seen};
     if (port.StoreCounters(CounterStoreKeys(opt.counters, added, record, port.DecimalSeparator())))
         eng.stored = record;
     else

@@ -98,8 +98,8 @@ int64_t SettingsStore::ReadInteger(const char* section, const std::string& key, 
     return value ? *value : def;
 }
 
-StoredPart ReadStoredPart(const SettingsStore& store) {
-    return ParseStoredPart([&](const char* key) { return store.ReadString("bytes", key, ""); });
+StoredConnection ReadStoredConnection(const SettingsStore& store) {
+    return ParseStoredConnection([&](const char* key) { return store.ReadString("bytes", key, ""); });
 }
 
 void RecoverInterruptedSession(SettingsStore& store, StartOfDayHost& host, const StartOfDayInput& in) {
@@ -119,7 +119,7 @@ void RecoverInterruptedSession(SettingsStore& store, StartOfDayHost& host, const
     const double duration =
         static_cast<double>(ParseProtectCount(host.ReadProtectValue(copy, kProtectDurationKey)).value_or(0));
     const ConnectionTotals copied{static_cast<double>(received), static_cast<double>(sent), duration};
-    const ConnectionTotals added = Unstored(ReadStoredPart(store), id, copied);
+    const ConnectionTotals added = Unstored(ReadStoredConnection(store), id, copied);
     if (added.in == 0 && added.out == 0) {  // the counters hold all of it already
         host.DeleteProtectFiles();
         return;
@@ -132,7 +132,7 @@ void RecoverInterruptedSession(SettingsStore& store, StartOfDayHost& host, const
         host.WriteEventLog(5, ReceivedEventValue(added.in, c.day, c.month, c.monthlim, "[reset]", sep));
         host.WriteEventLog(6, SentEventValue(added.out, c.up, c.uplim, sep));
     }
-    const bool stored = store.WriteKeys("bytes", CounterStoreKeys(c, added, StoredPart{id, copied}, sep));
+    const bool stored = store.WriteKeys("bytes", CounterStoreKeys(c, added, StoredConnection{id, copied}, sep));
     if (!stored) host.ShowBox(kRecoveryWriteError, BoxKind::Error);
     else if (store.ReadInteger("reset", "notify", 1) != 0) host.ShowBox(kRecoveredNotice, BoxKind::Information);
     host.DeleteProtectFiles();

@@ -63,7 +63,7 @@ struct StartOfDayInput {
 // its notice waits) leaves nothing for the next start to add twice.
 void RecoverInterruptedSession(SettingsStore& store, StartOfDayHost& host, const StartOfDayInput& in);
 // The record of data.qif: which connection the counters hold, and up to which of its totals.
-StoredPart ReadStoredPart(const SettingsStore& store);
+StoredConnection ReadStoredConnection(const SettingsStore& store);
 // Returns true when this is the first start of a new day.
 bool HandleNewDay(SettingsStore& store, StartOfDayHost& host, const StartOfDayInput& in);
 void HandleNewMonth(SettingsStore& store, StartOfDayHost& host, const StartOfDayInput& in);

@@ -16,17 +16,17 @@ constexpr const char* kDurationKey = "session_time";
 
 }  // namespace
 
-bool Continues(const StoredPart& stored, const ConnectionId& id, const ConnectionTotals& now) {
+bool Continues(const StoredConnection& stored, const ConnectionId& id, const ConnectionTotals& now) {
     const ConnectionTotals& was = stored.totals;
     return stored.id == id && now.in >= was.in && now.out >= was.out && now.duration >= was.duration;
 }
 
-ConnectionTotals Unstored(const StoredPart& stored, const ConnectionId& id, const ConnectionTotals& now) {
+ConnectionTotals Unstored(const StoredConnection& stored, const ConnectionId& id, const ConnectionTotals& now) {
     if (!Continues(stored, id, now)) return {std::max(0.0, now.in), std::max(0.0, now.out), now.duration};
     return {now.in - stored.totals.in, now.out - stored.totals.out, now.duration};
 }
 
-KeyValues CounterStoreKeys(const Counters& c, const ConnectionTotals& added, const StoredPart& record, char sep) {
+KeyValues CounterStoreKeys(const Counters& c, const ConnectionTotals& added, const StoredConnection& record, char sep) {
     return {{"up", FormatCounter(c.up + added.out, sep)},
             {"day", FormatCounter(c.day + added.in, sep)},
             {"month", FormatCounter(c.month + added.in, sep)},
@@ -37,8 +37,8 @@ KeyValues CounterStoreKeys(const Counters& c, const ConnectionTotals& added, con
             {kDurationKey, ProtectCountText(record.totals.duration)}};
 }
 
-StoredPart ParseStoredPart(const std::function<std::string(const char* key)>& read) {
-    StoredPart p;
+StoredConnection ParseStoredConnection(const std::function<std::string(const char* key)>& read) {
+    StoredConnection p;
     auto number = [&](const char* key) { return static_cast<double>(ParseProtectCount(read(key)).value_or(0)); };
     p.id.handle = ParseProtectCount(read(kHandleKey)).value_or(0);
     p.id.entry = read(kEntryKey);

@@ -29,7 +29,7 @@ struct ConnectionTotals {
     double duration = 0;  // connect time in milliseconds
 };
 
-struct StoredPart {
+struct StoredConnection {
     ConnectionId id;
     ConnectionTotals totals;  // the counters hold this connection's bytes up to these totals
 };
@@ -37,19 +37,19 @@ struct StoredPart {
 // The same connection going on: its handle and entry are the record's and none of its totals fell. RAS
 // never names a connection by handle 0, so a record without a connection (protection copies of an older
 // version) matches only such copies, which are then the very ones recovered before.
-bool Continues(const StoredPart& stored, const ConnectionId& id, const ConnectionTotals& now);
+bool Continues(const StoredConnection& stored, const ConnectionId& id, const ConnectionTotals& now);
 
 // What of these totals the counters do not hold yet: the gain since the record for the connection it
 // names, everything for any other.
-ConnectionTotals Unstored(const StoredPart& stored, const ConnectionId& id, const ConnectionTotals& now);
+ConnectionTotals Unstored(const StoredConnection& stored, const ConnectionId& id, const ConnectionTotals& now);
 
 // The keys of one store into [bytes]: up, day and month with the added bytes, then the record of what
 // the counters now hold. They go to the file in one write, so a store is either done or not.
-KeyValues CounterStoreKeys(const Counters& counters, const ConnectionTotals& added, const StoredPart& record,
+KeyValues CounterStoreKeys(const Counters& counters, const ConnectionTotals& added, const StoredConnection& record,
                            char separator);
 
 // The record as [bytes] holds it; read(key) gives the text of a key, "" when missing.
-StoredPart ParseStoredPart(const std::function<std::string(const char* key)>& read);
+StoredConnection ParseStoredConnection(const std::function<std::string(const char* key)>& read);
 
 // An entry name as an INI value: quoted, so that the reader gives back its blanks as they were.
 std::string QuotedEntry(const std::string& entry);

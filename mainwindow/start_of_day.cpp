@@ -67,7 +67,7 @@ void Tfrm_quonm::RunStartOfDay(const fw::IniFile& ini) {
     in.decimalSeparator = LocaleDecimalSeparator();
     if (RunStartOfDaySteps(store, host, in)) eng.newDay = true;
     // The connection the counters hold in part, for a tick that finds it still up.
-    eng.stored = ReadStoredPart(store);
+    eng.stored = ReadStoredConnection(store);
 }
 
 }  // namespace quon

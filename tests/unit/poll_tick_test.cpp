@@ -429,7 +429,7 @@ TEST_F(PollTick, ConnectionBackAfterAnOddPollLogsAndStoresOnlyItsGain) {
 
 TEST_F(PollTick, ConnectionTheCountersHoldInPartAtTheStartAddsOnlyItsGain) {
     // The record the start read: the counters hold this connection up to 4000 received bytes.
-    eng.stored = StoredPart{{7, "Dial"}, {4000, 400, 1000}};
+    eng.stored = StoredConnection{{7, "Dial"}, {4000, 400, 1000}};
     opt.counters.daylim = 12000;  // passed only if the held part were counted again
     Tick(Online(9000, 900));
     // The figures and the limits see that part once as well.
@@ -443,7 +443,7 @@ TEST_F(PollTick, ConnectionTheCountersHoldInPartAtTheStartAddsOnlyItsGain) {
 
     // A connection on the same handle that was up for a shorter time is another one.
     EngineState e;
-    e.stored = StoredPart{{7, "Dial"}, {4000, 400, 5000}};
+    e.stored = StoredConnection{{7, "Dial"}, {4000, 400, 5000}};
     Options o = opt;
     RecordingPort p(e, o);
     p.readings.push_back(Online(9000, 900));  // connect time 1000 ms

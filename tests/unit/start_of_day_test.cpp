@@ -229,7 +229,7 @@ TEST_F(StartOfDay, RecoveryAddsOnlyWhatTheCountersDoNotHoldOfTheCopiesConnection
         EXPECT_EQ(s.Get("bytes", "day"), c.day);
         EXPECT_EQ(s.Get("bytes", "up"), c.up);
         // The counters now hold the whole of the copies' connection.
-        const StoredPart held = ReadStoredPart(s);
+        const StoredConnection held = ReadStoredConnection(s);
         EXPECT_EQ(held.id, (ConnectionId{7, "Dial"}));
         EXPECT_EQ(held.totals.in, 4000);
         EXPECT_EQ(held.totals.out, 400);

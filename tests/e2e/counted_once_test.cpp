@@ -12,24 +12,18 @@
 
 #include "framework/text.h"
 #include "tests/e2e/harness.h"
+#include "tests/e2e/meter_session.h"
 
 namespace {
 
 // Counters before any connection: day 5000, month 70000, up 3000.
 constexpr uint64_t kDay = 5000, kMonth = 70000, kUp = 3000;
 
-std::string TodayStamp() {
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    char text[64];
-    std::snprintf(text, sizeof text, "date=%02u\r\nmonth=%02u\r\n", unsigned(now.wDay), unsigned(now.wMonth));
-    return text;
-}
-
 // Quiet settings with protection copies every second; notify: the notice after a recovery.
 std::string Settings(bool notify = false) {
     return "[visibility]\r\nstart=0\r\nshow=0\r\nhide=0\r\n[events]\r\nballoon=0\r\n[log]\r\ndata=1\r\nclear=0\r\n"
-           "[reset]\r\ninterval=1\r\nnotify=" + std::string(notify ? "1" : "0") + "\r\n" + TodayStamp() +
+           "[reset]\r\ninterval=1\r\nnotify=" + std::string(notify ? "1" : "0") + "\r\n" +
+           quon::e2e::TodayStamp() +
            "[bytes]\r\nday=5000\r\nmonth=70000\r\nup=3000\r\nmonthlim=1000000000\r\ndaylim=1000000000\r\n";
 }
 
@@ -87,12 +81,15 @@ bool Polled(const rig::TestFolder& dir, int64_t sinceMs, uint64_t in) {
     }).has_value();
 }
 
-// Starts the program once more on the folder and lets its start-up end.
-void StartAgain(const rig::TestFolder& dir) {
+// Starts the program once more on the folder and lets its start-up end: the counters hold the
+// connection once and the copies are gone.
+void ExpectCountedOnceAtTheNextStart(const rig::TestFolder& dir, const Counted& once) {
     const int64_t started = rig::NowMs();
     rig::Program app(dir);
     ASSERT_TRUE(StartUpEnded(dir, started));
     EXPECT_TRUE(app.MessageBoxes().empty());
+    EXPECT_EQ(Read(dir), once);
+    EXPECT_TRUE(CopiesGone(dir));
 }
 
 // A file of this folder held open by another program that lets it be read and written but not deleted.
@@ -123,9 +120,7 @@ TEST(CountedOnce, KilledWhileTheRecoveryNoticeWaits) {
         EXPECT_EQ(Read(dir), With(4000, 400));
         app.Terminate();  // the user logs off with the notice still open
     }
-    StartAgain(dir);
-    EXPECT_EQ(Read(dir), With(4000, 400));
-    EXPECT_TRUE(CopiesGone(dir));
+    ExpectCountedOnceAtTheNextStart(dir, With(4000, 400));
 }
 
 TEST(CountedOnce, KilledBetweenTheRecoveredCountersAndTheDeletionOfTheCopies) {
@@ -144,9 +139,7 @@ TEST(CountedOnce, KilledBetweenTheRecoveredCountersAndTheDeletionOfTheCopies) {
         app.Terminate();
         EXPECT_FALSE(CopiesGone(dir));
     }
-    StartAgain(dir);
-    EXPECT_EQ(Read(dir), With(4000, 400));
-    EXPECT_TRUE(CopiesGone(dir));
+    ExpectCountedOnceAtTheNextStart(dir, With(4000, 400));
 }
 
 TEST(CountedOnce, KilledInTheDisconnectStoreBeforeTheCopiesAreDeleted) {
@@ -168,9 +161,7 @@ TEST(CountedOnce, KilledInTheDisconnectStoreBeforeTheCopiesAreDeleted) {
         app.Terminate();
     }
     ASSERT_TRUE(WritePrivateProfileStringW(L"bytes", L"daylim", L"1000000000", dir.File("data.qif").c_str()));
-    StartAgain(dir);
-    EXPECT_EQ(Read(dir), With(4000, 400));
-    EXPECT_TRUE(CopiesGone(dir));
+    ExpectCountedOnceAtTheNextStart(dir, With(4000, 400));
 }
 
 TEST(CountedOnce, ConnectionThatOutlivesTheProgramIsCountedOnce) {
@@ -191,16 +182,16 @@ TEST(CountedOnce, ConnectionThatOutlivesTheProgramIsCountedOnce) {
 
 TEST(CountedOnce, OddPollInsideAConnectionCountsItOnce) {
     struct Case {
-        const char* name;
+        const char* folder;
         rig::RasScript odd;
     };
     const std::vector<Case> cases = {
-        {"a second connection is listed", rig::RasScript().Connected("Dial", 5000, 500).Second("VPN", 70, 7)},
-        {"the statistics fail", rig::RasScript().Connected("Dial", 5000, 500).Error("RasGetConnectionStatistics", 6)},
+        {"-second connection listed", rig::RasScript().Connected("Dial", 5000, 500).Second("VPN", 70, 7)},
+        {"-statistics failed", rig::RasScript().Connected("Dial", 5000, 500).Error("RasGetConnectionStatistics", 6)},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        rig::TestFolder dir(c.odd.Text().find("VPN") != std::string::npos ? "-second" : "-failed");
+        SCOPED_TRACE(c.folder);
+        rig::TestFolder dir(c.folder);
         dir.WriteData(Settings());
         dir.WriteRasScript(rig::RasScript().Connected("Dial", 5000, 500));
         const int64_t started = rig::NowMs();

@@ -55,7 +55,7 @@ void Connect(EngineState& eng, Options& opt, TickPort& port) {
     port.RunPlugins(2);
 }
 
-// The counted connection's bytes as the last completed tick saw them, and what of them is not stored yet.
+// The counted connection's totals as the last completed tick saw them.
 ConnectionTotals LastSeen(const EngineState& eng) { return {eng.prevIn, eng.prevOut, eng.prevDuration}; }
 
 void StoreConnection(EngineState& eng, const Options& opt, TickPort& port) {

@@ -70,6 +70,7 @@ public:
     void UpdateTraffic();
     void tmr_protectTimer();
     void DeleteProtectFiles();
+    bool WriteProtectCopies(const KeyValues& keys);  // both copies, each in one write; false when one failed
     void WriteEventLog(int code, const std::string& value);  // only when the event log is on; silent
     bool AppendActivityLog(char levelDigit);                  // false when traffic.log could not be written
     void PlayEventSound(const std::string& file);             // asynchronous; "" or a missing file: silence

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
-packages=(cmake make g++-mingw-w64-x86-64-posix googletest wine wine64 fonts-wine fonts-liberation
+packages=(cmake make g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest wine wine64 fonts-wine fonts-liberation
           xvfb xauth x11-utils imagemagick xdotool locales)
 missing=()
 for p in "${packages[@]}"; do dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p"); done

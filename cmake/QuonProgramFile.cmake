@@ -3,22 +3,32 @@
 #  - a version resource (product name, version, the given file description, the file's own name);
 #  - no debug information in the shipped file: it is kept as <name>.debug in ${CMAKE_BINARY_DIR}/debug/,
 #    which the file names through a debug link, so that a debugger finds it beside the build.
-# Every executable or library that goes into the program folder calls it once.
+# Every executable or library that goes into the program folder calls it once, after its properties:
+#   quon_program_file(config "Quon Tollen II — настройки")
 function(quon_program_file target description)
   get_target_property(_type ${target} TYPE)
   if(_type STREQUAL "EXECUTABLE")
     set(QUON_FILE_TYPE VFT_APP)
+    set(_prefix "")
     set(_suffix ${CMAKE_EXECUTABLE_SUFFIX})
   else()
     set(QUON_FILE_TYPE VFT_DLL)
+    set(_prefix ${CMAKE_SHARED_LIBRARY_PREFIX})
     set(_suffix ${CMAKE_SHARED_LIBRARY_SUFFIX})
   endif()
-  get_target_property(_name ${target} OUTPUT_NAME)
-  if(NOT _name)
-    set(_name ${target})
+  # The file's own name, as the build writes it (set PREFIX, OUTPUT_NAME or SUFFIX before this call).
+  foreach(_part PREFIX OUTPUT_NAME SUFFIX)
+    get_target_property(_value ${target} ${_part})
+    if(NOT _value STREQUAL "_value-NOTFOUND")
+      string(TOLOWER ${_part} _var)
+      set(_${_var} "${_value}")
+    endif()
+  endforeach()
+  if(NOT _output_name)
+    set(_output_name ${target})
   endif()
-  set(QUON_INTERNAL_NAME ${_name})
-  set(QUON_FILE_NAME ${_name}${_suffix})
+  set(QUON_INTERNAL_NAME ${_output_name})
+  set(QUON_FILE_NAME ${_prefix}${_output_name}${_suffix})
   set(QUON_FILE_DESCRIPTION "${description}")
   set(_rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc)
   configure_file(${PROJECT_SOURCE_DIR}/resources/version_info.rc.in ${_rc} @ONLY)

@@ -8,7 +8,8 @@
 #   tray.png         the notification area (enlarged twice)
 # Usage: tools/take-pictures.sh [output folder]      (default: build/pictures)
 # Environment: SECONDS_ONLINE (default 45) how long the connection runs before the pictures are taken.
-# The README's picture is docs/meter.png, made by: tools/take-pictures.sh && cp build/pictures/meter.png docs/
+# The README's pictures docs/meter*.png are made by: tools/take-pictures.sh && cp build/pictures/meter*.png docs/
+# It runs in the build's Wine prefix: start it when no test run uses the same build tree.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_DIR:-$here/build}"
@@ -48,9 +49,12 @@ script 0
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;rasapi32=n,b"
 "$build/wine-run.sh" "$run/quonmain.exe" >/dev/null 2>&1 &
 wrapper=$!
+# The meter's window: the visible one titled with the product name (the application's own hidden
+# window has the same title).
+meter_window() { xdotool search --onlyvisible --name '^Quon Tollen II$' 2>/dev/null | head -1 || true; }
 window=""
 for _ in $(seq 60); do
-  window=$(xdotool search --name '^Quon Tollen II$' 2>/dev/null | head -1 || true)
+  window=$(meter_window)
   [ -n "$window" ] && break
   sleep 0.5
 done
@@ -77,6 +81,8 @@ sleep 1.5
 
 shot="$run/screen.png"
 import -window root "$shot"
+window=$(meter_window)
+[ -n "$window" ] || { echo "take-pictures: the meter's window is gone" >&2; exit 1; }
 eval "$(xdotool getwindowgeometry --shell "$window")"
 convert "$shot" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$pictures/meter.png"
 convert "$pictures/meter.png" -scale 300% "$pictures/meter-large.png"

@@ -79,7 +79,7 @@ TEST(ControlText, ShortensTextToAWidth) {
     auto measure = [](std::string_view t) { return static_cast<int>(t.size()) * 5; };  // five pixels a character
     struct Case { const char* text; int width; const char* expected; };
     const Case cases[] = {
-        {"abcdef", 30, "abcdef"}, {"abcdef", 35, "abcd..."}, {"abcdef", 34, "abc..."}, {"abcdef", 29, "ab..."},
+        {"abcdef", 30, "abcdef"}, {"abcdefgh", 39, "abcd..."}, {"abcdef", 29, "ab..."}, {"abcdef", 20, "a..."},
         {"abcdef", 2, "..."}, {"", 0, ""}, {"ab", 5, "..."},
     };
     for (const Case& c : cases) EXPECT_EQ(ShortenTextToWidth(c.text, c.width, measure), c.expected) << c.width;

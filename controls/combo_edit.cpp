@@ -103,7 +103,8 @@ void ComboEdit::HidePopup(bool accept) {
     if (HWND capture = GetCapture()) SendMessageW(capture, WM_CANCELMODE, 0, 0);
     double value = popup_->Value();
     popup_->Hide();
-    if (GetFocus() != Handle() && IsWindowEnabled(Handle()) && IsWindowVisible(Handle())) SetFocus(Handle());
+    if (refocus_ && GetFocus() != Handle() && IsWindowEnabled(Handle()) && IsWindowVisible(Handle()))
+        SetFocus(Handle());
     InvalidateRect(Handle(), nullptr, TRUE);
     if (accept && !readOnly_ && AcceptPopup(value)) {
         AcceptValue(value);
@@ -176,7 +177,9 @@ LRESULT ComboEdit::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             break;
         case WM_KILLFOCUS: {
             LRESULT r = CallBase(msg, wp, lp);
+            refocus_ = false;
             HidePopup(false);
+            refocus_ = true;
             return r;
         }
         case WM_LBUTTONDOWN:
@@ -197,6 +200,9 @@ LRESULT ComboEdit::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
             if (KeyDown(static_cast<UINT>(wp))) return 0;
+            // The edit itself would press the dialog's default or cancel button; the character closes the
+            // popup instead.
+            if (popupVisible_ && (wp == VK_RETURN || wp == VK_ESCAPE)) return 0;
             if (msg == WM_KEYDOWN && (!directInput_ || readOnly_ || popupVisible_) && wp == VK_DELETE) return 0;
             break;
         case WM_CHAR:

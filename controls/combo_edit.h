@@ -67,6 +67,7 @@ private:
     bool directInput_ = true;
     bool popupVisible_ = false;
     bool swallowNextClick_ = false;
+    bool refocus_ = true;  // off while the focus is leaving for another window
     PopupAlign popupAlign_ = PopupAlign::Right;
 };
 

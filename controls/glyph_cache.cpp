@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <memory>
 
+#include "controls/pixels.h"
+
 namespace controls {
 
 GlyphList::GlyphList(int width, int height)
@@ -31,14 +33,35 @@ int GlyphList::AllocateSlot() {
 
 int GlyphList::AddMasked(HBITMAP image, COLORREF transparent) {
     if (!list_) return -1;
+    Pixels px = Pixels::Read(image);
+    if (px.Empty()) return -1;
     int index = AllocateSlot();
     if (index < 0) return -1;
-    // Masked through a one-image list, then the image and its mask replace the slot.
-    HIMAGELIST temp = ImageList_Create(width_, height_, ILC_COLOR24 | ILC_MASK, 1, 0);
-    bool ok = temp && ImageList_AddMasked(temp, image, transparent) == 0;
-    IMAGEINFO info{};
-    ok = ok && ImageList_GetImageInfo(temp, 0, &info) && ImageList_Replace(list_, index, info.hbmImage, info.hbmMask);
-    if (temp) ImageList_Destroy(temp);
+    // The mask is white where the transparent colour was; the image is black there.
+    Pixels mask(px.width, px.height, RGB(0, 0, 0));
+    for (int y = 0; y < px.height; ++y)
+        for (int x = 0; x < px.width; ++x)
+            if (px.At(x, y) == transparent) {
+                mask.Set(x, y, RGB(255, 255, 255));
+                px.Set(x, y, RGB(0, 0, 0));
+            }
+    HBITMAP colour = px.ToBitmap();
+    HBITMAP monochrome = CreateBitmap(px.width, px.height, 1, 1, nullptr);
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP maskColour = mask.ToBitmap();
+    HDC src = CreateCompatibleDC(screen);
+    HGDIOBJ oldDst = SelectObject(dc, monochrome);
+    HGDIOBJ oldSrc = SelectObject(src, maskColour);
+    BitBlt(dc, 0, 0, px.width, px.height, src, 0, 0, SRCCOPY);
+    SelectObject(src, oldSrc);
+    SelectObject(dc, oldDst);
+    DeleteDC(src);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    bool ok = colour && monochrome && ImageList_Replace(list_, index, colour, monochrome);
+    for (HBITMAP b : {colour, monochrome, maskColour})
+        if (b) DeleteObject(b);
     if (!ok) {
         Delete(index);
         return -1;

@@ -71,7 +71,11 @@ void SpeedButton::Repaint() {
 
 void SpeedButton::SetGlyph(HBITMAP strip) { glyph_.SetGlyph(strip); Repaint(); }
 void SpeedButton::SetNumGlyphs(int n) { glyph_.SetNumGlyphs(n); Repaint(); }
-void SpeedButton::SetFlat(bool on) { flat_ = on; Repaint(); }
+void SpeedButton::SetFlat(bool on) {
+    flat_ = on;
+    if (Handle()) UpdateMouseInside();
+    Repaint();
+}
 void SpeedButton::SetStyle(ButtonStyle style) { style_ = style; Repaint(); }
 void SpeedButton::SetGrayedInactive(bool on) { grayedInactive_ = on; Repaint(); }
 void SpeedButton::SetTransparent(bool on) { transparent_ = on; Repaint(); }

@@ -4,4 +4,6 @@
 
 namespace controls {
 HINSTANCE ControlsModule();
+// The hand (14000) and drag (14001) cursors of the controls' resources; null for other numbers.
+HCURSOR ControlCursor(int number);
 }  // namespace controls

@@ -1,9 +1,13 @@
 #include "engine/settings_file.h"
 
-#include "framework/program_folder.h"
-#include "framework/text.h"
+#include <algorithm>
+
+#include "engine/byte_format.h"
+#include "engine/item_list.h"
 #include "engine/settings_keys.h"
 #include "engine/value_forms.h"
+#include "framework/program_folder.h"
+#include "framework/text.h"
 
 namespace quon {
 
@@ -40,8 +44,8 @@ void ReadOptions(const fw::IniFile& ini, Options& o) {
     auto integer = [&](Key key, int64_t def) { return ini.ReadInteger(key.section, key.name, def); };
     auto text = [&](Key key, const char* def) { return ini.ReadString(key.section, key.name, def); };
     o.ignoreList.clear();
-    for (int64_t i = 1; i - 1 < integer(kIgnoreCount, 0); ++i)
-        o.ignoreList.push_back(ini.ReadString(kIgnoreSection, kIgnoreItemPrefix + std::to_string(i), "NULL"));
+    for (int64_t i = 1; ListHasEntry(ini, kIgnoreSection, i); ++i)
+        o.ignoreList.push_back(ini.ReadString(kIgnoreSection, ItemKey(i), "NULL"));
     o.viewY = integer(kViewY, 100);
     o.viewX = integer(kViewX, 200);
     o.opacity = integer(kOpacity, 225);
@@ -55,7 +59,7 @@ void ReadOptions(const fw::IniFile& ini, Options& o) {
     o.units = integer(kUnits, 2);
     o.speedUnit = integer(kSpeedUnit, 1);
     o.bankOn = integer(kBankOn, 0) != 0;
-    o.decimals = o.units == 0 ? 0 : integer(kDecimals, 3);
+    o.decimals = o.units == 0 ? 0 : std::clamp<int64_t>(integer(kDecimals, 3), 0, kMostDecimals);
     o.fadeStep = FadeStepFor(integer(kFade, 2));
 
     Counters& c = o.counters;

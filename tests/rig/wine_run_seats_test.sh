@@ -33,6 +33,7 @@ wait "$first"
 status=$?
 [ "$status" -eq 0 ] || fail "the first program ended with $status when a run on another display started"
 [ $((SECONDS - began)) -ge 3 ] || fail "the first program ended early"
+env "${other[@]}" "$run" --stop  # the other display's server is not needed any more
 
 # 2. Two programs with seats of their own run side by side in different prefixes.
 start_pinger ownA 4 QUON_WINE_SEAT=own

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace quon {
+namespace quon::config {
 
 int LevelOfCharacter(char c) { return c >= '0' && c <= '9' ? c - '0' : 0; }
 
@@ -41,4 +41,4 @@ LevelStrip StripAfterTicks(const std::string& text, size_t ticks) {
     return strip;
 }
 
-}  // namespace quon
+}  // namespace quon::config

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string>
 
-namespace quon {
+namespace quon::config {
 
 inline constexpr size_t kStripLength = 20;
 // Level pictures on the strip, newest first (index 0 is the rightmost picture). A fresh strip shows level 0.
@@ -41,4 +41,4 @@ private:
 // The strip after n ticks of playing text on a fresh strip.
 LevelStrip StripAfterTicks(const std::string& text, size_t ticks);
 
-}  // namespace quon
+}  // namespace quon::config

@@ -4,7 +4,7 @@
 
 #include "engine/byte_format.h"
 
-namespace quon {
+namespace quon::config {
 
 int StatUnitOrBytes(int unit) { return unit >= 0 && unit < kStatUnitCount ? unit : 0; }
 
@@ -25,4 +25,4 @@ std::string FormatByteField(float value, int unit, int decimals, char separator)
     return text;
 }
 
-}  // namespace quon
+}  // namespace quon::config

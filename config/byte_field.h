@@ -2,7 +2,7 @@
 // The statistics page shows each byte counter in the chosen unit with a chosen number of decimals.
 #include <string>
 
-namespace quon {
+namespace quon::config {
 
 inline constexpr int kStatUnitCount = 4;      // bytes, KB, MB, GB
 inline constexpr int kStatMaxDecimals = 6;
@@ -18,4 +18,4 @@ const char* StatUnitLabel(int unit);
 // rounded) to `decimals` digits after the separator; a whole value gets the separator and that many zeros.
 std::string FormatByteField(float value, int unit, int decimals, char separator);
 
-}  // namespace quon
+}  // namespace quon::config

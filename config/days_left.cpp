@@ -2,7 +2,7 @@
 
 #include "framework/ini_file.h"
 
-namespace quon {
+namespace quon::config {
 namespace {
 
 bool PiecesAreIntegers(const std::string& text) {
@@ -37,4 +37,4 @@ std::string RepairedNextDate(const std::string& text, const CivilDate& today) {
     return PiecesAreIntegers(text) ? text : FormatDateText(today);
 }
 
-}  // namespace quon
+}  // namespace quon::config

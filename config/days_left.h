@@ -5,7 +5,7 @@
 
 #include "engine/calendar_date.h"
 
-namespace quon {
+namespace quon::config {
 
 struct DaysLeftLabel {
     int64_t days = -1;  // -1: the next period starts in the past or more than a period ahead
@@ -21,4 +21,4 @@ std::optional<DaysLeftLabel> DaysLeft(const std::string& next, const std::string
 // Leaving the date box: a text whose day, month or year piece is not an integer becomes today's date.
 std::string RepairedNextDate(const std::string& text, const CivilDate& today);
 
-}  // namespace quon
+}  // namespace quon::config

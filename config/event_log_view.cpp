@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-namespace quon {
+namespace quon::config {
 namespace {
 
 constexpr uint32_t kBlack = 0x000000, kRed = 0x0000FF, kGreen = 0x008000, kNavy = 0x800000, kMaroon = 0x000080;
@@ -109,4 +109,4 @@ std::string LogClearedLine(const SYSTEMTIME& t) {
     return std::string(buf) + " - Журнал очищен.";
 }
 
-}  // namespace quon
+}  // namespace quon::config

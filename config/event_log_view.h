@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace quon {
+namespace quon::config {
 
 struct ViewerFilter {
     bool state = true;       // connect and disconnect (codes 3, 4)
@@ -34,4 +34,4 @@ std::vector<ViewerLine> BuildViewerLines(const std::vector<std::string>& raw, co
 // The one line the viewer shows after the log was deleted.
 std::string LogClearedLine(const SYSTEMTIME& now);
 
-}  // namespace quon
+}  // namespace quon::config

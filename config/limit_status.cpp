@@ -1,6 +1,6 @@
 #include "config/limit_status.h"
 
-namespace quon {
+namespace quon::config {
 
 LimitStatus JudgeLimit(double value, double limit) {
     if (value > limit) return LimitStatus::Exceeded;
@@ -26,4 +26,4 @@ const char* LimitStatusText(LimitStatus status) {
     return " OK";
 }
 
-}  // namespace quon
+}  // namespace quon::config

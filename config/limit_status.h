@@ -2,7 +2,7 @@
 // How close a counter is to its limit, and how the statistics page shows it.
 #include <cstdint>
 
-namespace quon {
+namespace quon::config {
 
 enum class LimitStatus { Exceeded, Near, Ok };
 
@@ -14,4 +14,4 @@ LimitStatus JudgeLimit(double value, double limit);
 uint32_t LimitStatusColour(LimitStatus status);
 const char* LimitStatusText(LimitStatus status);
 
-}  // namespace quon
+}  // namespace quon::config

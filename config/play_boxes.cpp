@@ -1,6 +1,6 @@
 #include "config/play_boxes.h"
 
-namespace quon {
+namespace quon::config {
 
 bool UsableSoundName(const std::string& name) { return name.size() > 3; }
 
@@ -29,4 +29,4 @@ std::string PlayableSoundName(const std::string& text) {
     return text;
 }
 
-}  // namespace quon
+}  // namespace quon::config

@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-namespace quon {
+namespace quon::config {
 
 enum SoundSlot : int { ssMonthLimit, ssDayLimit, ssConnect, ssDisconnect };  // m, d, o, x
 inline constexpr int kSoundSlots = 4;
@@ -44,4 +44,4 @@ std::string SavedSoundName(const PlayBox& box);
 // The name a test button plays: double quotes around the whole name are dropped.
 std::string PlayableSoundName(const std::string& text);
 
-}  // namespace quon
+}  // namespace quon::config

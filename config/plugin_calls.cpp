@@ -7,7 +7,7 @@
 #include "engine/plugin_list.h"
 #include "mainwindow/foreign_call.h"
 
-namespace quon {
+namespace quon::config {
 namespace {
 
 constexpr const char* kFolder = "PLUGINS\\";
@@ -80,4 +80,4 @@ SettingsCall OpenPluginSettings(const std::string& folder, const std::string& fi
     return call.found ? SettingsCall::Shown : SettingsCall::Missing;
 }
 
-}  // namespace quon
+}  // namespace quon::config

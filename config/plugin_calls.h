@@ -8,7 +8,7 @@
 
 #include "config/plugin_rows.h"
 
-namespace quon {
+namespace quon::config {
 
 // _getEvent and _getInfo of the modules in programFolder + "PLUGINS\".
 PluginQuestions ModuleQuestions(const std::string& programFolder);
@@ -24,4 +24,4 @@ enum class SettingsCall { Shown, Missing, Faulted };
 // _getSettings(version, "fromSettings"); returns when the module's window is closed.
 SettingsCall OpenPluginSettings(const std::string& programFolder, const std::string& file, int version);
 
-}  // namespace quon
+}  // namespace quon::config

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace quon {
+namespace quon::config {
 namespace {
 
 int CompareTextAscii(const std::string& a, const std::string& b) {
@@ -129,4 +129,4 @@ int ComparePluginRows(const PluginRecord& a, const PluginRecord& b, const Plugin
     return sort.descending ? -order : order;
 }
 
-}  // namespace quon
+}  // namespace quon::config

@@ -9,7 +9,7 @@
 
 #include "framework/ini_file.h"
 
-namespace quon {
+namespace quon::config {
 
 // Everything one row shows and plugins.qif keeps for it.
 struct PluginRecord {
@@ -64,4 +64,4 @@ struct PluginSort {
 // that column's text and, on a tie, the columns after it. Negative, 0 or positive.
 int ComparePluginRows(const PluginRecord& a, const PluginRecord& b, const PluginSort& sort);
 
-}  // namespace quon
+}  // namespace quon::config

@@ -3,7 +3,7 @@
 #include "config/byte_field.h"
 #include "engine/value_forms.h"
 
-namespace quon {
+namespace quon::config {
 
 const char* StatFieldKey(int field) {
     static const char* const kKeys[kStatFieldCount] = {"daylim", "day", "monthlim", "month", "backup", "uplim", "up"};
@@ -29,4 +29,4 @@ StatRefresh RefreshStatistics(const StatTexts& raw, int unit, int decimals, char
     return out;
 }
 
-}  // namespace quon
+}  // namespace quon::config

@@ -7,7 +7,7 @@
 
 #include "config/limit_status.h"
 
-namespace quon {
+namespace quon::config {
 
 // The seven edited fields, numbered as their edit boxes are tagged.
 enum StatField : int { sfDayLimit = 1, sfDay, sfMonthLimit, sfMonth, sfBackup, sfUpLimit, sfUp };
@@ -29,4 +29,4 @@ struct StatRefresh {
 // only when the upload limit is not "0".
 StatRefresh RefreshStatistics(const StatTexts& raw, int unit, int decimals, char separator);
 
-}  // namespace quon
+}  // namespace quon::config

@@ -6,7 +6,7 @@
 #include "config/byte_field.h"
 #include "engine/byte_format.h"
 
-namespace quon {
+namespace quon::config {
 
 TypedCommit CommitTypedValue(const std::string& typed, int unit, char separator) {
     if (typed.empty()) return {TypedKind::Ignored, {}};
@@ -41,4 +41,4 @@ std::string DailyFromMonthly(double monthlyLimit, char separator) {
     return GeneralNumberText(monthlyLimit * (1.0 / 30), separator);
 }
 
-}  // namespace quon
+}  // namespace quon::config

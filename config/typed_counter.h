@@ -2,7 +2,7 @@
 // What the user types into a statistics field, turned into the raw byte text the field keeps.
 #include <string>
 
-namespace quon {
+namespace quon::config {
 
 enum class TypedKind {
     Stored,   // `bytes` is the new raw text
@@ -27,4 +27,4 @@ StatKey StatKeyAction(char key, char separator);
 // The daily limit derived from the monthly one: a thirtieth, fraction kept.
 std::string DailyFromMonthly(double monthlyLimit, char separator);
 
-}  // namespace quon
+}  // namespace quon::config

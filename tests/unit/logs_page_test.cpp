@@ -3,7 +3,7 @@
 #include "config/activity_playback.h"
 #include "config/event_log_view.h"
 
-namespace quon {
+namespace quon::config {
 namespace {
 
 const std::string kIndent = std::string(38, ' ') + "» ";
@@ -148,4 +148,4 @@ TEST(ActivityPlayback, ProgressEndsAtTheLastCharacter) {
 }
 
 }  // namespace
-}  // namespace quon
+}  // namespace quon::config

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace quon {
+namespace quon::config {
 namespace {
 
 // The four boxes m, d, o, x as "ticked:name" texts, e.g. "1:a.wav".
@@ -70,4 +70,4 @@ TEST(PlayBoxes, SavedAndPlayedNames) {
 }
 
 }  // namespace
-}  // namespace quon
+}  // namespace quon::config

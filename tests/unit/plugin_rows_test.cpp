@@ -8,7 +8,7 @@
 #include <fstream>
 #include <map>
 
-namespace quon {
+namespace quon::config {
 namespace {
 
 TEST(PluginRows, EnabledIsOffOnlyForZero) {
@@ -201,4 +201,4 @@ TEST(PluginRows, SortKeepsEachRecordWhole) {
 }
 
 }  // namespace
-}  // namespace quon
+}  // namespace quon::config

@@ -6,7 +6,7 @@
 
 #include "config/plugin_calls.h"
 
-namespace quon {
+namespace quon::config {
 namespace {
 
 // A program folder whose PLUGINS\ holds the scan modules the build puts beside the tests, a text file
@@ -100,4 +100,4 @@ TEST_F(PluginScan, SettingsOfAModule) {
 }
 
 }  // namespace
-}  // namespace quon
+}  // namespace quon::config

@@ -3,10 +3,11 @@
 #include "config/byte_field.h"
 #include "config/days_left.h"
 #include "config/limit_status.h"
+#include "config/statistics_editor.h"
 #include "config/statistics_refresh.h"
 #include "config/typed_counter.h"
 
-namespace quon {
+namespace quon::config {
 namespace {
 
 TEST(ByteField, EveryUnitCutToItsDecimals) {
@@ -170,5 +171,60 @@ TEST(DaysLeft, LeavingTheBoxRepairsOnlyPiecesThatAreNoIntegers) {
     EXPECT_EQ(RepairedNextDate("05.01.27", today), "05.01.27");
 }
 
+TEST(StatisticsEditor, TypingFollowsAtOnceAndEnterGivesTheButtonsBack) {
+    StatisticsEditor e;
+    e.unit = 2;  // MB
+    EXPECT_EQ(e.ToggleField(sfDay), StatisticsEditor::Toggle::Editing);
+    EXPECT_FALSE(e.AutoButtonVisible());
+    struct Step { const char* typed; TypedKind kind; const char* raw; bool held; };
+    const Step steps[] = {
+        {"1", TypedKind::Stored, "1048576", true},
+        {"1,", TypedKind::Stored, "1048576", true},
+        {"1,5", TypedKind::Stored, "1572864", true},
+        {"1,5x", TypedKind::Invalid, "1572864", true},  // the box is told, the last valid value stays
+        {"", TypedKind::Ignored, "1572864", true},
+        {"-", TypedKind::Invalid, "1572864", true},
+    };
+    for (const Step& s : steps) {
+        EXPECT_EQ(e.TextChanged(sfDay, s.typed), s.kind) << s.typed;
+        EXPECT_EQ(e.raw[sfDay - 1], s.raw) << s.typed;
+        EXPECT_EQ(e.OkApplyHeld(), s.held) << s.typed;
+    }
+    e.Commit(sfDay);
+    EXPECT_FALSE(e.Editing(sfDay));
+    EXPECT_FALSE(e.OkApplyHeld());
+    EXPECT_EQ(e.Refresh().shown[sfDay - 1], "1,5");
+    // a box that is not being edited takes no typed value
+    EXPECT_EQ(e.TextChanged(sfDay, "7"), TypedKind::Ignored);
+    EXPECT_EQ(e.raw[sfDay - 1], "1572864");
+}
+
+TEST(StatisticsEditor, NothingChangesWhileLocked) {
+    for (int lock : {1, -1}) {
+        StatisticsEditor e;
+        const StatTexts before = e.raw;
+        e.lock = lock;
+        EXPECT_EQ(e.ToggleField(sfMonth), StatisticsEditor::Toggle::Refused);
+        EXPECT_EQ(e.TextChanged(sfMonth, "5"), TypedKind::Ignored);
+        EXPECT_FALSE(e.ResetCounters());
+        EXPECT_FALSE(e.DeriveDailyLimit());
+        EXPECT_EQ(e.raw, before) << lock;
+    }
+}
+
+TEST(StatisticsEditor, DailyLimitAndReset) {
+    StatisticsEditor e;
+    e.raw = {"1", "5", "100", "50", "7", "9", "3"};
+    EXPECT_EQ(e.ToggleField(sfDayLimit), StatisticsEditor::Toggle::Editing);
+    EXPECT_TRUE(e.AutoButtonVisible());
+    EXPECT_TRUE(e.DeriveDailyLimit());
+    EXPECT_FALSE(e.Editing(sfDayLimit));  // the edited daily limit was committed first
+    EXPECT_EQ(e.raw[sfDayLimit - 1], "3,33333333333333");
+    EXPECT_TRUE(e.ResetCounters());
+    EXPECT_EQ(e.raw, (StatTexts{"3,33333333333333", "0", "100", "0", "7", "9", "0"}));
+    EXPECT_EQ(e.ToggleField(sfMonthLimit), StatisticsEditor::Toggle::Editing);
+    EXPECT_EQ(e.ToggleField(sfMonthLimit), StatisticsEditor::Toggle::Committed);
+}
+
 }  // namespace
-}  // namespace quon
+}  // namespace quon::config

@@ -1,0 +1,57 @@
+#pragma once
+// The data page's statistics editor: the counters and limits of data.qif in the chosen unit with their
+// limit status, edited, reset and derived; the unit lists; the lock texts when editing is impossible.
+#include <windows.h>
+
+#include <memory>
+
+#include "config/page_host.h"
+#include "config/statistics_editor.h"
+#include "framework/ini_file.h"
+#include "framework/timer.h"
+#include "framework/wnd.h"
+
+namespace quon::config {
+
+class StatisticsPart : public fw::Wnd {
+public:
+    explicit StatisticsPart(PageHost& host);
+    ~StatisticsPart() override;
+    bool Create(HWND parent, int x, int y, int w, int h);
+
+    void Read(const fw::IniFile& data);
+    // [memory] units and float; the counters only while the lock is 0 and only those the user changed.
+    [[nodiscard]] bool Save(const fw::IniFile& data);
+
+    const StatisticsEditor& Editor() const { return editor_; }
+    // Control ids: the edit of field f is idEdit + f, its "..." panel idPlus + f.
+    enum Id : int { idEdit = 300, idPlus = 310, idUnits = 320, idFloat, idAuto, idReset, idUnlim, idBackup };
+
+    // The row's toggle, Enter and a typed text, as the user's actions reach them (also used by tests).
+    void ToggleField(int field);
+    // true when the key goes on into the box.
+    bool KeyInField(int field, char key);
+
+private:
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    void OnCommand(int id, int code);
+    void Refresh();
+    void CommitField(int field);
+    void WarnLocked(const char* text);
+    void ShowLockTexts();
+    static LRESULT CALLBACK EditProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+
+    PageHost& host_;
+    StatisticsEditor editor_;
+    StatTexts asRead_;
+    HWND edit_[kStatFieldCount] = {}, unit_[kStatFieldCount] = {};
+    HWND statusText_[3] = {}, statusSquare_[3] = {};
+    uint32_t statusColour_[3] = {};
+    bool statusShown_[3] = {};
+    HWND units_ = nullptr, decimals_ = nullptr, auto_ = nullptr, unlim_ = nullptr, backup_ = nullptr;
+    HWND warn_ = nullptr, solution_ = nullptr;
+    std::unique_ptr<fw::Timer> warnTimer_;
+    bool refreshing_ = false;
+};
+
+}  // namespace quon::config

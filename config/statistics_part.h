@@ -26,6 +26,8 @@ public:
     const StatisticsEditor& Editor() const { return editor_; }
     // Control ids: the edit of field f is idEdit + f, its "..." panel idPlus + f.
     enum Id : int { idEdit = 300, idPlus = 310, idUnits = 320, idFloat, idAuto, idReset, idUnlim, idBackup };
+    static int EditId(int field) { return idEdit + field; }
+    static int PlusId(int field) { return idPlus + field; }
 
     // The row's toggle, Enter and a typed text, as the user's actions reach them (also used by tests).
     void ToggleField(int field);

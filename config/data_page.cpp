@@ -56,14 +56,16 @@ void DataPage::ToggleExpanded() {
     EnableWindow(button, plugins.PluginsOn());
 }
 
-void DataPage::Read(const fw::IniFile& data, const fw::IniFile& list) {
-    statistics.Read(data);
-    period.Read(data);
-    plugins.Read(data, list);
+void DataPage::Fill(const SettingsValues& v) {
+    statistics.Fill(v);
+    period.Fill(v);
+    plugins.Fill(v);
 }
 
-bool DataPage::Save(const fw::IniFile& data) {
-    return period.Save(data) && plugins.SaveOption(data) && statistics.Save(data);
+void DataPage::Collect(SettingsValues& v) const {
+    statistics.Collect(v);
+    period.Collect(v);
+    plugins.Collect(v);
 }
 
 }  // namespace quon::config

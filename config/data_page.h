@@ -15,9 +15,8 @@ public:
     explicit DataPage(PageHost& host) : statistics(host), period(host), plugins(host) {}
     bool Create(HWND parent, int x, int y, int w, int h);
 
-    void Read(const fw::IniFile& data, const fw::IniFile& list);
-    [[nodiscard]] bool Save(const fw::IniFile& data) ;
-    [[nodiscard]] bool SavePluginList(const fw::IniFile& list) const { return plugins.SaveList(list); }
+    void Fill(const SettingsValues& values);
+    void Collect(SettingsValues& values) const;
 
     void ToggleExpanded();
     bool Expanded() const { return expanded_; }

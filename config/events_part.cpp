@@ -2,6 +2,8 @@
 
 #include <mmsystem.h>
 
+#include <algorithm>
+
 #include "config/page_controls.h"
 #include "framework/text.h"
 
@@ -11,60 +13,71 @@ namespace {
 constexpr const char* kPlayCaption = "ВОСПРОИЗВЕСТИ  АУДИО  ФАЙЛ:";
 constexpr const char* kBeepCaption = "ВОСПРОИЗВЕСТИ  ЗВУКОВОЙ  СИГНАЛ  (через динамик)";
 constexpr const char* kHangupCaption = "ОТКЛЮЧИТЬСЯ  ОТ  СЕТИ";
-const char* const kSoundKeys[kSoundSlots] = {"wav_m", "wav_d", "wav_o", "wav_x"};
 
 }  // namespace
 
 bool EventsPart::Create(HWND parent, int x, int y, int w, int h) {
-    if (!fw::Wnd::Create(L"QuonEventsPart", WS_EX_CONTROLPARENT, WS_CHILD | WS_VISIBLE, x, y, w, h, parent))
+    if (!CreatePart(L"QuonEventsPart", parent, x, y, w, h))
         return false;
     HWND p = Handle();
-    const int gw = w - 160;
-    AddGroup(p, " д е й с т в и я    п р и    п р е в ы ш е н и и    м е с я ч н о г о    л и м и т а   в х о д я щ е г о    т р а ф и к а ", 0, 0, gw, 64);
-    hangupM_ = AddCheck(p, kHangupCaption, 10, 16, 170, 14, idHangupM);
-    beepM_ = AddCheck(p, kBeepCaption, 185, 16, gw - 195, 14, idBeepM);
-    play_[ssMonthLimit] = AddCheck(p, kPlayCaption, 10, 38, 170, 14, idWavM);
-    edit_[ssMonthLimit] = AddEdit(p, "", 185, 36, gw - 195, 20, idEditM);
-    AddGroup(p, " д е й с т в и я    п р и    п р е в ы ш е н и и    д н е в н о г о    л и м и т а   в х о д я щ е г о    т р а ф и к а ", 0, 68, gw, 64);
-    hangupD_ = AddCheck(p, kHangupCaption, 10, 84, 170, 14, idHangupD);
-    beepD_ = AddCheck(p, kBeepCaption, 185, 84, gw - 195, 14, idBeepD);
-    play_[ssDayLimit] = AddCheck(p, kPlayCaption, 10, 106, 170, 14, idWavD);
-    edit_[ssDayLimit] = AddEdit(p, "", 185, 104, gw - 195, 20, idEditD);
-    AddGroup(p, " д е й с т в и я    п р и    в х о д е    в    с е т ь ", 0, 136, gw, 40);
-    play_[ssConnect] = AddCheck(p, kPlayCaption, 10, 154, 170, 14, idWavO);
-    edit_[ssConnect] = AddEdit(p, "", 185, 151, gw - 195, 20, idEditO);
-    AddGroup(p, " д е й с т в и я    п р и    в ы х о д е    и з    с е т и ", 0, 180, gw, 40);
-    play_[ssDisconnect] = AddCheck(p, kPlayCaption, 10, 198, 170, 14, idWavX);
-    edit_[ssDisconnect] = AddEdit(p, "", 185, 195, gw - 195, 20, idEditX);
-    AddGroup(p, " т е с т ", gw + 6, 0, w - gw - 6, 220);
-    const char* tests[] = {"ЗВУКОВОЙ  СИГНАЛ  (М)", "ЗВУКОВОЙ  СИГНАЛ  (Д)", "АУДИО  ФАЙЛ  (месяц)",
-                           "АУДИО  ФАЙЛ  (день)", "АУДИО  ФАЙЛ  (вход)",  "АУДИО  ФАЙЛ  (выход)"};
-    for (int i = 0; i < 6; ++i) AddButton(p, tests[i], gw + 16, 18 + i * 33, w - gw - 26, 26, idTest1 + i);
+    // Four groups stacked, each with its boxes and a file-name edit on a row of its own; the tests below.
+    int top = 0;
+    auto group = [&](const char* caption, bool limit, int slot, int hangupId, int beepId, int playId, int editId) {
+        const int rows = limit ? 4 : 2;
+        AddGroup(p, caption, 0, top, w, 16 + rows * 17);
+        int y = top + 14;
+        if (limit) {
+            HWND hangup = AddCheck(p, kHangupCaption, 10, y, w - 20, 15, hangupId);
+            HWND beep = AddCheck(p, kBeepCaption, 10, y + 17, w - 20, 15, beepId);
+            (slot == ssMonthLimit ? hangupM_ : hangupD_) = hangup;
+            (slot == ssMonthLimit ? beepM_ : beepD_) = beep;
+            y += 34;
+        }
+        play_[slot] = AddCheck(p, kPlayCaption, 10, y, w - 20, 15, playId);
+        edit_[slot] = AddEdit(p, "", 28, y + 16, w - 38, 18, editId);
+        top += 16 + rows * 17 + 5;
+    };
+    group(" д е й с т в и я    п р и    п р е в ы ш е н и и    м е с я ч н о г о    л и м и т а   в х о д я щ е г о    т р а ф и к а ",
+          true, ssMonthLimit, idHangupM, idBeepM, idWavM, idEditM);
+    group(" д е й с т в и я    п р и    п р е в ы ш е н и и    д н е в н о г о    л и м и т а   в х о д я щ е г о    т р а ф и к а ",
+          true, ssDayLimit, idHangupD, idBeepD, idWavD, idEditD);
+    group(" д е й с т в и я    п р и    в х о д е    в    с е т ь ", false, ssConnect, 0, 0, idWavO, idEditO);
+    group(" д е й с т в и я    п р и    в ы х о д е    и з    с е т и ", false, ssDisconnect, 0, 0, idWavX, idEditX);
+    const int testHeight = std::max(h - top, 60);
+    AddGroup(p, " т е с т ", 0, top, w, testHeight);
+    const char* tests[] = {"ЗВУКОВОЙ  СИГНАЛ  (М)", "АУДИО  ФАЙЛ  (месяц)", "АУДИО  ФАЙЛ  (вход)",
+                           "ЗВУКОВОЙ  СИГНАЛ  (Д)", "АУДИО  ФАЙЛ  (день)",  "АУДИО  ФАЙЛ  (выход)"};
+    const int ids[] = {idTest1, idTest3, idTest5, idTest2, idTest4, idTest6};
+    const int bw = (w - 24) / 3;
+    for (int i = 0; i < 6; ++i)
+        AddButton(p, tests[i], 8 + (i % 3) * (bw + 4), top + 14 + (i / 3) * 22, bw, 20, ids[i]);
     return true;
 }
 
-void EventsPart::Read(const fw::IniFile& data) {
-    SetChecked(hangupM_, data.ReadInteger("events", "hangup_m", 0) != 0);
-    SetChecked(beepM_, data.ReadInteger("events", "beep_m", 1) != 0);
-    SetChecked(hangupD_, data.ReadInteger("events", "hangup_d", 0) != 0);
-    SetChecked(beepD_, data.ReadInteger("events", "beep_d", 1) != 0);
-    for (int i = 0; i < kSoundSlots; ++i) {
-        PlayBox& box = sounds_.boxes[static_cast<size_t>(i)];
-        box.name = data.ReadString("events", kSoundKeys[i], "");
-        box.ticked = UsableSoundName(box.name);
-    }
+void EventsPart::Fill(const SettingsValues& v) {
+    SetChecked(hangupM_, v.box_hangup_m);
+    SetChecked(beepM_, v.box_beep_m);
+    SetChecked(hangupD_, v.box_hangup_d);
+    SetChecked(beepD_, v.box_beep_d);
+    const std::string* names[kSoundSlots] = {&v.edt_wav_m, &v.edt_wav_d, &v.edt_wav_o, &v.edt_wav_x};
+    const bool ticked[kSoundSlots] = {v.box_wav_m, v.box_wav_d, v.box_wav_o, v.box_wav_x};
+    for (int i = 0; i < kSoundSlots; ++i)
+        sounds_.boxes[static_cast<size_t>(i)] = {ticked[i], *names[i]};
     ShowBoxes();
 }
 
-bool EventsPart::Save(const fw::IniFile& data) const {
-    bool ok = data.WriteInteger("events", "hangup_m", Checked(hangupM_)) &&
-              data.WriteInteger("events", "beep_m", Checked(beepM_));
-    ok = ok && data.WriteString("events", "wav_m", SavedSoundName(sounds_.boxes[ssMonthLimit]));
-    ok = ok && data.WriteInteger("events", "hangup_d", Checked(hangupD_)) &&
-         data.WriteInteger("events", "beep_d", Checked(beepD_));
-    ok = ok && data.WriteString("events", "wav_d", SavedSoundName(sounds_.boxes[ssDayLimit]));
-    ok = ok && data.WriteString("events", "wav_o", SavedSoundName(sounds_.boxes[ssConnect]));
-    return ok && data.WriteString("events", "wav_x", SavedSoundName(sounds_.boxes[ssDisconnect]));
+void EventsPart::Collect(SettingsValues& v) const {
+    v.box_hangup_m = Checked(hangupM_);
+    v.box_beep_m = Checked(beepM_);
+    v.box_hangup_d = Checked(hangupD_);
+    v.box_beep_d = Checked(beepD_);
+    std::string* names[kSoundSlots] = {&v.edt_wav_m, &v.edt_wav_d, &v.edt_wav_o, &v.edt_wav_x};
+    bool* ticked[kSoundSlots] = {&v.box_wav_m, &v.box_wav_d, &v.box_wav_o, &v.box_wav_x};
+    for (int i = 0; i < kSoundSlots; ++i) {
+        const PlayBox& box = sounds_.boxes[static_cast<size_t>(i)];
+        *names[i] = SavedSoundName(box);
+        *ticked[i] = box.ticked;
+    }
 }
 
 void EventsPart::ShowBoxes() {

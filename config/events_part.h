@@ -4,19 +4,20 @@
 #include <windows.h>
 
 #include "config/page_host.h"
+#include "config/page_part.h"
 #include "config/play_boxes.h"
-#include "framework/ini_file.h"
-#include "framework/wnd.h"
+#include "config/settings_values.h"
 
 namespace quon::config {
 
-class EventsPart : public fw::Wnd {
+class EventsPart : public PagePart {
 public:
     explicit EventsPart(PageHost& host) : host_(host) {}
     bool Create(HWND parent, int x, int y, int w, int h);
 
-    void Read(const fw::IniFile& data);
-    [[nodiscard]] bool Save(const fw::IniFile& data) const;
+    void Fill(const SettingsValues& values);
+    // An unticked play box gives an empty file name: its sound is off.
+    void Collect(SettingsValues& values) const;
 
     enum Id : int {
         idHangupM = 201, idBeepM, idWavM, idEditM,

@@ -38,7 +38,7 @@ LogsPage::LogsPage(PageHost& host) : host_(host) {
 }
 
 bool LogsPage::Create(HWND parent, int x, int y, int w, int h) {
-    if (!fw::Wnd::Create(L"QuonLogsPage", WS_EX_CONTROLPARENT, WS_CHILD | WS_VISIBLE, x, y, w, h, parent)) return false;
+    if (!CreatePart(L"QuonLogsPage", parent, x, y, w, h)) return false;
     HWND p = Handle();
     AddGroup(p, " о п ц и и ", 0, 0, 200, 96);
     logData_ = AddCheck(p, "ВЕСТИ  ЖУРНАЛ  СОБЬIТИЙ", 10, 20, 180, 16, idLogData);
@@ -75,15 +75,16 @@ bool LogsPage::Create(HWND parent, int x, int y, int w, int h) {
     return true;
 }
 
-void LogsPage::Read(const fw::IniFile& data) {
-    SetChecked(logData_, data.ReadInteger("log", "data", 0) != 0);
-    SetChecked(logClear_, data.ReadInteger("log", "clear", 0) != 0);
-    SetChecked(logTraffic_, data.ReadInteger("log", "traffic", 0) != 0);
+void LogsPage::Fill(const SettingsValues& v) {
+    SetChecked(logData_, v.box_log_data);
+    SetChecked(logClear_, v.box_log_clear);
+    SetChecked(logTraffic_, v.box_log_traffic);
 }
 
-bool LogsPage::Save(const fw::IniFile& data) const {
-    return data.WriteInteger("log", "data", Checked(logData_)) && data.WriteInteger("log", "clear", Checked(logClear_)) &&
-           data.WriteInteger("log", "traffic", Checked(logTraffic_));
+void LogsPage::Collect(SettingsValues& v) const {
+    v.box_log_data = Checked(logData_);
+    v.box_log_clear = Checked(logClear_);
+    v.box_log_traffic = Checked(logTraffic_);
 }
 
 void LogsPage::ShowLines(const std::vector<ViewerLine>& lines) {

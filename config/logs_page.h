@@ -9,19 +9,19 @@
 #include "config/activity_playback.h"
 #include "config/event_log_view.h"
 #include "config/page_host.h"
-#include "framework/ini_file.h"
+#include "config/page_part.h"
+#include "config/settings_values.h"
 #include "framework/timer.h"
-#include "framework/wnd.h"
 
 namespace quon::config {
 
-class LogsPage : public fw::Wnd {
+class LogsPage : public PagePart {
 public:
     explicit LogsPage(PageHost& host);
     bool Create(HWND parent, int x, int y, int w, int h);
 
-    void Read(const fw::IniFile& data);
-    [[nodiscard]] bool Save(const fw::IniFile& data) const;
+    void Fill(const SettingsValues& values);
+    void Collect(SettingsValues& values) const;
 
     // Whether the monthly and the upload limits are set (the viewer then shows the balances).
     std::function<bool()> receivedLimitSet = [] { return true; };

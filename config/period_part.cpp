@@ -5,6 +5,7 @@
 #include "config/days_left.h"
 #include "config/page_controls.h"
 #include "engine/calendar_date.h"
+#include "framework/ini_file.h"
 
 namespace quon::config {
 namespace {
@@ -24,7 +25,7 @@ HFONT BoldFont() {
 }  // namespace
 
 bool PeriodPart::Create(HWND parent, int x, int y, int w, int h) {
-    if (!fw::Wnd::Create(L"QuonPeriodPart", WS_EX_CONTROLPARENT, WS_CHILD | WS_VISIBLE, x, y, w, h, parent))
+    if (!CreatePart(L"QuonPeriodPart", parent, x, y, w, h))
         return false;
     HWND p = Handle();
     AddGroup(p, " н а с т р о й к и    а л ь т е р н а т и в н о г о    о т ч ё т н о г о    п е р и о д а ", 0, 0, w, 95);
@@ -73,34 +74,26 @@ void PeriodPart::SetExpanded(bool expanded) {
     SetText(expander_, expanded ? "СВЕРНУТЬ" : "НАСТРОИТЬ");
 }
 
-void PeriodPart::Read(const fw::IniFile& data) {
+void PeriodPart::Fill(const SettingsValues& v) {
     reading_ = true;
-    SetChecked(alt_, data.ReadInteger("data", "period", 0) > 1);
-    SetChecked(remind_, data.ReadInteger("alt", "notify", 1) != 0);
-    SendMessageW(remindSpin_, UDM_SETPOS32, 0, static_cast<LPARAM>(data.ReadInteger("alt", "warn", 0)));
-    SendMessageW(periodSpin_, UDM_SETPOS32, 0, static_cast<LPARAM>(data.ReadInteger("alt", "period", 30)));
-    SetText(remindDays_, data.ReadString("alt", "warn", "0"));
-    SetText(period_, data.ReadString("alt", "period", "30"));
-    SetText(next_, data.ReadString("alt", "next", FormatDateText(Today())));
-    EnableInner(Checked(alt_));
+    SetChecked(alt_, v.box_alt);
+    SetChecked(remind_, v.box_remind);
+    SendMessageW(remindSpin_, UDM_SETPOS32, 0, static_cast<LPARAM>(fw::ParseInteger(v.edt_remind).value_or(0)));
+    SendMessageW(periodSpin_, UDM_SETPOS32, 0, static_cast<LPARAM>(fw::ParseInteger(v.edt_period).value_or(30)));
+    SetText(remindDays_, v.edt_remind);
+    SetText(period_, v.edt_period);
+    SetText(next_, v.edt_next.empty() ? FormatDateText(Today()) : v.edt_next);
+    EnableInner(v.box_alt);
     reading_ = false;
     UpdateDaysLeft();
 }
 
-bool PeriodPart::Save(const fw::IniFile& data) const {
-    const bool alt = Checked(alt_);
-    bool ok = data.WriteInteger("data", "period", alt ? 88 : 0) &&
-              data.WriteInteger("alt", "notify", Checked(remind_)) &&
-              data.WriteString("alt", "warn", TextOf(remindDays_)) && data.WriteString("alt", "period", TextOf(period_)) &&
-              data.WriteString("alt", "next", TextOf(next_));
-    if (ok && alt) {
-        // The reminder date: the next period's start less the reminder days; skipped when either is no date.
-        const std::optional<CivilDate> next = ParseDateText(TextOf(next_));
-        const std::optional<int64_t> days = fw::ParseInteger(TextOf(remindDays_));
-        if (next && days && *days >= -36500 && *days <= 36500)
-            ok = data.WriteString("alt", "remind", FormatDateText(AddDays(*next, -*days)));
-    }
-    return ok;
+void PeriodPart::Collect(SettingsValues& v) const {
+    v.box_alt = Checked(alt_);
+    v.box_remind = Checked(remind_);
+    v.edt_remind = TextOf(remindDays_);
+    v.edt_period = TextOf(period_);
+    v.edt_next = TextOf(next_);
 }
 
 void PeriodPart::UpdateDaysLeft() {

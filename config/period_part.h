@@ -6,18 +6,18 @@
 #include <functional>
 
 #include "config/page_host.h"
-#include "framework/ini_file.h"
-#include "framework/wnd.h"
+#include "config/page_part.h"
+#include "config/settings_values.h"
 
 namespace quon::config {
 
-class PeriodPart : public fw::Wnd {
+class PeriodPart : public PagePart {
 public:
     explicit PeriodPart(PageHost& host) : host_(host) {}
     bool Create(HWND parent, int x, int y, int w, int h);
 
-    void Read(const fw::IniFile& data);
-    [[nodiscard]] bool Save(const fw::IniFile& data) const;
+    void Fill(const SettingsValues& values);
+    void Collect(SettingsValues& values) const;
 
     // The expander button: enabled with the plug-ins option; a click asks the page to fold or unfold.
     void EnableExpander(bool on) { EnableWindow(expander_, on); }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "config/conversions.h"
+
 namespace quon::config {
 namespace {
 
@@ -29,18 +31,19 @@ std::string CellsFrom(const PluginRecord& r, int column) {
 
 }  // namespace
 
-bool PluginEnabledText(const std::string& text) { return fw::ParseInteger(text).value_or(1) != 0; }
-
 const char* PluginStatusText(bool enabled) { return enabled ? "ВКЛЮЧЕН" : "ОТКЛЮЧЕН"; }
 
-const char* PluginActivationText(int64_t code) {
-    static const char* const kTexts[] = {"ВСЕГДА",           "ПРИ  ЗАПУСКЕ",  "ВХОД  В  СЕТЬ",
-                                         "ВЬIХОД  ИЗ  СЕТИ", "ВХОД и ВЬIХОД", "ПО  ЗАПРОСУ"};
-    return code >= 0 && code <= 5 ? kTexts[code] : "-";
+PluginCells CellsOf(const PluginRecord& r) {
+    return {r.file, PluginStatusText(r.enabled), ActivationText(r.event), r.description, r.author, r.mail, r.web};
 }
 
-PluginCells CellsOf(const PluginRecord& r) {
-    return {r.file, PluginStatusText(r.enabled), PluginActivationText(r.event), r.description, r.author, r.mail, r.web};
+PluginRecord RecordOf(const PluginRow& row) {
+    return {row.file, row.enabled != "0", fw::ParseInteger(row.event).value_or(-1), row.windowClass, row.desc,
+            row.author, row.mail, row.web};
+}
+
+PluginRow RowOf(const PluginRecord& r) {
+    return {r.file, r.enabled ? "1" : "0", std::to_string(r.event), r.windowClass, r.description, r.author, r.mail, r.web};
 }
 
 PluginInfo SplitPluginInfo(const std::string& text) {
@@ -58,7 +61,7 @@ PluginRecord ScanPluginFile(const std::string& file, const fw::IniFile& list, co
     const char* section = file.c_str();
     PluginRecord r;
     r.file = file;
-    r.enabled = PluginEnabledText(list.ReadString(section, "enabled", "1"));
+    r.enabled = PluginEnabled(list.ReadString(section, "enabled", "1"));
     r.event = list.ReadInteger(section, "events", -1);
     const bool stored = r.enabled && (r.event == 0 || r.event == 1 || r.event < -1);
     if (stored) {
@@ -84,37 +87,6 @@ PluginRecord ScanPluginFile(const std::string& file, const fw::IniFile& list, co
     r.web = info.web;
     r.description = info.description;
     return r;
-}
-
-PluginRecord ReadPluginListEntry(const fw::IniFile& list, int64_t i) {
-    PluginRecord r;
-    r.file = list.ReadString("plugins", "item_" + std::to_string(i), "-");
-    const char* section = r.file.c_str();
-    r.enabled = PluginEnabledText(list.ReadString(section, "enabled", "1"));
-    r.event = list.ReadInteger(section, "events", 1);
-    r.windowClass = list.ReadString(section, "class", "");
-    r.description = list.ReadString(section, "info", "-");
-    r.author = list.ReadString(section, "author", "-");
-    r.mail = list.ReadString(section, "mail", "-");
-    r.web = list.ReadString(section, "web", "-");
-    return r;
-}
-
-bool WritePluginList(const fw::IniFile& list, const std::vector<PluginRecord>& rows) {
-    if (!list.WriteInteger("plugins", "items", static_cast<int64_t>(rows.size()))) return false;
-    for (size_t i = 0; i < rows.size(); ++i) {
-        const PluginRecord& r = rows[i];
-        const char* section = r.file.c_str();
-        const bool ok = list.WriteString("plugins", "item_" + std::to_string(i + 1), r.file) &&
-                        list.WriteString(section, "enabled", r.enabled ? "1" : "0") &&
-                        list.WriteInteger(section, "events", r.event) &&
-                        list.WriteString(section, "class", r.windowClass) &&
-                        list.WriteString(section, "info", r.description) &&
-                        list.WriteString(section, "author", r.author) && list.WriteString(section, "mail", r.mail) &&
-                        list.WriteString(section, "web", r.web);
-        if (!ok) return false;
-    }
-    return true;
 }
 
 void PluginSort::Click(int clicked) {

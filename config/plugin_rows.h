@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "config/settings_values.h"
 #include "framework/ini_file.h"
 
 namespace quon::config {
@@ -22,11 +23,12 @@ struct PluginRecord {
 inline constexpr int kPluginColumns = 7;  // МОДУЛЬ, СТАТУС, АКТИВАЦИЯ, НАЗВАНИЕ, АВТОР, MAIL, WEB
 using PluginCells = std::array<std::string, kPluginColumns>;
 
-// plugins.qif [<file>] enabled: "0" (any integer 0) is off, anything else on, as the host reads it.
-bool PluginEnabledText(const std::string& text);
-const char* PluginStatusText(bool enabled);     // "ВКЛЮЧЕН", "ОТКЛЮЧЕН"
-const char* PluginActivationText(int64_t code);  // "ВСЕГДА" .. "ПО  ЗАПРОСУ", "-" for any other code
+const char* PluginStatusText(bool enabled);  // "ВКЛЮЧЕН", "ОТКЛЮЧЕН"
 PluginCells CellsOf(const PluginRecord& r);
+
+// A row as the dialog reads and writes plugins.qif, and back.
+PluginRecord RecordOf(const PluginRow& row);
+PluginRow RowOf(const PluginRecord& record);
 
 // A module's self-description ":class:author:mail:web:description:". Fewer than five colons: the whole
 // text is the description and the rest "-"; otherwise the pieces between the colons, the description being
@@ -47,11 +49,6 @@ struct PluginQuestions {
 // The row of one file found in the folder: plugins.qif [<file>] where it has what is needed, the module
 // itself otherwise (an unknown module, one that is off, one with an event code from 2 up or -1).
 PluginRecord ScanPluginFile(const std::string& file, const fw::IniFile& list, const PluginQuestions& ask);
-
-// The row of list entry i (1-based) of plugins.qif as the dialog opens.
-PluginRecord ReadPluginListEntry(const fw::IniFile& list, int64_t i);
-// Writes the rows to plugins.qif; false when a write fails.
-bool WritePluginList(const fw::IniFile& list, const std::vector<PluginRecord>& rows);
 
 // Column clicks: the same column again flips the direction, another column keeps it.
 struct PluginSort {

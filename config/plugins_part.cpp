@@ -19,7 +19,7 @@ constexpr const char* kNoSettingsBox =
 }  // namespace
 
 bool PluginsPart::Create(HWND parent, int x, int y, int w, int h) {
-    if (!fw::Wnd::Create(L"QuonPluginsPart", WS_EX_CONTROLPARENT, WS_CHILD | WS_VISIBLE, x, y, w, h, parent))
+    if (!CreatePart(L"QuonPluginsPart", parent, x, y, w, h))
         return false;
     HWND p = Handle();
     AddGroup(p, " д о п о л н и т е ль н ы е    в о з м о ж н о с т и ", 0, 0, w, h);
@@ -52,21 +52,20 @@ bool PluginsPart::Create(HWND parent, int x, int y, int w, int h) {
     return true;
 }
 
-void PluginsPart::Read(const fw::IniFile& data, const fw::IniFile& list) {
-    const bool on = data.ReadInteger("visibility", "plugins", 0) != 0;
-    SetChecked(control_, on);
-    EnableWindow(list_, on);
+void PluginsPart::Fill(const SettingsValues& v) {
+    SetChecked(control_, v.box_control);
+    EnableWindow(list_, v.box_control);
     std::vector<PluginRecord> rows;
-    for (int64_t i = 1; i <= list.ReadInteger("plugins", "items", 0); ++i) rows.push_back(ReadPluginListEntry(list, i));
+    for (const PluginRow& row : v.plugins) rows.push_back(RecordOf(row));
     Fill(std::move(rows));
-    if (onPluginsOption) onPluginsOption(on);
+    if (onPluginsOption) onPluginsOption(v.box_control);
 }
 
-bool PluginsPart::SaveOption(const fw::IniFile& data) const {
-    return data.WriteInteger("visibility", "plugins", Checked(control_));
+void PluginsPart::Collect(SettingsValues& v) const {
+    v.box_control = Checked(control_);
+    v.plugins.clear();
+    for (const PluginRecord& r : RowsShown()) v.plugins.push_back(RowOf(r));
 }
-
-bool PluginsPart::SaveList(const fw::IniFile& list) const { return WritePluginList(list, RowsShown()); }
 
 bool PluginsPart::PluginsOn() const { return Checked(control_); }
 

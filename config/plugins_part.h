@@ -8,22 +8,20 @@
 #include <vector>
 
 #include "config/page_host.h"
+#include "config/page_part.h"
 #include "config/plugin_rows.h"
-#include "framework/ini_file.h"
-#include "framework/wnd.h"
+#include "config/settings_values.h"
 
 namespace quon::config {
 
-class PluginsPart : public fw::Wnd {
+class PluginsPart : public PagePart {
 public:
     explicit PluginsPart(PageHost& host) : host_(host) {}
     bool Create(HWND parent, int x, int y, int w, int h);
 
-    // [visibility] plugins from data.qif, the rows from plugins.qif.
-    void Read(const fw::IniFile& data, const fw::IniFile& list);
-    [[nodiscard]] bool SaveOption(const fw::IniFile& data) const;
+    void Fill(const SettingsValues& values);
     // The rows in the order shown, each with its own record.
-    [[nodiscard]] bool SaveList(const fw::IniFile& list) const;
+    void Collect(SettingsValues& values) const;
 
     std::vector<PluginRecord> RowsShown() const;
     bool PluginsOn() const;

@@ -20,10 +20,6 @@ const Row kRows[] = {
     {" МЕСЯЦ:  СОХРАНЕНО", sfBackup, 0}, {" МЕСЯЦ:  ЛИМИТ", sfUpLimit, 0},  {" МЕСЯЦ:  ОТПРАВЛЕНО", sfUp, 0},
     {" МЕСЯЦ:  СОСТОЯНИЕ", 0, 2},
 };
-// data.qif [bytes] defaults of the fields, by field number.
-const char* const kDefaults[kStatFieldCount] = {"1048576", "0", "31457280", "0", "0", "0", "0"};
-// The order in which the counters are written.
-const int kSaveOrder[] = {sfMonthLimit, sfDayLimit, sfBackup, sfMonth, sfDay, sfUpLimit, sfUp};
 
 constexpr const char* kInvalidTyped = "внимание! обнаружен недопустимый символ\nв одном из полей данных статистики...";
 
@@ -50,7 +46,7 @@ StatisticsPart::~StatisticsPart() {
 }
 
 bool StatisticsPart::Create(HWND parent, int x, int y, int w, int h) {
-    if (!fw::Wnd::Create(L"QuonStatisticsPart", WS_EX_CONTROLPARENT, WS_CHILD | WS_VISIBLE, x, y, w, h, parent))
+    if (!CreatePart(L"QuonStatisticsPart", parent, x, y, w, h))
         return false;
     HWND p = Handle();
     const int gw = w - 166;
@@ -96,38 +92,33 @@ bool StatisticsPart::Create(HWND parent, int x, int y, int w, int h) {
     return true;
 }
 
-void StatisticsPart::Read(const fw::IniFile& data) {
-    for (int f = 1; f <= kStatFieldCount; ++f)
-        editor_.raw[f - 1] = data.ReadString("bytes", StatFieldKey(f), kDefaults[f - 1]);
-    asRead_ = editor_.raw;
-    editor_.unit = StatUnitOrBytes(static_cast<int>(data.ReadInteger("memory", "units", 2)));
-    editor_.decimals = StatDecimalsOrNone(static_cast<int>(data.ReadInteger("memory", "float", 3)));
+// The dialog keeps the counters in the order they are written; the editor numbers its fields as tagged.
+constexpr CounterField kStoredAs[kStatFieldCount] = {kFieldDayLimit, kFieldDay, kFieldMonthLimit, kFieldMonth,
+                                                     kFieldBackup, kFieldUpLimit, kFieldUp};
+
+void StatisticsPart::Fill(const SettingsValues& v) {
+    for (int f = 1; f <= kStatFieldCount; ++f) editor_.raw[f - 1] = v.counters[kStoredAs[f - 1]];
+    editor_.unit = StatUnitOrBytes(v.lst_units);
+    editor_.decimals = StatDecimalsOrNone(v.lst_float);
     editor_.separator = LocaleDecimalSeparator();
     editor_.lock = host_.StatisticsLock();
-    Select(units_, editor_.unit);
-    Select(decimals_, editor_.decimals);
-    SetChecked(unlim_, data.ReadInteger("data", "unlim", 0) != 0);
-    SetChecked(backup_, data.ReadInteger("data", "backup", 0) != 0);
-    ShowLockTexts();
+    Select(units_, v.lst_units);
+    Select(decimals_, v.lst_float);
+    SetChecked(unlim_, v.box_unlim);
+    SetChecked(backup_, v.box_backup);
     Refresh();
 }
 
-bool StatisticsPart::Save(const fw::IniFile& data) {
-    bool ok = data.WriteInteger("data", "unlim", Checked(unlim_)) && data.WriteInteger("data", "backup", Checked(backup_));
-    if (ok && !editor_.Locked()) {
-        for (int f : kSaveOrder) {
-            const size_t i = static_cast<size_t>(f - 1);
-            if (editor_.raw[i] == asRead_[i]) continue;  // the meter may have stored a connection meanwhile
-            if (!data.WriteString("bytes", StatFieldKey(f), editor_.raw[i])) return false;
-            asRead_[i] = editor_.raw[i];
-        }
-    }
-    return ok && data.WriteInteger("memory", "units", Selection(units_)) &&
-           data.WriteInteger("memory", "float", Selection(decimals_));
+void StatisticsPart::Collect(SettingsValues& v) const {
+    for (int f = 1; f <= kStatFieldCount; ++f) v.counters[kStoredAs[f - 1]] = editor_.raw[f - 1];
+    v.lst_units = Selection(units_);
+    v.lst_float = Selection(decimals_);
+    v.box_unlim = Checked(unlim_);
+    v.box_backup = Checked(backup_);
 }
 
-void StatisticsPart::ShowLockTexts() {
-    const int lock = editor_.lock;
+void StatisticsPart::ShowLockTexts(int lock) {
+    editor_.lock = lock;
     ShowWindow(warn_, lock != 0 ? SW_SHOW : SW_HIDE);
     ShowWindow(solution_, lock != 0 ? SW_SHOW : SW_HIDE);
     if (lock == -1) {

@@ -6,22 +6,25 @@
 #include <memory>
 
 #include "config/page_host.h"
+#include "config/page_part.h"
 #include "config/statistics_editor.h"
-#include "framework/ini_file.h"
+#include "config/settings_values.h"
 #include "framework/timer.h"
-#include "framework/wnd.h"
 
 namespace quon::config {
 
-class StatisticsPart : public fw::Wnd {
+class StatisticsPart : public PagePart {
 public:
     explicit StatisticsPart(PageHost& host);
     ~StatisticsPart() override;
     bool Create(HWND parent, int x, int y, int w, int h);
 
-    void Read(const fw::IniFile& data);
-    // [memory] units and float; the counters only while the lock is 0 and only those the user changed.
-    [[nodiscard]] bool Save(const fw::IniFile& data);
+    void Fill(const SettingsValues& values);
+    void Collect(SettingsValues& values) const;
+    // The texts that say why the statistics cannot be changed, shown while the lock is not 0.
+    void ShowLockTexts(int lock);
+    // The page refresh: every field in the chosen unit, the status rows.
+    void Refresh();
 
     const StatisticsEditor& Editor() const { return editor_; }
     // Control ids: the edit of field f is idEdit + f, its "..." panel idPlus + f.
@@ -37,15 +40,12 @@ public:
 private:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void OnCommand(int id, int code);
-    void Refresh();
     void CommitField(int field);
     void WarnLocked(const char* text);
-    void ShowLockTexts();
     static LRESULT CALLBACK EditProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 
     PageHost& host_;
     StatisticsEditor editor_;
-    StatTexts asRead_;
     HWND edit_[kStatFieldCount] = {}, unit_[kStatFieldCount] = {};
     HWND statusText_[3] = {}, statusSquare_[3] = {};
     uint32_t statusColour_[3] = {};

@@ -31,6 +31,7 @@ public:
     void RunModal(HACCEL accelerators);
     void EndModal() { modalEnded_ = true; }
     bool InModalLoop() const { return inModalLoop_; }
+    bool ModalEnded() const { return modalEnded_; }
 
     HWND Handle() const { return hwnd_; }
     HWND Item(int id) const { return GetDlgItem(hwnd_, id); }

@@ -27,6 +27,8 @@ public:
     void Refresh();
 
     const StatisticsEditor& Editor() const { return editor_; }
+    HWND LockText() const { return warn_; }
+    HWND SolutionText() const { return solution_; }
     // Control ids: the edit of field f is idEdit + f, its "..." panel idPlus + f.
     enum Id : int { idEdit = 300, idPlus = 310, idUnits = 320, idFloat, idAuto, idReset, idUnlim, idBackup };
     static int EditId(int field) { return idEdit + field; }

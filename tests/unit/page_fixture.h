@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "config/page_host.h"
+#include "config/read_settings.h"
+#include "config/save_settings.h"
 #include "framework/program_folder.h"
 #include "framework/wnd.h"
 
@@ -68,6 +70,15 @@ protected:
         fw::OverrideProgramFolderForTests({});
     }
     void Write(const char* name, const std::string& text) { std::ofstream(folder_ + name, std::ios::binary) << text; }
+    // What the dialog reads from the files of the folder, and writes back.
+    SettingsValues ReadValues() const {
+        IniFileAccess data(folder_ + "data.qif"), plugins(folder_ + "plugins.qif");
+        return ReadSettingsValues(data, plugins, folder_, "10.12.26");
+    }
+    void SaveValues(const SettingsValues& v) const {
+        IniFileAccess data(folder_ + "data.qif"), plugins(folder_ + "plugins.qif");
+        SaveSettingsValues(v, host_.lock, data, plugins);
+    }
     std::string Path(const char* name) const { return folder_ + name; }
     // Runs the window's messages until done() or the bound.
     template <class Done>

@@ -11,15 +11,10 @@
 namespace quon::config {
 namespace {
 
-TEST(PluginRows, EnabledIsOffOnlyForZero) {
-    for (const char* on : {"1", "yes", "YES", "no", "2", "-1", "", "on"}) EXPECT_TRUE(PluginEnabledText(on)) << on;
-    for (const char* off : {"0", "00", "-0", "$0"}) EXPECT_FALSE(PluginEnabledText(off)) << off;
-}
-
 TEST(PluginRows, CellTexts) {
     const char* activation[] = {"ВСЕГДА", "ПРИ  ЗАПУСКЕ", "ВХОД  В  СЕТЬ", "ВЬIХОД  ИЗ  СЕТИ", "ВХОД и ВЬIХОД", "ПО  ЗАПРОСУ"};
-    for (int code = 0; code <= 5; ++code) EXPECT_STREQ(PluginActivationText(code), activation[code]);
-    for (int64_t code : {int64_t{-1}, int64_t{6}, int64_t{9}, int64_t{1} << 40}) EXPECT_STREQ(PluginActivationText(code), "-") << code;
+    for (int code = 0; code <= 5; ++code) EXPECT_EQ(CellsOf({"x", true, code})[2], activation[code]);
+    for (int64_t code : {int64_t{-1}, int64_t{6}, int64_t{9}, int64_t{1} << 40}) EXPECT_EQ(CellsOf({"x", true, code})[2], "-") << code;
     PluginRecord r{"a.dll", false, 9, "TA", "Desc", "Ann", "a@b", "a.org"};
     EXPECT_EQ(CellsOf(r), (PluginCells{"a.dll", "ОТКЛЮЧЕН", "-", "Desc", "Ann", "a@b", "a.org"}));
     r.enabled = true;
@@ -138,26 +133,13 @@ TEST_F(PluginListFile, ScanUsesTheListOrAsksTheModule) {
     }
 }
 
-TEST_F(PluginListFile, WrittenListReadsBackRowByRow) {
-    const std::vector<PluginRecord> rows = {
-        {"b.dll", false, 2, "TB", "Bee", "Bob", "b@x", "b.org"},
-        {"a.dll", true, 5, "", "Ay", "-", "-", "-"},
-    };
-    ASSERT_TRUE(WritePluginList(fw::IniFile(path_), rows));
-    const fw::IniFile list(path_);
-    EXPECT_EQ(list.ReadInteger("plugins", "items", 0), 2);
-    for (int64_t i = 1; i <= 2; ++i) {
-        const PluginRecord got = ReadPluginListEntry(list, i);
-        const PluginRecord& want = rows[static_cast<size_t>(i - 1)];
-        EXPECT_EQ(CellsOf(got), CellsOf(want)) << i;
-        EXPECT_EQ(got.windowClass, want.windowClass) << i;
-    }
-    EXPECT_EQ(list.ReadString("b.dll", "enabled", "?"), "0");
-    EXPECT_EQ(list.ReadString("a.dll", "enabled", "?"), "1");
-    // a missing entry reads with the list's defaults
-    const PluginRecord missing = ReadPluginListEntry(list, 3);
-    EXPECT_EQ(CellsOf(missing), (PluginCells{"-", "ВКЛЮЧЕН", "ПРИ  ЗАПУСКЕ", "-", "-", "-", "-"}));
-    EXPECT_EQ(missing.windowClass, "");
+TEST(PluginRows, RecordsAndTheDialogsRowsCarryTheSameFields) {
+    const PluginRow row{"b.dll", "0", "2", "TB", "Bee", "Bob", "b@x", "b.org"};
+    const PluginRecord record = RecordOf(row);
+    EXPECT_EQ(CellsOf(record), (PluginCells{"b.dll", "ОТКЛЮЧЕН", "ВХОД  В  СЕТЬ", "Bee", "Bob", "b@x", "b.org"}));
+    EXPECT_EQ(record.windowClass, "TB");
+    EXPECT_EQ(RowOf(record), row);
+    EXPECT_EQ(RowOf(RecordOf({"a.dll", "1", "9", "", "-", "-", "-", "-"})).event, "9");
 }
 
 TEST(PluginRows, ColumnClicksFlipOnlyOnTheSameColumn) {

@@ -20,7 +20,7 @@ TEST_F(EventsPage, PlayBoxesCascadeAndUntickedBoxesSaveNoFile) {
     EventsPart part(host_);
     ASSERT_TRUE(part.Create(window_.Handle(), 0, 0, 545, 230));
     const fw::IniFile data(Path("data.qif"));
-    part.Read(data);
+    part.Fill(ReadValues());
     HWND p = part.Handle();
     auto box = [&](int id) { return Checked(GetDlgItem(p, id)); };
     auto text = [&](int id) { return TextOf(GetDlgItem(p, id)); };
@@ -49,7 +49,9 @@ TEST_F(EventsPage, PlayBoxesCascadeAndUntickedBoxesSaveNoFile) {
     EXPECT_EQ(text(EventsPart::idEditX), "x.w");
     EXPECT_GT(host_.applies, 0);
 
-    ASSERT_TRUE(part.Save(data));
+    SettingsValues saved = ReadValues();
+    part.Collect(saved);
+    SaveValues(saved);
     EXPECT_EQ(data.ReadString("events", "wav_m", "?"), "");
     EXPECT_EQ(data.ReadString("events", "wav_d", "?"), "");
     EXPECT_EQ(data.ReadString("events", "wav_o", "?"), "C:\\sounds\\on.wav");
@@ -65,8 +67,8 @@ TEST_F(StatisticsPage, EditWithEnterAndInvalidKeys) {
     DataPage page(host_);
     ASSERT_TRUE(page.Create(window_.Handle(), 0, 0, 545, 390));
     const fw::IniFile data(Path("data.qif"));
-    const fw::IniFile list(Path("plugins.qif"));
-    page.Read(data, list);
+    SettingsValues v = ReadValues();
+    page.Fill(v);
     StatisticsPart& stats = page.statistics;
     HWND p = stats.Handle();
     HWND day = GetDlgItem(p, StatisticsPart::EditId(sfDay));
@@ -96,12 +98,11 @@ TEST_F(StatisticsPage, EditWithEnterAndInvalidKeys) {
     EXPECT_EQ(stats.Editor().raw[sfMonth - 1], "1000");
     SendMessageW(month, WM_CHAR, L'\r', 0);
 
-    ASSERT_TRUE(page.Save(data));
-    EXPECT_EQ(data.ReadString("bytes", "day", "?"), "1572864");
-    EXPECT_EQ(data.ReadString("bytes", "month", "?"), "1000");
     // what the user did not change is not written: a value the meter stored meanwhile stays
     EXPECT_TRUE(data.WriteString("bytes", "month", "2000"));
-    ASSERT_TRUE(page.Save(data));
+    page.Collect(v);
+    SaveValues(v);
+    EXPECT_EQ(data.ReadString("bytes", "day", "?"), "1572864");
     EXPECT_EQ(data.ReadString("bytes", "month", "?"), "2000");
 }
 
@@ -111,7 +112,8 @@ TEST_F(StatisticsPage, NothingIsWrittenWhileLocked) {
     DataPage page(host_);
     ASSERT_TRUE(page.Create(window_.Handle(), 0, 0, 545, 390));
     const fw::IniFile data(Path("data.qif"));
-    page.Read(data, fw::IniFile(Path("plugins.qif")));
+    SettingsValues v = ReadValues();
+    page.Fill(v);
     HWND p = page.statistics.Handle();
     SendMessageW(p, WM_COMMAND, MAKEWPARAM(StatisticsPart::PlusId(sfDay), STN_CLICKED), 0);
     EXPECT_TRUE(GetWindowLongPtrW(GetDlgItem(p, StatisticsPart::EditId(sfDay)), GWL_STYLE) & ES_READONLY);
@@ -119,11 +121,12 @@ TEST_F(StatisticsPage, NothingIsWrittenWhileLocked) {
     EXPECT_EQ(host_.hints.back().kind, 2);
     Click(p, StatisticsPart::idReset);
     EXPECT_TRUE(host_.boxes.empty());  // not even asked
-    ASSERT_TRUE(page.Save(data));
+    page.Collect(v);
+    EXPECT_EQ(v.counters, v.countersAtOpening);
+    SaveValues(v);
     EXPECT_EQ(data.ReadString("bytes", "day", "?"), "5");
     EXPECT_EQ(data.ReadString("bytes", "month", "?"), "7");
     EXPECT_FALSE(data.KeyExists("bytes", "monthlim"));
-    EXPECT_EQ(data.ReadString("memory", "units", "?"), "2");
 }
 
 TEST_F(StatisticsPage, ResetAndStatusRows) {
@@ -131,12 +134,14 @@ TEST_F(StatisticsPage, ResetAndStatusRows) {
     DataPage page(host_);
     ASSERT_TRUE(page.Create(window_.Handle(), 0, 0, 545, 390));
     const fw::IniFile data(Path("data.qif"));
-    page.Read(data, fw::IniFile(Path("plugins.qif")));
+    SettingsValues v = ReadValues();
+    page.Fill(v);
     Click(page.statistics.Handle(), StatisticsPart::idReset);
     ASSERT_EQ(host_.boxes.size(), 1u);
     EXPECT_EQ(host_.boxes[0], "очистить данные статистики сейчас?");
     EXPECT_EQ(page.statistics.Editor().raw, (StatTexts{"10", "0", "100", "0", "3", "0", "0"}));
-    ASSERT_TRUE(page.Save(data));
+    page.Collect(v);
+    SaveValues(v);
     EXPECT_EQ(data.ReadString("bytes", "day", "?"), "0");
     EXPECT_EQ(data.ReadString("bytes", "backup", "?"), "3");
     EXPECT_EQ(data.ReadString("bytes", "daylim", "?"), "10");

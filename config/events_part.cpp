@@ -34,7 +34,7 @@ bool EventsPart::Create(HWND parent, int x, int y, int w, int h) {
             y += 34;
         }
         play_[slot] = AddCheck(p, kPlayCaption, 10, y, w - 20, 15, playId);
-        edit_[slot] = AddEdit(p, "", 28, y + 16, w - 38, 18, editId);
+        edit_[slot] = AddSoundFileEdit(p, 28, y + 16, w - 38, 18, editId);
         top += 16 + rows * 17 + 5;
     };
     group(" д е й с т в и я    п р и    п р е в ы ш е н и и    м е с я ч н о г о    л и м и т а   в х о д я щ е г о    т р а ф и к а ",
@@ -50,7 +50,7 @@ bool EventsPart::Create(HWND parent, int x, int y, int w, int h) {
     const int ids[] = {idTest1, idTest3, idTest5, idTest2, idTest4, idTest6};
     const int bw = (w - 24) / 3;
     for (int i = 0; i < 6; ++i)
-        AddButton(p, tests[i], 8 + (i % 3) * (bw + 4), top + 14 + (i / 3) * 22, bw, 20, ids[i]);
+        UseSmallFont(AddButton(p, tests[i], 8 + (i % 3) * (bw + 4), top + 14 + (i / 3) * 22, bw, 20, ids[i]));
     return true;
 }
 

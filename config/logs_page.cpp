@@ -267,6 +267,12 @@ LRESULT LogsPage::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
                 return 0;
             }
             return DefaultMessage(msg, wp, lp);
+        case WM_CTLCOLORLISTBOX:
+            if (reinterpret_cast<HWND>(lp) == viewer_) {
+                SetDCBrushColor(reinterpret_cast<HDC>(wp), kViewerBack);
+                return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
+            }
+            return DefaultMessage(msg, wp, lp);
         case WM_SHOWWINDOW:
             if (!wp) StopPlayback();
             return DefaultMessage(msg, wp, lp);

@@ -2,6 +2,11 @@
 
 #include <commctrl.h>
 
+#include "controls/controls.h"
+#include "controls/date_edit.h"
+#include "controls/filename_edit.h"
+#include "framework/program_folder.h"
+
 #include "framework/text.h"
 
 namespace quon::config {
@@ -11,6 +16,14 @@ HFONT PageFont() {
                                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"MS Sans Serif");
     return font;
 }
+
+HFONT PageSmallFont() {
+    static HFONT font = CreateFontW(-9, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, RUSSIAN_CHARSET, OUT_DEFAULT_PRECIS,
+                                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Small Fonts");
+    return font;
+}
+
+void UseSmallFont(HWND control) { SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(PageSmallFont()), FALSE); }
 
 HWND AddControl(HWND parent, const wchar_t* windowClass, const std::string& text, DWORD style, int x, int y, int w,
                 int h, int id, DWORD exStyle) {
@@ -39,6 +52,45 @@ HWND AddButton(HWND parent, const std::string& caption, int x, int y, int w, int
 
 HWND AddEdit(HWND parent, const std::string& text, int x, int y, int w, int h, int id, DWORD style) {
     return AddControl(parent, WC_EDITW, text, ES_AUTOHSCROLL | WS_TABSTOP | style, x, y, w, h, id, WS_EX_CLIENTEDGE);
+}
+
+namespace {
+
+HINSTANCE ThisModule() {
+    HMODULE module = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCWSTR>(&ThisModule), &module);
+    return module;
+}
+
+HWND AddExtendedEdit(HWND parent, const wchar_t* windowClass, DWORD style, int x, int y, int w, int h, int id) {
+    HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, windowClass, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | style,
+                                x, y, w, h, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ThisModule(), nullptr);
+    if (!edit) return AddEdit(parent, "", x, y, w, h, id);
+    SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(PageFont()), FALSE);
+    return edit;
+}
+
+}  // namespace
+
+HWND AddSoundFileEdit(HWND parent, int x, int y, int w, int h, int id) {
+    HWND edit = AddExtendedEdit(parent, controls::kFilenameEditClass, controls::FES_ACCEPTFILES, x, y, w, h, id);
+    if (controls::FilenameEdit* file = controls::FilenameEditOf(edit)) {
+        controls::FileDialogSettings& dialog = file->Dialog();
+        dialog.filter = "Аудио файлы формата wave|*.wav|Все файлы|*.*";
+        dialog.defaultExt = "wav";
+        dialog.initialDir = fw::ProgramFolder() + "SKINS";
+        dialog.title = "Выбор аудио файла...";
+        dialog.options = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
+        SendMessageW(edit, controls::CEM_SETBUTTONWIDTH, 18, 0);
+    }
+    return edit;
+}
+
+HWND AddDateEdit(HWND parent, int x, int y, int w, int h, int id) {
+    HWND edit = AddExtendedEdit(parent, L"TDateEdit", controls::DES_FIXEDDMY, x, y, w, h, id);
+    if (controls::DateEdit* date = controls::DateEditOf(edit)) date->SetDialogTitle("Выбор даты...");
+    return edit;
 }
 
 HWND AddDropList(HWND parent, int x, int y, int w, int h, int id, std::initializer_list<const char*> items) {

@@ -8,6 +8,9 @@
 namespace quon::config {
 
 HFONT PageFont();
+// The small font of captions that must fit narrow places.
+HFONT PageSmallFont();
+void UseSmallFont(HWND control);
 
 HWND AddControl(HWND parent, const wchar_t* windowClass, const std::string& text, DWORD style, int x, int y, int w,
                 int h, int id, DWORD exStyle = 0);
@@ -16,6 +19,10 @@ HWND AddLabel(HWND parent, const std::string& text, int x, int y, int w, int h, 
 HWND AddCheck(HWND parent, const std::string& caption, int x, int y, int w, int h, int id);
 HWND AddButton(HWND parent, const std::string& caption, int x, int y, int w, int h, int id);
 HWND AddEdit(HWND parent, const std::string& text, int x, int y, int w, int h, int id, DWORD style = 0);
+// The file-name edit for a wave file and the "dd.mm.yy" date edit when their classes are registered for
+// this library; plain edits otherwise.
+HWND AddSoundFileEdit(HWND parent, int x, int y, int w, int h, int id);
+HWND AddDateEdit(HWND parent, int x, int y, int w, int h, int id);
 HWND AddDropList(HWND parent, int x, int y, int w, int h, int id, std::initializer_list<const char*> items);
 
 std::string TextOf(HWND control);

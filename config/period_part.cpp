@@ -34,7 +34,7 @@ bool PeriodPart::Create(HWND parent, int x, int y, int w, int h) {
     EnableWindow(expander_, FALSE);
     remind_ = AddCheck(p, "УВЕДОМЛЯТЬ  О  НАЧАЛЕ  НОВОГО  ОТЧЕТНОГО  ПЕРИОДА", 10, 38, 320, 14, idRemind);
     AddLabel(p, "НАЧАЛО  СЛЕДУЮЩЕГО  ОТЧЕТНОГО  ПЕРИОДА:", 10, 62, 240, 14);
-    next_ = AddEdit(p, "", 250, 58, 70, 20, idNext);
+    next_ = AddDateEdit(p, 250, 58, 76, 20, idNext);
     left_ = AddLabel(p, "", 10, 80, 310, 14, -1, SS_RIGHT);
     SendMessageW(left_, WM_SETFONT, reinterpret_cast<WPARAM>(BoldFont()), FALSE);
     ShowWindow(left_, SW_HIDE);

@@ -27,7 +27,7 @@ bool PluginsPart::Create(HWND parent, int x, int y, int w, int h) {
                         14, idControl);
     restore_ = AddButton(p, "НАСТРОИТЬ", w - 112, 12, 104, 19, idRestore);
     ShowWindow(restore_, SW_HIDE);
-    const int side = w - 118;
+    const int side = w - 132;
     list_ = AddControl(p, WC_LISTVIEWW, "", LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP, 10, 34,
                        side - 16, h - 42, idList, WS_EX_CLIENTEDGE);
     SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, 0x130);
@@ -42,11 +42,12 @@ bool PluginsPart::Create(HWND parent, int x, int y, int w, int h) {
         col.iSubItem = c;
         SendMessageW(list_, LVM_INSERTCOLUMNW, static_cast<WPARAM>(c), reinterpret_cast<LPARAM>(&col));
     }
-    on_ = AddButton(p, "ВКЛЮЧИТЬ", side, 34, 110, 22, idOn);
-    off_ = AddButton(p, "ВЬIКЛЮЧИТЬ", side, 60, 110, 22, idOff);
-    enabled_ = AddCheck(p, "", side + 48, 86, 16, 16, idEnabled);
-    config_ = AddButton(p, "НАСТРОИТЬ", side, 106, 110, 22, idConfig);
-    scan_ = AddButton(p, "СКАНИРОВАТЬ", side, 132, 110, 22, idScan);
+    on_ = AddButton(p, "ВКЛЮЧИТЬ", side, 34, 61, 20, idOn);
+    off_ = AddButton(p, "ВЬIКЛЮЧИТЬ", side + 63, 34, 61, 20, idOff);
+    enabled_ = AddCheck(p, "", side + 2, 58, 16, 16, idEnabled);
+    config_ = AddButton(p, "НАСТРОИТЬ", side + 20, 56, 104, 20, idConfig);
+    scan_ = AddButton(p, "СКАНИРОВАТЬ", side, 78, 124, 20, idScan);
+    for (HWND b : {on_, off_, config_, scan_}) UseSmallFont(b);
     SetChecked(enabled_, true);
     for (HWND c : {on_, off_, enabled_, config_}) EnableWindow(c, FALSE);
     return true;

@@ -23,12 +23,6 @@ const Row kRows[] = {
 
 constexpr const char* kInvalidTyped = "внимание! обнаружен недопустимый символ\nв одном из полей данных статистики...";
 
-HFONT SmallFont() {
-    static HFONT font = CreateFontW(-9, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, RUSSIAN_CHARSET, OUT_DEFAULT_PRECIS,
-                                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Small Fonts");
-    return font;
-}
-
 }  // namespace
 
 StatisticsPart::StatisticsPart(PageHost& host) : host_(host) {
@@ -51,27 +45,28 @@ bool StatisticsPart::Create(HWND parent, int x, int y, int w, int h) {
     HWND p = Handle();
     const int gw = w - 166;
     AddGroup(p, " т е к у щ а я    с т а т и с т и к а ", 0, 0, gw, h);
-    AddLabel(p, "ВХОДЯЩИЙ  ТРАФИК  (скачано = получено)", 8, 12, gw - 16, 12);
-    int top = 25;
-    for (const Row& row : kRows) {
-        if (row.label == kRows[7].label) {
-            AddLabel(p, "ИСХОДЯЩИЙ  ТРАФИК  (закачано = отправлено)", 8, top + 1, gw - 16, 12);
-            top += 14;
+    UseSmallFont(AddLabel(p, "ВХОДЯЩИЙ  ТРАФИК  (скачано = получено)", 8, 12, gw - 16, 11));
+    int top = 24;
+    for (size_t i = 0; i < std::size(kRows); ++i) {
+        const Row& row = kRows[i];
+        if (i == 7) {
+            UseSmallFont(AddLabel(p, "ИСХОДЯЩИЙ  ТРАФИК  (закачано = отправлено)", 8, top, gw - 16, 11));
+            top += 12;
         }
-        AddLabel(p, row.label, 8, top, 120, 15, -1, SS_SUNKEN | SS_CENTERIMAGE);
+        AddLabel(p, row.label, 8, top, 120, 14, -1, SS_SUNKEN | SS_CENTERIMAGE);
         if (row.field) {
             const int f = row.field;
-            edit_[f - 1] = AddControl(p, WC_EDITW, "0", ES_READONLY | ES_AUTOHSCROLL | WS_TABSTOP, 130, top, 120, 15,
+            edit_[f - 1] = AddControl(p, WC_EDITW, "0", ES_READONLY | ES_AUTOHSCROLL | WS_TABSTOP, 130, top, 120, 14,
                                       idEdit + f);
             SetWindowSubclass(edit_[f - 1], &EditProc, static_cast<UINT_PTR>(f), reinterpret_cast<DWORD_PTR>(this));
-            AddLabel(p, "...", 252, top, 18, 15, idPlus + f, SS_NOTIFY | SS_CENTER | SS_SUNKEN);
-            unit_[f - 1] = AddLabel(p, "Мб", 272, top, 26, 15, -1, SS_SUNKEN | SS_CENTERIMAGE);
+            AddLabel(p, "...", 252, top, 18, 14, idPlus + f, SS_NOTIFY | SS_CENTER | SS_SUNKEN);
+            unit_[f - 1] = AddLabel(p, "Мб", 272, top, 26, 14, -1, SS_SUNKEN | SS_CENTERIMAGE);
         } else {
-            statusText_[row.status] = AddLabel(p, "", 130, top, 120, 15, -1, SS_SUNKEN | SS_CENTERIMAGE);
-            statusSquare_[row.status] = AddLabel(p, "", 252, top, 18, 15, -1, SS_SUNKEN);
-            AddLabel(p, "", 272, top, 26, 15, -1, SS_SUNKEN);
+            statusText_[row.status] = AddLabel(p, "", 130, top, 120, 14, -1, SS_SUNKEN | SS_CENTERIMAGE);
+            statusSquare_[row.status] = AddLabel(p, "", 252, top, 18, 14, -1, SS_SUNKEN);
+            AddLabel(p, "", 272, top, 26, 14, -1, SS_SUNKEN);
         }
-        top += 16;
+        top += 15;
     }
     const int rx = gw + 6, rw = w - rx;
     units_ = AddDropList(p, rx, 4, 98, 120, idUnits, {"БАЙТЬI", "КИЛОБАЙТЬI", "МЕГАБАЙТЬI", "ГИГАБАЙТЬI"});
@@ -80,13 +75,16 @@ bool StatisticsPart::Create(HWND parent, int x, int y, int w, int h) {
     AddButton(p, "R E S E T", rx, 30, rw, 20, idReset);
     auto_ = AddButton(p, "РАССЧИТАТЬ  ЛИМИТ", rx, 54, rw, 20, idAuto);
     ShowWindow(auto_, SW_HIDE);
-    unlim_ = AddCheck(p, "ИСПОЛЬЗОВАТЬ  БЕЗВРЕМЕННОЙ  ЛИМИТ", rx, 78, rw, 24, idUnlim);
-    backup_ = AddCheck(p, "СОХРАНЯТЬ  НЕИСПОЛЬЗОВАННЬIЕ  БАЙТЬI", rx, 104, rw, 24, idBackup);
-    for (HWND box : {unlim_, backup_}) SetWindowLongPtrW(box, GWL_STYLE, GetWindowLongPtrW(box, GWL_STYLE) | BS_MULTILINE);
-    warn_ = AddLabel(p, "", rx, 132, rw, 44, -1, SS_CENTER);
-    solution_ = AddLabel(p, "", rx, 178, rw, h - 178, -1, SS_CENTER);
+    unlim_ = AddCheck(p, "ИСПОЛЬЗОВАТЬ  БЕЗВРЕМЕННОЙ  ЛИМИТ", rx, 78, rw, 28, idUnlim);
+    backup_ = AddCheck(p, "СОХРАНЯТЬ  НЕИСПОЛЬЗОВАННЬIЕ  БАЙТЬI", rx, 108, rw, 28, idBackup);
+    for (HWND box : {unlim_, backup_}) {
+        SetWindowLongPtrW(box, GWL_STYLE, GetWindowLongPtrW(box, GWL_STYLE) | BS_MULTILINE);
+        UseSmallFont(box);
+    }
+    warn_ = AddLabel(p, "", rx, 138, rw, 36, -1, SS_CENTER);
+    solution_ = AddLabel(p, "", rx, 174, rw, h - 174, -1, SS_CENTER);
     for (HWND label : {warn_, solution_}) {
-        SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(SmallFont()), FALSE);
+        UseSmallFont(label);
         ShowWindow(label, SW_HIDE);
     }
     return true;

@@ -24,8 +24,8 @@ bool EventsPart::Create(HWND parent, int x, int y, int w, int h) {
     int top = 0;
     auto group = [&](const char* caption, bool limit, int slot, int hangupId, int beepId, int playId, int editId) {
         const int rows = limit ? 4 : 2;
-        AddGroup(p, caption, 0, top, w, 16 + rows * 17);
-        int y = top + 14;
+        AddGroup(p, caption, 0, top, w, 14 + rows * 17);
+        int y = top + 13;
         if (limit) {
             HWND hangup = AddCheck(p, kHangupCaption, 10, y, w - 20, 15, hangupId);
             HWND beep = AddCheck(p, kBeepCaption, 10, y + 17, w - 20, 15, beepId);
@@ -35,7 +35,7 @@ bool EventsPart::Create(HWND parent, int x, int y, int w, int h) {
         }
         play_[slot] = AddCheck(p, kPlayCaption, 10, y, w - 20, 15, playId);
         edit_[slot] = AddSoundFileEdit(p, 28, y + 16, w - 38, 18, editId);
-        top += 16 + rows * 17 + 5;
+        top += 14 + rows * 17 + 3;
     };
     group(" д е й с т в и я    п р и    п р е в ы ш е н и и    м е с я ч н о г о    л и м и т а   в х о д я щ е г о    т р а ф и к а ",
           true, ssMonthLimit, idHangupM, idBeepM, idWavM, idEditM);
@@ -49,8 +49,11 @@ bool EventsPart::Create(HWND parent, int x, int y, int w, int h) {
                            "ЗВУКОВОЙ  СИГНАЛ  (Д)", "АУДИО  ФАЙЛ  (день)",  "АУДИО  ФАЙЛ  (выход)"};
     const int ids[] = {idTest1, idTest3, idTest5, idTest2, idTest4, idTest6};
     const int bw = (w - 24) / 3;
-    for (int i = 0; i < 6; ++i)
-        UseSmallFont(AddButton(p, tests[i], 8 + (i % 3) * (bw + 4), top + 14 + (i / 3) * 22, bw, 20, ids[i]));
+    for (int i = 0; i < 6; ++i) {
+        HWND button = AddButton(p, tests[i], 8 + (i % 3) * (bw + 4), top + 12 + (i / 3) * 24, bw, 23, ids[i]);
+        SetWindowLongPtrW(button, GWL_STYLE, GetWindowLongPtrW(button, GWL_STYLE) | BS_MULTILINE);
+        UseSmallFont(button);
+    }
     return true;
 }
 

@@ -105,6 +105,13 @@ TEST(SettingsPages, ALimitAndPeriodChangedInTheDialogTakeEffectAfterApply) {
     EXPECT_NE(data.find("next=" + next), std::string::npos);
     EXPECT_EQ(m.Ask("get(versionnum)"), "2010");  // the meter lives on after the reload
 
+    // The library is loaded afresh for the next opening: its pages come up again and close.
+    PostMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(60, 22));
+    ASSERT_TRUE(rig::WaitUntil([&] { return (dialog = SettingsDialogOf(m.program->Pid())) != nullptr; }, 10000));
+    EXPECT_NE(PartOf(dialog, L"QuonStatisticsPart"), nullptr);
+    Command(dialog, IDC_BTN_CANCEL, BN_CLICKED);
+    ASSERT_TRUE(rig::WaitUntil([&] { return SettingsDialogOf(m.program->Pid()) == nullptr; }, 10000));
+
     // A connection of 5000 bytes passes the new daily limit at once: the meter hangs up.
     m.folder.WriteRasScript(rig::RasScript().Connected("Dial", 5000, 10));
     EXPECT_TRUE(m.folder.WaitForRasCall("RasHangUpA", 15000).has_value());

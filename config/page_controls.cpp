@@ -11,17 +11,23 @@
 
 namespace quon::config {
 
-HFONT PageFont() {
-    static HFONT font = CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, RUSSIAN_CHARSET, OUT_DEFAULT_PRECIS,
-                                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"MS Sans Serif");
-    return font;
+// The pages' fonts live as long as the library and are given back when it is unloaded.
+HFONT PageFontOf(int height, int weight, const wchar_t* face) {
+    struct Font {
+        HFONT handle;
+        ~Font() { DeleteObject(handle); }
+    };
+    static Font normal{nullptr}, bold{nullptr}, small{nullptr};
+    Font& slot = height < -10 ? (weight == FW_BOLD ? bold : normal) : small;
+    if (!slot.handle)
+        slot.handle = CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, RUSSIAN_CHARSET, OUT_DEFAULT_PRECIS,
+                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face);
+    return slot.handle;
 }
 
-HFONT PageSmallFont() {
-    static HFONT font = CreateFontW(-9, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, RUSSIAN_CHARSET, OUT_DEFAULT_PRECIS,
-                                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Tahoma");
-    return font;
-}
+HFONT PageFont() { return PageFontOf(-11, FW_NORMAL, L"MS Sans Serif"); }
+HFONT PageBoldFont() { return PageFontOf(-11, FW_BOLD, L"MS Sans Serif"); }
+HFONT PageSmallFont() { return PageFontOf(-9, FW_NORMAL, L"Tahoma"); }
 
 void UseSmallFont(HWND control) { SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(PageSmallFont()), FALSE); }
 

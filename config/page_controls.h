@@ -8,6 +8,7 @@
 namespace quon::config {
 
 HFONT PageFont();
+HFONT PageBoldFont();
 // The small font of captions that must fit narrow places.
 HFONT PageSmallFont();
 void UseSmallFont(HWND control);

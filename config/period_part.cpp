@@ -16,12 +16,6 @@ CivilDate Today() {
     return {now.wYear, now.wMonth, now.wDay};
 }
 
-HFONT BoldFont() {
-    static HFONT font = CreateFontW(-11, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, RUSSIAN_CHARSET, OUT_DEFAULT_PRECIS,
-                                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"MS Sans Serif");
-    return font;
-}
-
 }  // namespace
 
 bool PeriodPart::Create(HWND parent, int x, int y, int w, int h) {
@@ -36,7 +30,7 @@ bool PeriodPart::Create(HWND parent, int x, int y, int w, int h) {
     AddLabel(p, "НАЧАЛО  СЛЕДУЮЩЕГО  ОТЧЕТНОГО  ПЕРИОДА:", 10, 62, 240, 14);
     next_ = AddDateEdit(p, 250, 58, 76, 20, idNext);
     left_ = AddLabel(p, "", 10, 80, 310, 14, -1, SS_RIGHT);
-    SendMessageW(left_, WM_SETFONT, reinterpret_cast<WPARAM>(BoldFont()), FALSE);
+    SendMessageW(left_, WM_SETFONT, reinterpret_cast<WPARAM>(PageBoldFont()), FALSE);
     ShowWindow(left_, SW_HIDE);
     AddLabel(p, "ПРЕДУПРЕЖДАТЬ  ЗА:", 330, 38, 130, 14);
     remindDays_ = AddEdit(p, "0", 462, 35, 36, 20, idRemindDays, ES_READONLY);
@@ -104,7 +98,7 @@ void PeriodPart::UpdateDaysLeft() {
     }
     alarm_ = label->alarm;
     SetText(left_, label->text);
-    SendMessageW(left_, WM_SETFONT, reinterpret_cast<WPARAM>(alarm_ ? BoldFont() : PageFont()), TRUE);
+    SendMessageW(left_, WM_SETFONT, reinterpret_cast<WPARAM>(alarm_ ? PageBoldFont() : PageFont()), TRUE);
     if (IsWindowVisible(next_)) ShowWindow(left_, SW_SHOW);
 }
 

@@ -1,0 +1,87 @@
+#include "tests/e2e/harness_settings.h"
+
+#include "framework/text.h"
+#include "tests/e2e/harness.h"
+
+namespace rig {
+
+SettingsWindow SettingsWindow::WaitFor(DWORD pid, DWORD timeoutMs) {
+    SettingsWindow found;
+    struct Search {
+        DWORD pid;
+        HWND dialog;
+    } search{pid, nullptr};
+    WaitUntil(
+        [&] {
+            EnumWindows(
+                [](HWND w, LPARAM p) -> BOOL {
+                    auto* s = reinterpret_cast<Search*>(p);
+                    DWORD owner = 0;
+                    GetWindowThreadProcessId(w, &owner);
+                    wchar_t cls[16] = {}, title[128] = {};
+                    GetClassNameW(w, cls, 16);
+                    GetWindowTextW(w, title, 128);
+                    if (owner == s->pid && std::wstring(cls) == L"#32770" && IsWindowVisible(w) &&
+                        std::wstring(title).find(L"{настройки программы}") != std::wstring::npos) {
+                        s->dialog = w;
+                        return FALSE;
+                    }
+                    return TRUE;
+                },
+                reinterpret_cast<LPARAM>(&search));
+            return search.dialog != nullptr;
+        },
+        timeoutMs);
+    found.dialog_ = search.dialog;
+    return found;
+}
+
+HWND SettingsWindow::Control(int id) const {
+    struct Search {
+        int id;
+        HWND control;
+    } search{id, nullptr};
+    EnumChildWindows(
+        dialog_,
+        [](HWND w, LPARAM p) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(p);
+            if (GetDlgCtrlID(w) != s->id) return TRUE;
+            s->control = w;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.control;
+}
+
+std::string SettingsWindow::Text(int id) const {
+    wchar_t text[1024] = {};
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(Control(id), WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 5000,
+                        &ignored);
+    return fw::Narrow(text);
+}
+
+bool SettingsWindow::Visible(int id) const {
+    HWND control = Control(id);
+    return control && IsWindowVisible(control);
+}
+
+bool SettingsWindow::Checked(int id) const {
+    DWORD_PTR state = 0;
+    SendMessageTimeoutW(Control(id), BM_GETCHECK, 0, 0, SMTO_BLOCK, 5000, &state);
+    return state == BST_CHECKED;
+}
+
+void SettingsWindow::Click(int id) const {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(Control(id), BM_CLICK, 0, 0, SMTO_BLOCK, 5000, &ignored);
+}
+
+void SettingsWindow::Shortcut(int commandId) const { PostMessageW(dialog_, WM_COMMAND, MAKEWPARAM(commandId, 1), 0); }
+
+void SettingsWindow::PressEscape() const {
+    PostMessageW(dialog_, WM_KEYDOWN, VK_ESCAPE, 1);
+    PostMessageW(dialog_, WM_KEYUP, VK_ESCAPE, 0xC0000001);
+}
+
+}  // namespace rig

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "config/page_controls.h"
+#include "framework/library.h"
 #include "framework/text.h"
 
 namespace quon::config {
@@ -103,7 +104,13 @@ void EventsPart::Apply(const PlayBoxEffect& effect) {
 void EventsPart::PlayEdit(int slot) {
     const std::wstring name = fw::Widen(PlayableSoundName(TextOf(edit_[slot])));
     EnableWindow(edit_[slot], FALSE);
-    sndPlaySoundW(name.c_str(), SND_ASYNC);
+    // The sound library is the host's (the meter plays its own event sounds with it); loaded here only when
+    // the host lacks it, and then kept: the sound plays on after the call returns.
+    HMODULE winmm = GetModuleHandleW(L"winmm.dll");
+    if (!winmm) winmm = LoadLibraryW(L"winmm.dll");
+    using PlaySoundFn = BOOL WINAPI(LPCWSTR name, UINT flags);
+    if (auto* play = winmm ? fw::Library::ProcOf<PlaySoundFn>(winmm, "sndPlaySoundW") : nullptr)
+        play(name.c_str(), SND_ASYNC);
     EnableWindow(edit_[slot], TRUE);
 }
 

@@ -3,39 +3,54 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
+
+#include "framework/text.h"
 
 namespace quon::config {
+namespace {
+
+// The whole file, shared with the meter that may be writing it; nullopt when it cannot be read.
+std::optional<std::string> ReadWhole(const std::string& path) {
+    HANDLE file = CreateFileW(fw::Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    std::string text;
+    char buffer[65536];
+    DWORD got = 0;
+    bool ok = true;
+    while ((ok = ReadFile(file, buffer, sizeof buffer, &got, nullptr) != FALSE) && got > 0) text.append(buffer, got);
+    CloseHandle(file);
+    if (!ok) return std::nullopt;
+    return text;
+}
+
+}  // namespace
 
 std::optional<std::vector<std::string>> ReadEventLogLines(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
+    const std::optional<std::string> text = ReadWhole(path);
+    if (!text) return std::nullopt;
     std::vector<std::string> lines;
-    std::string line;
-    while (std::getline(in, line)) {
+    size_t from = 0;
+    while (from < text->size()) {
+        size_t end = text->find('\n', from);
+        if (end == std::string::npos) end = text->size();
+        std::string line = text->substr(from, end - from);
         if (!line.empty() && line.back() == '\r') line.pop_back();
         lines.push_back(line);
+        from = end + 1;
     }
-    if (in.bad()) return std::nullopt;
     std::stable_sort(lines.begin(), lines.end(), [](const std::string& a, const std::string& b) {
         return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) == CSTR_LESS_THAN;
     });
     return lines;
 }
 
-std::optional<std::string> ReadActivityLog(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad()) return std::nullopt;
-    return text.str();
-}
+std::optional<std::string> ReadActivityLog(const std::string& path) { return ReadWhole(path); }
 
 bool DeleteLogFile(const std::string& path) {
-    DeleteFileA(path.c_str());
-    return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
+    const std::wstring name = fw::Widen(path);
+    DeleteFileW(name.c_str());
+    return GetFileAttributesW(name.c_str()) == INVALID_FILE_ATTRIBUTES;
 }
 
 }  // namespace quon::config

@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "config/page_data_ids.h"
 #include "config/page_host.h"
 #include "config/page_part.h"
 #include "config/settings_values.h"
@@ -25,7 +26,8 @@ public:
     HWND Expander() const { return expander_; }
     std::function<void()> onExpanderClick;
 
-    enum Id : int { idAlt = 400, idExpander, idRemind, idNext, idRemindDays, idRemindSpin, idPeriod, idPeriodSpin };
+    enum Id : int { idAlt = IDC_BOX_ALT, idExpander = 401, idRemind, idNext, idRemindDays, idRemindSpin, idPeriod,
+                    idPeriodSpin };
 
     void UpdateDaysLeft();
     HWND DaysLeftText() const { return left_; }

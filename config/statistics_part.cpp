@@ -4,6 +4,7 @@
 
 #include "config/byte_field.h"
 #include "config/page_controls.h"
+#include "config/page_data_ids.h"
 #include "engine/value_forms.h"
 
 namespace quon::config {
@@ -81,8 +82,8 @@ bool StatisticsPart::Create(HWND parent, int x, int y, int w, int h) {
         SetWindowLongPtrW(box, GWL_STYLE, GetWindowLongPtrW(box, GWL_STYLE) | BS_MULTILINE);
         UseSmallFont(box);
     }
-    warn_ = AddLabel(p, "", rx, 138, rw, 36, -1, SS_CENTER);
-    solution_ = AddLabel(p, "", rx, 174, rw, h - 174, -1, SS_CENTER);
+    warn_ = AddLabel(p, "", rx, 138, rw, 36, IDC_TXT_WARN, SS_CENTER);
+    solution_ = AddLabel(p, "", rx, 174, rw, h - 174, IDC_TXT_SOLUTION, SS_CENTER);
     for (HWND label : {warn_, solution_}) {
         UseSmallFont(label);
         ShowWindow(label, SW_HIDE);

@@ -8,28 +8,11 @@
 #include "config/period_part.h"
 #include "config/statistics_part.h"
 #include "framework/text.h"
+#include "tests/e2e/harness_settings.h"
 #include "tests/e2e/meter_session.h"
 
 namespace quon::e2e {
 namespace {
-
-// The settings dialog of a process, once it is shown.
-HWND SettingsDialogOf(DWORD pid) {
-    struct Search { DWORD pid; HWND found; } s{pid, nullptr};
-    EnumWindows([](HWND w, LPARAM p) {
-        auto& s = *reinterpret_cast<Search*>(p);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(w, &owner);
-        wchar_t title[128] = {};
-        GetWindowTextW(w, title, 128);
-        if (owner == s.pid && IsWindowVisible(w) && fw::Narrow(title) == "Quon Tollen II .::. {настройки программы}") {
-            s.found = w;
-            return FALSE;
-        }
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&s));
-    return s.found;
-}
 
 // A child window of the dialog by its class.
 HWND PartOf(HWND dialog, const wchar_t* className) {
@@ -75,8 +58,8 @@ TEST(SettingsPages, ALimitAndPeriodChangedInTheDialogTakeEffectAfterApply) {
 
     // The data page opens on a double click; the meter is offline, so the statistics can be changed.
     PostMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(60, 22));
-    HWND dialog = nullptr;
-    ASSERT_TRUE(rig::WaitUntil([&] { return (dialog = SettingsDialogOf(m.program->Pid())) != nullptr; }, 10000));
+    HWND dialog = rig::SettingsWindow::WaitFor(m.program->Pid()).Handle();
+    ASSERT_NE(dialog, nullptr);
     HWND stats = PartOf(dialog, L"QuonStatisticsPart");
     HWND period = PartOf(dialog, L"QuonPeriodPart");
     ASSERT_NE(stats, nullptr);
@@ -97,7 +80,7 @@ TEST(SettingsPages, ALimitAndPeriodChangedInTheDialogTakeEffectAfterApply) {
                  reinterpret_cast<LPARAM>(fw::Widen(next).c_str()));
     ASSERT_TRUE(IsWindowEnabled(GetDlgItem(dialog, IDC_BTN_OK)));
     Command(dialog, IDC_BTN_OK, BN_CLICKED);
-    ASSERT_TRUE(rig::WaitUntil([&] { return SettingsDialogOf(m.program->Pid()) == nullptr; }, 10000));
+    ASSERT_TRUE(rig::WaitUntil([&] { return !IsWindow(dialog); }, 10000));
 
     const std::string data = m.folder.Read("data.qif").value_or("");
     EXPECT_NE(data.find("daylim=1000\r\n"), std::string::npos);
@@ -107,10 +90,11 @@ TEST(SettingsPages, ALimitAndPeriodChangedInTheDialogTakeEffectAfterApply) {
 
     // The library is loaded afresh for the next opening: its pages come up again and close.
     PostMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(60, 22));
-    ASSERT_TRUE(rig::WaitUntil([&] { return (dialog = SettingsDialogOf(m.program->Pid())) != nullptr; }, 10000));
+    dialog = rig::SettingsWindow::WaitFor(m.program->Pid()).Handle();
+    ASSERT_NE(dialog, nullptr);
     EXPECT_NE(PartOf(dialog, L"QuonStatisticsPart"), nullptr);
     Command(dialog, IDC_BTN_CANCEL, BN_CLICKED);
-    ASSERT_TRUE(rig::WaitUntil([&] { return SettingsDialogOf(m.program->Pid()) == nullptr; }, 10000));
+    ASSERT_TRUE(rig::WaitUntil([&] { return !IsWindow(dialog); }, 10000));
 
     // A connection of 5000 bytes passes the new daily limit at once: the meter hangs up.
     m.folder.WriteRasScript(rig::RasScript().Connected("Dial", 5000, 10));

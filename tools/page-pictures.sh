@@ -8,7 +8,7 @@ set -e
 build=$(cd "${1:-build}" && pwd)
 out=${2:-$build/pictures}
 if [ -z "$DISPLAY" ]; then
-  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build" "$out"
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build" "$out"
 fi
 mkdir -p "$out"
 folder="$out/program"

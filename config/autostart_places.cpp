@@ -1,6 +1,6 @@
 #include "config/autostart_places.h"
 
-namespace quon {
+namespace quon::config {
 
 AutostartPlace DetectedPlace(const AutostartFound& found) {
     if (found.commonLink) return AutostartPlace::CommonLink;
@@ -10,14 +10,14 @@ AutostartPlace DetectedPlace(const AutostartFound& found) {
     return AutostartPlace::None;
 }
 
-std::string RunValueData(const std::string& programPath) {
-    return "\"" + programPath + "\"" + kAutostartArguments;
+std::wstring RunValueData(const std::wstring& programPath) {
+    return L"\"" + programPath + L"\"" + kAutostartArguments;
 }
 
-std::string StartupLinkPath(const std::string& startupFolder) {
+std::wstring StartupLinkPath(const std::wstring& startupFolder) {
     if (startupFolder.empty()) return {};
-    const bool slash = startupFolder.back() == '\\' || startupFolder.back() == '/';
-    return startupFolder + (slash ? "" : "\\") + kAutostartLinkName;
+    const bool slash = startupFolder.back() == L'\\' || startupFolder.back() == L'/';
+    return startupFolder + (slash ? L"" : L"\\") + kAutostartLinkName;
 }
 
 AutostartPlan PlanAutostart(bool on, AutostartPlace chosen) {
@@ -30,4 +30,4 @@ AutostartPlan PlanAutostart(bool on, AutostartPlace chosen) {
     return plan;
 }
 
-}  // namespace quon
+}  // namespace quon::config

@@ -5,16 +5,16 @@
 #include <optional>
 #include <string>
 
-namespace quon {
+namespace quon::config {
 
 // Numbered as the settings report the place found at opening.
 enum class AutostartPlace { None = 0, UserLink = 1, CommonLink = 2, UserRun = 3, MachineRun = 4 };
 
-inline constexpr const char* kAutostartValueName = "Quon Tollen II";
-inline constexpr const char* kAutostartLinkName = "Quon Tollen II.lnk";
-inline constexpr const char* kRunKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-inline constexpr const char* kShellFoldersKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-inline constexpr const char* kAutostartArguments = " /auto";
+inline constexpr const wchar_t* kAutostartValueName = L"Quon Tollen II";
+inline constexpr const wchar_t* kAutostartLinkName = L"Quon Tollen II.lnk";
+inline constexpr const wchar_t* kRunKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline constexpr const wchar_t* kShellFoldersKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+inline constexpr const wchar_t* kAutostartArguments = L" /auto";
 
 // What exists in each place.
 struct AutostartFound {
@@ -26,11 +26,11 @@ struct AutostartFound {
 AutostartPlace DetectedPlace(const AutostartFound& found);
 
 // The data of a Run value: the program's path in double quotes, then " /auto".
-std::string RunValueData(const std::string& programPath);
+std::wstring RunValueData(const std::wstring& programPath);
 
 // The shortcut in a Startup folder as the Shell Folders key names it. A folder that is not named gives
 // the empty text: that place is not available (never a shortcut in the root of a drive).
-std::string StartupLinkPath(const std::string& startupFolder);
+std::wstring StartupLinkPath(const std::wstring& startupFolder);
 
 // What a change of the autostart options does: the chosen place is written first and the other places
 // are removed only when that write worked; switched off, every place is removed. No choice while
@@ -44,4 +44,4 @@ AutostartPlan PlanAutostart(bool on, AutostartPlace chosen);
 
 inline bool IsRunPlace(AutostartPlace p) { return p == AutostartPlace::UserRun || p == AutostartPlace::MachineRun; }
 
-}  // namespace quon
+}  // namespace quon::config

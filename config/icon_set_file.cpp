@@ -1,6 +1,6 @@
 #include "config/icon_set_file.h"
 
-namespace quon {
+namespace quon::config {
 
 namespace {
 
@@ -65,4 +65,4 @@ const char* const kIconSetLoadFailedText =
 const char* const kIconSetSaveFailedText = "внимание! произошла ошибка при попытке сохранить файл на диск...";
 const char* const kIconSetFilter = "Наборы иконок для Quon Tollen`а|*.qof|Все файлы|*.*";
 
-}  // namespace quon
+}  // namespace quon::config

@@ -7,7 +7,7 @@
 
 #include "framework/ini_file.h"
 
-namespace quon {
+namespace quon::config {
 
 // Slot 0 is the offline icon, slots 1..6 the online icons of activity levels 0..5.
 inline constexpr int kIconSlotCount = 7;
@@ -34,4 +34,4 @@ extern const char* const kIconSetLoadFailedText;
 extern const char* const kIconSetSaveFailedText;
 extern const char* const kIconSetFilter;
 
-}  // namespace quon
+}  // namespace quon::config

@@ -2,7 +2,7 @@
 
 #include "framework/ini_file.h"
 
-namespace quon {
+namespace quon::config {
 
 namespace {
 
@@ -49,4 +49,4 @@ bool LevelsOutOfOrder(const std::array<std::string, kLevelCount>& texts) {
 const char* const kLevelOrderWarning =
     "Внимание! Одно из значений верхней границы графика неудовлетворяет логическому алгоритму 5 > 4 > 3 > 2 > 1.";
 
-}  // namespace quon
+}  // namespace quon::config

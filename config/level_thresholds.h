@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-namespace quon {
+namespace quon::config {
 
 inline constexpr int kLevelCount = 5;
 inline constexpr int kLevelEditMin = 1;
@@ -29,4 +29,4 @@ bool LevelsOutOfOrder(const std::array<std::string, kLevelCount>& texts);
 
 extern const char* const kLevelOrderWarning;
 
-}  // namespace quon
+}  // namespace quon::config

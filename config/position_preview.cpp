@@ -1,6 +1,6 @@
 #include "config/position_preview.h"
 
-namespace quon {
+namespace quon::config {
 
 namespace {
 
@@ -19,4 +19,4 @@ std::string OpacityPreviewText(int barPosition) {
     return std::to_string(255 - barPosition);
 }
 
-}  // namespace quon
+}  // namespace quon::config

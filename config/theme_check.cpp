@@ -3,7 +3,7 @@
 #include "config/theme_links.h"
 #include "framework/text.h"
 
-namespace quon {
+namespace quon::config {
 
 ThemeHeader ReadThemeHeader(const fw::IniFile& theme) {
     ThemeHeader h;
@@ -130,4 +130,4 @@ std::string UnquotedFileName(const std::string& text) {
     return text;
 }
 
-}  // namespace quon
+}  // namespace quon::config

@@ -7,7 +7,7 @@
 
 #include "framework/ini_file.h"
 
-namespace quon {
+namespace quon::config {
 
 inline constexpr const char* kBuiltInThemeFile = "Default";
 inline constexpr const char* kDefaultVariantName = "ПО  УМОЛЧАНИЮ";
@@ -50,4 +50,4 @@ std::vector<std::string> ThemeElements(const std::string& themeFile);
 // A file name as the file-name edit shows it, without the double quotes around a name with blanks.
 std::string UnquotedFileName(const std::string& text);
 
-}  // namespace quon
+}  // namespace quon::config

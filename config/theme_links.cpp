@@ -2,7 +2,7 @@
 
 #include "framework/text.h"
 
-namespace quon {
+namespace quon::config {
 
 namespace {
 
@@ -40,4 +40,4 @@ std::optional<std::string> MessengerLinkTarget(const std::string& number) {
     return kMessengerSearch + digits;
 }
 
-}  // namespace quon
+}  // namespace quon::config

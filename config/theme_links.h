@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-namespace quon {
+namespace quon::config {
 
 // The maker's contacts shown for the built-in theme and on the information page.
 inline constexpr const char* kMakerMail = "author@quon-tollen.example";
@@ -26,4 +26,4 @@ std::optional<std::string> WebLinkTarget(const std::string& address);
 // The messenger search for the digits of the number; nothing when it holds no digit.
 std::optional<std::string> MessengerLinkTarget(const std::string& number);
 
-}  // namespace quon
+}  // namespace quon::config

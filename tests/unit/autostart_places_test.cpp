@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace quon {
+namespace quon::config {
 namespace {
 
 using P = AutostartPlace;
@@ -58,13 +58,13 @@ TEST(AutostartPlaces, PlanWritesTheChoiceAndRemovesTheOthers) {
 }
 
 TEST(AutostartPlaces, ValueDataAndShortcutPaths) {
-    EXPECT_EQ(RunValueData("C:\\Program Files\\Квон\\quonmain.exe"), "\"C:\\Program Files\\Квон\\quonmain.exe\" /auto");
-    EXPECT_EQ(StartupLinkPath("C:\\Users\\u\\Start Menu\\Programs\\Startup"),
-              "C:\\Users\\u\\Start Menu\\Programs\\Startup\\Quon Tollen II.lnk");
-    EXPECT_EQ(StartupLinkPath("C:\\Startup\\"), "C:\\Startup\\Quon Tollen II.lnk");
+    EXPECT_EQ(RunValueData(L"C:\\Program Files\\Квон\\quonmain.exe"), L"\"C:\\Program Files\\Квон\\quonmain.exe\" /auto");
+    EXPECT_EQ(StartupLinkPath(L"C:\\Users\\u\\Start Menu\\Programs\\Startup"),
+              L"C:\\Users\\u\\Start Menu\\Programs\\Startup\\Quon Tollen II.lnk");
+    EXPECT_EQ(StartupLinkPath(L"C:\\Startup\\"), L"C:\\Startup\\Quon Tollen II.lnk");
     // A Startup folder the system does not name is no place to put a shortcut.
-    EXPECT_EQ(StartupLinkPath(""), "");
+    EXPECT_EQ(StartupLinkPath(L""), L"");
 }
 
 }  // namespace
-}  // namespace quon
+}  // namespace quon::config

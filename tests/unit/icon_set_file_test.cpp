@@ -7,10 +7,10 @@
 
 #include "tests/unit/skin_fixture.h"
 
-namespace quon {
+namespace quon::config {
 namespace {
 
-using test::ThemeFolder;
+using quon::test::ThemeFolder;
 
 std::string FileText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -96,4 +96,4 @@ TEST(IconSetFile, MissingKeysReadEmptyAndDefaultsLieInTheProgramFolder) {
 }
 
 }  // namespace
-}  // namespace quon
+}  // namespace quon::config

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace quon {
+namespace quon::config {
 namespace {
 
 TEST(LevelThresholds, StoredBytesShownAsWholeKilobytes) {
@@ -61,4 +61,4 @@ TEST(LevelThresholds, OrderWarning) {
 }
 
 }  // namespace
-}  // namespace quon
+}  // namespace quon::config

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace quon {
+namespace quon::config {
 namespace {
 
 TEST(PositionPreview, ElevenCharactersWithZeroPadding) {
@@ -26,4 +26,4 @@ TEST(PositionPreview, OpacityIsTheBarsComplement) {
 }
 
 }  // namespace
-}  // namespace quon
+}  // namespace quon::config

@@ -5,10 +5,10 @@
 #include "config/theme_links.h"
 #include "tests/unit/skin_fixture.h"
 
-namespace quon {
+namespace quon::config {
 namespace {
 
-using test::ThemeFolder;
+using quon::test::ThemeFolder;
 
 TEST(ThemeCheck, TypeHostGenerationAndVersion) {
     ThemeFolder dir;
@@ -119,4 +119,4 @@ TEST(ThemeCheck, Description) {
 }
 
 }  // namespace
-}  // namespace quon
+}  // namespace quon::config

@@ -5,7 +5,7 @@
 #include "config/theme_check.h"
 #include "tests/unit/skin_fixture.h"
 
-namespace quon {
+namespace quon::config {
 namespace {
 
 TEST(ThemeLinks, OnlyWebAndMailAddressesReachTheShell) {
@@ -39,7 +39,7 @@ TEST(ThemeLinks, MessengerNumberKeepsDigitsOnly) {
 }
 
 TEST(ThemeLinks, HostileThemeFileOpensNothingOutsideTheWeb) {
-    test::ThemeFolder dir;
+    quon::test::ThemeFolder dir;
     dir.Write("hostile.qsf",
               "[plugin]\r\ntype=skin\r\nhost=Quon Tollen\r\n[info]\r\nweb=C:\\Windows\\system32\\calc.exe\r\n"
               "mail=\r\nicq=\\\\server\\share\\run.exe\r\n");
@@ -50,4 +50,4 @@ TEST(ThemeLinks, HostileThemeFileOpensNothingOutsideTheWeb) {
 }
 
 }  // namespace
-}  // namespace quon
+}  // namespace quon::config

@@ -3,7 +3,10 @@
 
 #include "config/call_settings.h"
 
-BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+    if (reason == DLL_PROCESS_ATTACH) quon::config::SetResourceModule(instance);
+    return TRUE;
+}
 
 // The caller keeps the state text for the length of the call. No exception leaves this C entry.
 extern "C" bool _callSettings(int page, int version, const char* state) {

@@ -6,7 +6,7 @@
 namespace {
 
 bool InstallProbeSettingsLibrary(const rig::TestFolder& dir) {
-    return CopyFileW((rig::BuildFolder() + L"bin\\config.dll").c_str(), dir.File("config.dll").c_str(), FALSE) != 0;
+    return CopyFileW((rig::BuildFolder() + L"bin\\settings_probe.dll").c_str(), dir.File("config.dll").c_str(), FALSE) != 0;
 }
 
 TEST(SettingsFromTheWindow, DoubleClickOpensTheDataPageWithTheOfflineState) {

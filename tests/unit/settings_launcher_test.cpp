@@ -32,7 +32,7 @@ struct StubMode {
 
 TEST(SettingsLauncher, EachEntryPassesItsPageTheVersionAndTheConnectionState) {
     ProgramFolderForTest folder(TestName());
-    folder.Install("config.dll", "config.dll");
+    folder.Install("settings_probe.dll", "config.dll");
     Tfrm_quonm form("");
     struct Case {
         const char* entry;
@@ -58,7 +58,7 @@ TEST(SettingsLauncher, EachEntryPassesItsPageTheVersionAndTheConnectionState) {
 
 TEST(SettingsLauncher, AnOpenDialogKeepsEverySecondOpeningOut) {
     ProgramFolderForTest folder(TestName());
-    folder.Install("config.dll", "config.dll");
+    folder.Install("settings_probe.dll", "config.dll");
     StubMode modal("QUON_STUB_CONFIG", "modal");
     Tfrm_quonm form("");
     bool busyInside = false;
@@ -108,7 +108,7 @@ TEST(SettingsLauncher, MissingLibraryOrEntryWarnsOnlyFromTheMenu) {
 
 TEST(SettingsLauncher, AFaultInsideTheLibraryIsCaughtAndReported) {
     ProgramFolderForTest folder(TestName());
-    folder.Install("config.dll", "config.dll");
+    folder.Install("settings_probe.dll", "config.dll");
     StubMode fault("QUON_STUB_CONFIG", "fault");
     Tfrm_quonm form("");
     form.opt.eventLogOn = true;
@@ -154,7 +154,7 @@ TEST(PluginSettings, MissingModuleOrEntryWarnsAndAFaultOnlyBeeps) {
         const char* mode;
         bool box;
     } cases[] = {{"no module", nullptr, "", true},
-                 {"no _getSettings", "config.dll", "", true},
+                 {"no _getSettings", "settings_probe.dll", "", true},
                  {"fault inside", "settings_plugin.dll", "fault", false}};
     for (const Case& c : cases) {
         ProgramFolderForTest folder(TestName());

@@ -1,4 +1,4 @@
-// A settings library for the tests: records each opening; QUON_STUB_CONFIG "modal" keeps a window open
+// A stand-in for the settings library for the tests: records each opening; QUON_STUB_CONFIG "modal" keeps a window open
 // until it is closed, "fault" faults inside the call.
 #include "../common/stub_record.h"
 

@@ -1,0 +1,5 @@
+#pragma once
+// Window classes of the file-name fields (theme, the four sounds) and of the next-period date field.
+// The text such a field holds is its value: a file name, or a date as "dd.mm.yy".
+#define QUON_FILENAME_EDIT_CLASS "EDIT"
+#define QUON_DATE_EDIT_CLASS "EDIT"

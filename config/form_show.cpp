@@ -1,0 +1,91 @@
+// FormShow: what the dialog does as it appears, the reading of every setting into the controls among it.
+#include <windows.h>
+
+#include "config/conversions.h"
+#include "config/read_settings.h"
+#include "config/settings_dialog.h"
+#include "engine/calendar_date.h"
+#include "framework/program_folder.h"
+#include "framework/text.h"
+
+namespace quon::config {
+namespace {
+
+bool FileExists(const std::string& path) {
+    return !path.empty() && GetFileAttributesW(fw::Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// The program's Run value under root, looked at without asking for write access.
+bool RunValueExists(HKEY root) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(root, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run", 0, KEY_QUERY_VALUE, &key) !=
+        ERROR_SUCCESS)
+        return false;
+    const bool found = RegQueryValueExW(key, L"Quon Tollen II", nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    RegCloseKey(key);
+    return found;
+}
+
+std::string Today() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return FormatDateText(CivilDate{now.wYear, now.wMonth, now.wDay});
+}
+
+}  // namespace
+
+int DetectAutostart(const std::string& userLink, const std::string& commonLink) {
+    int state = 0;
+    if (FileExists(userLink)) state = 1;
+    if (FileExists(commonLink)) state = 2;
+    if (state == 0) {
+        if (RunValueExists(HKEY_CURRENT_USER)) state = 3;
+        if (RunValueExists(HKEY_LOCAL_MACHINE)) state = 4;
+    }
+    return state;
+}
+
+void Tfrm_quons::ReadSettings() {
+    const std::string folder = fw::ProgramFolder();
+    IniFileAccess data(folder + "data.qif");
+    IniFileAccess plugins(folder + "plugins.qif");
+    const SettingsValues values = ReadSettingsValues(data, plugins, folder, Today());
+    tab_options.Fill(values);
+    tab_interface.Fill(values);
+    tab_events.Fill(values);
+    tab_data.Fill(values);
+    tab_log.Fill(values);
+    Enable(IDC_BTN_APPLY, false);
+}
+
+void Tfrm_quons::FormShow() {
+    SetText(IDC_TXT_MODULE, std::string("ID:") + kModuleVersion);
+    tab_info.SetText(IDC_TXT_VERSION_RIGHT, VersionLabel(mainVersion));
+
+    tab_options.SetChecked(IDC_BOX_AUTOSTART, false);
+    const int autostart = DetectAutostart(userStartupLink, commonStartupLink);
+    isLoading = true;
+    static const int kRadios[4] = {IDC_RAD_USER_LNK, IDC_RAD_MACHINE_LNK, IDC_RAD_USER_REG, IDC_RAD_MACHINE_REG};
+    if (autostart > 0) tab_options.SetChecked(kRadios[autostart - 1], true);
+    tab_options.SetChecked(IDC_BOX_AUTOSTART, autostart > 0);
+    try {
+        ReadSettings();
+    } catch (...) {
+        isLoading = false;
+        throw;
+    }
+    isLoading = false;
+
+    if (firstArgument() == "/instance") {
+        for (int id : {IDC_RAD_USER_LNK, IDC_RAD_USER_REG, IDC_BOX_AUTOSTART, IDC_RAD_MACHINE_LNK, IDC_RAD_MACHINE_REG})
+            tab_options.Enable(id, false);
+    } else {
+        try {
+            tab_options.box_autostartClick();
+        } catch (...) {
+        }
+    }
+    tab_data.ShowLockTexts(StatisticsLock());
+}
+
+}  // namespace quon::config

@@ -1,0 +1,2 @@
+#pragma once
+// Page 7, the statistics table: an empty page.

@@ -1,0 +1,33 @@
+#include "engine/ras_entry_names.h"
+
+#include <cstring>
+
+namespace quon {
+
+std::vector<std::string> ListRasEntryNames(RasEnumEntriesFn* enumEntries, DWORD& result) {
+    RASENTRYNAMEA blank{};
+    std::vector<RASENTRYNAMEA> entries(1, blank);
+    entries[0].dwSize = sizeof(RASENTRYNAMEA);
+    DWORD bytes = sizeof(RASENTRYNAMEA);
+    DWORD count = 0;
+    result = enumEntries(nullptr, nullptr, entries.data(), &bytes, &count);
+    if (result == ERROR_BUFFER_TOO_SMALL) {
+        // Room for what the first call reported, in whole records, and exactly that size passed on.
+        size_t records = (bytes + sizeof(RASENTRYNAMEA) - 1) / sizeof(RASENTRYNAMEA);
+        if (records < count) records = count;
+        if (records == 0) records = 1;
+        entries.assign(records, blank);
+        entries[0].dwSize = sizeof(RASENTRYNAMEA);
+        bytes = static_cast<DWORD>(records * sizeof(RASENTRYNAMEA));
+        count = 0;
+        result = enumEntries(nullptr, nullptr, entries.data(), &bytes, &count);
+    }
+    std::vector<std::string> names;
+    if (result != 0) return names;
+    if (count > entries.size()) count = static_cast<DWORD>(entries.size());
+    for (DWORD i = 0; i < count; ++i)
+        names.emplace_back(entries[i].szEntryName, strnlen(entries[i].szEntryName, sizeof entries[i].szEntryName));
+    return names;
+}
+
+}  // namespace quon

@@ -1,0 +1,233 @@
+#include "framework/dialog.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+#include "framework/text.h"
+
+namespace fw {
+
+Dialog::~Dialog() { Destroy(); }
+
+bool Dialog::CreateChild(HINSTANCE module, int templateId, HWND parent) {
+    return CreateDialogParamW(module, MAKEINTRESOURCEW(templateId), parent, &Dialog::Proc,
+                              reinterpret_cast<LPARAM>(this)) != nullptr;
+}
+
+bool Dialog::CreateTopLevel(HINSTANCE module, int templateId) { return CreateChild(module, templateId, nullptr); }
+
+void Dialog::Destroy() {
+    if (!hwnd_) return;
+    HWND h = hwnd_;
+    SetWindowLongPtrW(h, DWLP_USER, 0);
+    hwnd_ = nullptr;
+    DestroyWindow(h);
+}
+
+void Dialog::RunModal(HACCEL accelerators) {
+    struct Disabled {
+        HWND self;
+        std::vector<HWND> windows;
+    } disabled{hwnd_, {}};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND w, LPARAM p) -> BOOL {
+            auto* d = reinterpret_cast<Disabled*>(p);
+            if (w != d->self && IsWindowVisible(w) && IsWindowEnabled(w)) {
+                d->windows.push_back(w);
+                EnableWindow(w, FALSE);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&disabled));
+
+    modalEnded_ = false;
+    inModalLoop_ = true;
+    ShowWindow(hwnd_, SW_SHOW);
+    MSG msg{};
+    bool quit = false;
+    while (!modalEnded_ && hwnd_) {
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            quit = got == 0;
+            break;
+        }
+        if (accelerators && hwnd_ && TranslateAcceleratorW(hwnd_, accelerators, &msg)) continue;
+        if (hwnd_ && IsDialogMessageW(hwnd_, &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    inModalLoop_ = false;
+    for (HWND w : disabled.windows)
+        if (IsWindow(w)) EnableWindow(w, TRUE);
+    if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
+    if (quit) PostQuitMessage(static_cast<int>(msg.wParam));
+}
+
+bool Dialog::Checked(int id) const { return IsDlgButtonChecked(hwnd_, id) == BST_CHECKED; }
+void Dialog::SetChecked(int id, bool on) { CheckDlgButton(hwnd_, id, on ? BST_CHECKED : BST_UNCHECKED); }
+
+std::string Dialog::Text(int id) const {
+    HWND item = Item(id);
+    const int length = GetWindowTextLengthW(item);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(item, text.data(), length + 1)));
+    return Narrow(text);
+}
+
+void Dialog::SetText(int id, std::string_view text) { SetWindowTextW(Item(id), Widen(text).c_str()); }
+
+bool Dialog::IsComboBox(int id) const {
+    wchar_t cls[32] = {};
+    GetClassNameW(Item(id), cls, static_cast<int>(std::size(cls)));
+    return lstrcmpiW(cls, L"ComboBox") == 0;
+}
+
+int Dialog::Index(int id) const {
+    const LRESULT r = SendDlgItemMessageW(hwnd_, id, IsComboBox(id) ? CB_GETCURSEL : LB_GETCURSEL, 0, 0);
+    return r < 0 ? -1 : static_cast<int>(r);
+}
+
+void Dialog::SetIndex(int id, int index) {
+    SendDlgItemMessageW(hwnd_, id, IsComboBox(id) ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+int Dialog::ItemCount(int id) const {
+    const LRESULT r = SendDlgItemMessageW(hwnd_, id, IsComboBox(id) ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
+    return r < 0 ? 0 : static_cast<int>(r);
+}
+
+void Dialog::AddItem(int id, std::string_view text) {
+    const std::wstring wide = Widen(text);
+    SendDlgItemMessageW(hwnd_, id, IsComboBox(id) ? CB_ADDSTRING : LB_ADDSTRING, 0,
+                        reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+void Dialog::ClearItems(int id) {
+    SendDlgItemMessageW(hwnd_, id, IsComboBox(id) ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
+}
+
+std::string Dialog::ItemText(int id, int index) const {
+    const bool combo = IsComboBox(id);
+    const LRESULT length =
+        SendDlgItemMessageW(hwnd_, id, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length < 0) return {};
+    std::vector<wchar_t> text(static_cast<size_t>(length) + 1, L'\0');
+    SendDlgItemMessageW(hwnd_, id, combo ? CB_GETLBTEXT : LB_GETTEXT, static_cast<WPARAM>(index),
+                        reinterpret_cast<LPARAM>(text.data()));
+    return Narrow(text.data());
+}
+
+namespace {
+bool IsUpDown(HWND control) {
+    wchar_t cls[32] = {};
+    GetClassNameW(control, cls, static_cast<int>(std::size(cls)));
+    return lstrcmpiW(cls, UPDOWN_CLASSW) == 0;
+}
+}  // namespace
+
+int Dialog::Position(int id) const {
+    HWND control = Item(id);
+    if (IsUpDown(control)) return static_cast<int>(SendMessageW(control, UDM_GETPOS32, 0, 0));
+    return static_cast<int>(SendMessageW(control, TBM_GETPOS, 0, 0));
+}
+
+void Dialog::SetPosition(int id, int position) {
+    HWND control = Item(id);
+    if (IsUpDown(control)) SendMessageW(control, UDM_SETPOS32, 0, position);
+    else SendMessageW(control, TBM_SETPOS, TRUE, position);
+}
+
+void Dialog::SetRange(int id, int low, int high) {
+    HWND control = Item(id);
+    if (IsUpDown(control)) SendMessageW(control, UDM_SETRANGE32, static_cast<WPARAM>(low), high);
+    else SendMessageW(control, TBM_SETRANGEMIN, FALSE, low), SendMessageW(control, TBM_SETRANGEMAX, TRUE, high);
+}
+
+int Dialog::Tag(int id) const {
+    auto it = tags_.find(id);
+    return it == tags_.end() ? 0 : it->second;
+}
+
+std::string Dialog::Hint(int id) const {
+    auto it = hints_.find(id);
+    return it == hints_.end() ? std::string() : it->second;
+}
+
+void Dialog::OnCommand(int id, UINT code, std::function<void()> handler) {
+    commands_[{id, code}] = std::move(handler);
+}
+
+void Dialog::OnNotify(int id, UINT code, std::function<LRESULT(NMHDR&)> handler) {
+    notifications_[{id, code}] = std::move(handler);
+}
+
+void Dialog::OnScroll(int id, std::function<void()> handler) { scrolls_[id] = std::move(handler); }
+
+void Dialog::Fire(int id, UINT code) {
+    auto it = commands_.find({id, code});
+    if (it != commands_.end()) it->second();
+}
+
+bool Dialog::HandleMessage(UINT, WPARAM, LPARAM, INT_PTR&) { return false; }
+
+INT_PTR Dialog::Route(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
+    handled = true;
+    switch (msg) {
+        case WM_INITDIALOG:
+            OnInitDialog();
+            return TRUE;
+        case WM_COMMAND: {
+            auto it = commands_.find({LOWORD(wp), HIWORD(wp)});
+            if (it == commands_.end()) break;
+            auto handler = it->second;  // a handler may register others
+            handler();
+            return TRUE;
+        }
+        case WM_NOTIFY: {
+            auto* header = reinterpret_cast<NMHDR*>(lp);
+            auto it = notifications_.find({static_cast<int>(header->idFrom), header->code});
+            if (it == notifications_.end()) break;
+            auto handler = it->second;
+            SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, handler(*header));
+            return TRUE;
+        }
+        case WM_HSCROLL:
+        case WM_VSCROLL: {
+            if (!lp) break;
+            auto it = scrolls_.find(GetDlgCtrlID(reinterpret_cast<HWND>(lp)));
+            if (it == scrolls_.end()) break;
+            auto handler = it->second;
+            handler();
+            return TRUE;
+        }
+    }
+    INT_PTR result = FALSE;
+    handled = HandleMessage(msg, wp, lp, result);
+    return result;
+}
+
+INT_PTR CALLBACK Dialog::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_INITDIALOG) {
+        auto* self = reinterpret_cast<Dialog*>(lp);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, DWLP_USER, lp);
+    }
+    auto* self = reinterpret_cast<Dialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    if (!self) return FALSE;
+    try {
+        bool handled = false;
+        INT_PTR r = self->Route(msg, wp, lp, handled);
+        if (msg == WM_NCDESTROY) {
+            SetWindowLongPtrW(hwnd, DWLP_USER, 0);
+            self->hwnd_ = nullptr;
+        }
+        return handled ? r : FALSE;
+    } catch (...) {
+        try { self->OnHandlerFault(); } catch (...) {}
+        return FALSE;
+    }
+}
+
+}  // namespace fw

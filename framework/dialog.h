@@ -1,0 +1,100 @@
+#pragma once
+// A thin dialog wrapper in the manner of Wnd: the object is attached to its HWND at WM_INITDIALOG, its
+// controls are found by id, commands and notifications go to handlers registered per control and event,
+// and no exception ever leaves the dialog procedure. Control texts are code page 1251, as elsewhere.
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace fw {
+
+class Dialog {
+public:
+    Dialog() = default;
+    Dialog(const Dialog&) = delete;
+    Dialog& operator=(const Dialog&) = delete;
+    virtual ~Dialog();
+
+    // A child dialog (a page) from a template with DS_CONTROL | WS_CHILD, created hidden inside parent.
+    bool CreateChild(HINSTANCE module, int templateId, HWND parent);
+    // A top-level dialog without owner; RunModal then runs it until End().
+    bool CreateTopLevel(HINSTANCE module, int templateId);
+    void Destroy();
+
+    // Shows the dialog and runs its message loop until EndModal(), as a modal form does: the thread's
+    // other visible windows are disabled meanwhile; keys go through the accelerators first. A WM_QUIT
+    // ends the loop and is posted again for the caller's loop.
+    void RunModal(HACCEL accelerators);
+    void EndModal() { modalEnded_ = true; }
+    bool InModalLoop() const { return inModalLoop_; }
+    bool ModalEnded() const { return modalEnded_; }
+
+    HWND Handle() const { return hwnd_; }
+    HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
+
+    // Check boxes and radio buttons.
+    bool Checked(int id) const;
+    void SetChecked(int id, bool on);
+    // Window text of any control.
+    std::string Text(int id) const;
+    void SetText(int id, std::string_view text);
+    // Combo and list boxes: the selected item (-1 none); setting an index outside the items selects none.
+    int Index(int id) const;
+    void SetIndex(int id, int index);
+    int ItemCount(int id) const;
+    void AddItem(int id, std::string_view text);
+    void ClearItems(int id);
+    std::string ItemText(int id, int index) const;
+    // Track bars and up-down controls.
+    int Position(int id) const;
+    void SetPosition(int id, int position);
+    void SetRange(int id, int low, int high);
+
+    bool Enabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
+    void Enable(int id, bool on) { EnableWindow(Item(id), on ? TRUE : FALSE); }
+    bool Visible(int id) const { return IsWindowVisible(Item(id)) != FALSE; }
+    void Show(int id, bool on) { ShowWindow(Item(id), on ? SW_SHOW : SW_HIDE); }
+
+    // The small state a form keeps with a control: an integer tag and a text hint.
+    int Tag(int id) const;
+    void SetTag(int id, int tag) { tags_[id] = tag; }
+    std::string Hint(int id) const;
+    void SetHint(int id, std::string hint) { hints_[id] = std::move(hint); }
+
+    // Handlers by control and event: WM_COMMAND codes (BN_CLICKED, EN_CHANGE, CBN_SELCHANGE, ...),
+    // WM_NOTIFY codes, and the scroll messages of track bars and up-down controls.
+    void OnCommand(int id, UINT code, std::function<void()> handler);
+    void OnNotify(int id, UINT code, std::function<LRESULT(NMHDR&)> handler);
+    void OnScroll(int id, std::function<void()> handler);
+
+    // Runs a registered command handler as if the control had sent it (the form library's Click()).
+    void Fire(int id, UINT code);
+
+protected:
+    // After the dialog and its controls exist, before it is shown.
+    virtual void OnInitDialog() {}
+    // Messages the routing does not take; return true when handled (result in `result`).
+    virtual bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result);
+    // Called when a handler threw; the message then counts as not handled.
+    virtual void OnHandlerFault() {}
+
+private:
+    static INT_PTR CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    INT_PTR Route(UINT msg, WPARAM wp, LPARAM lp, bool& handled);
+    bool IsComboBox(int id) const;
+
+    HWND hwnd_ = nullptr;
+    bool modalEnded_ = false;
+    bool inModalLoop_ = false;
+    std::map<std::pair<int, UINT>, std::function<void()>> commands_;
+    std::map<std::pair<int, UINT>, std::function<LRESULT(NMHDR&)>> notifications_;
+    std::map<int, std::function<void()>> scrolls_;
+    std::map<int, int> tags_;
+    std::map<int, std::string> hints_;
+};
+
+}  // namespace fw

@@ -11,16 +11,6 @@ constexpr int64_t kStep = 50;
 
 }  // namespace
 
-std::string LevelKilobytesText(int64_t bytes) {
-    return std::to_string(bytes / 1024);
-}
-
-std::optional<int64_t> LevelBytesToStore(const std::string& kilobytesText) {
-    const auto kb = fw::ParseInteger(kilobytesText);
-    if (!kb || *kb > INT64_MAX / 1024 || *kb < INT64_MIN / 1024) return std::nullopt;
-    return *kb * 1024;
-}
-
 std::optional<std::string> LevelTextAfterKey(const std::string& text, unsigned virtualKey) {
     std::string result = text;
     const auto value = fw::ParseInteger(text);

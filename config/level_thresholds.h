@@ -1,6 +1,6 @@
 #pragma once
-// The five activity thresholds as the settings edit them: kilobytes per tick in the edits, bytes in
-// the settings file, all arithmetic in 64 bits.
+// The five activity thresholds as the settings edit them: kilobytes per tick in the edits, stepped by
+// keys and checked for their order.
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -11,13 +11,6 @@ namespace quon::config {
 inline constexpr int kLevelCount = 5;
 inline constexpr int kLevelEditMin = 1;
 inline constexpr int kLevelEditMax = 25600;  // the up-downs' range; keys may go beyond it
-
-// The edit's text for a stored threshold: bytes / 1024, truncated toward zero.
-std::string LevelKilobytesText(int64_t bytes);
-
-// The bytes to store for an edit's text: its whole number times 1024. Nothing (the key is left as it
-// is) for a text that is not a whole number or whose product does not fit into 64 bits.
-std::optional<int64_t> LevelBytesToStore(const std::string& kilobytesText);
 
 // The text after a key in a threshold edit: Page Down and Page Up step by 50, End gives 1, Home 25000;
 // then any whole number below 1 becomes 1. Nothing when the text stays as it was.

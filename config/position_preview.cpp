@@ -15,8 +15,4 @@ std::string PositionPreviewText(const std::string& fromRight, const std::string&
     return PadToFive(fromRight) + ":" + PadToFive(fromBottom);
 }
 
-std::string OpacityPreviewText(int barPosition) {
-    return std::to_string(255 - barPosition);
-}
-
 }  // namespace quon::config

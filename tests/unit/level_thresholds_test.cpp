@@ -5,32 +5,6 @@
 namespace quon::config {
 namespace {
 
-TEST(LevelThresholds, StoredBytesShownAsWholeKilobytes) {
-    EXPECT_EQ(LevelKilobytesText(5120), "5");
-    EXPECT_EQ(LevelKilobytesText(1023), "0");
-    EXPECT_EQ(LevelKilobytesText(-1500), "-1");  // truncated toward zero
-    EXPECT_EQ(LevelKilobytesText(INT64_C(26843545600)), "26214400");  // beyond 32 bits
-}
-
-TEST(LevelThresholds, EditTextToStoredBytesIn64Bits) {
-    struct Row {
-        const char* text;
-        std::optional<int64_t> want;
-    };
-    const Row rows[] = {
-        {"1", 1024},
-        {"25600", 26214400},
-        {"2097152", INT64_C(2147483648)},  // the product passes 32 bits without wrapping
-        {"9007199254740991", INT64_C(9007199254740991) * 1024},
-        {"9007199254740992", std::nullopt},  // times 1024 no longer fits: the key is left alone
-        {"-9007199254740993", std::nullopt},
-        {"abc", std::nullopt},
-        {"", std::nullopt},
-        {"12kb", std::nullopt},
-    };
-    for (const Row& r : rows) EXPECT_EQ(LevelBytesToStore(r.text), r.want) << r.text;
-}
-
 TEST(LevelThresholds, KeysStepAndFloorTheValue) {
     struct Row {
         const char* text;

@@ -19,11 +19,5 @@ TEST(PositionPreview, ElevenCharactersWithZeroPadding) {
     for (const Row& r : rows) EXPECT_EQ(PositionPreviewText(r.x, r.y), r.want) << r.x << " " << r.y;
 }
 
-TEST(PositionPreview, OpacityIsTheBarsComplement) {
-    EXPECT_EQ(OpacityPreviewText(0), "255");
-    EXPECT_EQ(OpacityPreviewText(200), "55");
-    EXPECT_EQ(OpacityPreviewText(25), "230");
-}
-
 }  // namespace
 }  // namespace quon::config

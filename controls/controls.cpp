@@ -1,0 +1,57 @@
+#include "controls/controls.h"
+
+#include <commctrl.h>
+
+#include "controls/calendar_view.h"
+#include "controls/combo_edit.h"
+#include "controls/date_edit.h"
+#include "controls/filename_edit.h"
+#include "controls/glyph_cache.h"
+#include "controls/popup_calendar.h"
+#include "controls/registry.h"
+#include "controls/speed_button.h"
+
+namespace controls {
+namespace {
+HINSTANCE g_module = nullptr;
+HCURSOR g_cursors[2] = {};
+}  // namespace
+
+HINSTANCE ControlsModule() { return g_module ? g_module : GetModuleHandleW(nullptr); }
+
+HCURSOR ControlCursor(int number) {
+    return number == 14000 ? g_cursors[0] : number == 14001 ? g_cursors[1] : nullptr;
+}
+
+bool RegisterControlClasses(HINSTANCE module) {
+    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&icc);
+    g_module = module;
+    if (!g_cursors[0]) g_cursors[0] = LoadCursorW(module, L"RX_HANDCUR");
+    if (!g_cursors[1]) g_cursors[1] = LoadCursorW(module, L"RX_DRAGCUR");
+    return RegisterSpeedButtonClass(module) && RegisterCalendarClass(module) && RegisterPopupCalendarClass(module) &&
+           RegisterComboEditClass(module) && RegisterFilenameEditClass(module) && RegisterDateEditClass(module);
+}
+
+void ReleaseControlResources() {
+    UnregisterDateEditClass();
+    UnregisterFilenameEditClass();
+    UnregisterComboEditClass();
+    UnregisterPopupCalendarClass();
+    UnregisterCalendarClass();
+    UnregisterSpeedButtonClass();
+    FreeSharedEditGlyphs();
+    FreeNavigationGlyphs();
+    glyph_cache::FreeAll();
+    for (HCURSOR& c : g_cursors) {
+        if (c) DestroyCursor(c);
+        c = nullptr;
+    }
+    g_module = nullptr;
+}
+
+FilenameEdit* FilenameEditOf(HWND hwnd) { return FilenameEdit::From(hwnd); }
+DateEdit* DateEditOf(HWND hwnd) { return DateEdit::From(hwnd); }
+ComboEdit* ComboEditOf(HWND hwnd) { return ComboEdit::From(hwnd); }
+
+}  // namespace controls

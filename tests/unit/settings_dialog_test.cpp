@@ -25,6 +25,7 @@ struct OpenDialog {
     std::vector<std::pair<int, std::string>> sent;
     std::vector<std::string> warnings, questions, addresses;
     std::vector<std::pair<std::string, int>> helps;
+    std::vector<std::pair<bool, AutostartPlace>> autostart;
     bool answerYes = false;
 
     std::filesystem::path Data() const { return folder.Path() / "data.qif"; }
@@ -39,6 +40,11 @@ struct OpenDialog {
         form.ask = [this](const std::string& q) { return questions.push_back(q), answerYes; };
         form.openAddress = [this](const std::string& a) { addresses.push_back(a); };
         form.firstArgument = [] { return std::string(); };
+        // The autostart entry is the system's; these tests record what would be written instead.
+        form.tab_options.applyAutostart = [this](bool on, AutostartPlace chosen, const StartupLinks&) {
+            autostart.emplace_back(on, chosen);
+            return AutostartResult{};
+        };
         form.SetStatisticsLock(lock);
         form.FormShow();
     }
@@ -165,8 +171,8 @@ TEST(SettingsDialog, CancelPutsBackTheOpacityOnlyAfterAnUnsavedPreview) {
 
     d.sent.clear();
     move(150);
-    d.form.btn_cancelClick();  // back to the position read when the dialog opened
-    EXPECT_EQ(d.sent.back(), (std::pair<int, std::string>{2, "225"}));
+    d.form.btn_cancelClick();  // back to the opacity the Apply saved
+    EXPECT_EQ(d.sent.back(), (std::pair<int, std::string>{2, "155"}));
 }
 
 bool IsBold(HWND control) {

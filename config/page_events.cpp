@@ -6,6 +6,8 @@
 
 namespace quon::config {
 
+void PageEvents::OnInitDialog() { WireIgnoreListAndActions(); }
+
 void PageEvents::FillRasEntries() {
     try {
         ClearItems(IDC_EDT_ENTRY);

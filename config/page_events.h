@@ -13,6 +13,16 @@ public:
 
     // Fills edt_entry with the dial-up phone-book entries; a failure leaves it empty.
     void FillRasEntries();
+
+    // The ignored dial-up entries (page_events_ignore.cpp).
+    void btn_ignoreClick();
+    void sub_removeClick();
+    void mnu_ignorePopup(POINT at);
+
+private:
+    void OnInitDialog() override;
+    bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) override;
+    void WireIgnoreListAndActions();
 };
 
 }  // namespace quon::config

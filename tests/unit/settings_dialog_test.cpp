@@ -3,52 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "config/settings_dialog.h"
-#include "tests/unit/launcher_fixture.h"
-#include "tests/unit/settings_fixture.h"
+#include "tests/unit/settings_dialog_fixture.h"
 
 namespace quon::config {
 namespace {
-
-using test::ProgramFolderForTest;
-
-std::string TestName() { return ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
-
-std::string ProgramIcon(const char* name) {
-    return (test::BinFolder().parent_path() / "program" / "icons" / "default" / name).string();
-}
-
-// A dialog over a program folder of its own, with its ways out recorded instead of taken.
-struct OpenDialog {
-    explicit OpenDialog(const std::string& name) : folder(name) {}
-    ProgramFolderForTest folder;
-    Tfrm_quons form{GetModuleHandleW(nullptr)};
-    std::vector<std::pair<int, std::string>> sent;
-    std::vector<std::string> warnings, questions, addresses;
-    std::vector<std::pair<std::string, int>> helps;
-    std::vector<std::pair<bool, AutostartPlace>> autostart;
-    bool answerYes = false;
-
-    std::filesystem::path Data() const { return folder.Path() / "data.qif"; }
-    std::filesystem::path Plugins() const { return folder.Path() / "plugins.qif"; }
-
-    // Creates the dialog and runs FormShow, as the entry does before the modal loop.
-    void Show(int lock = 0) {
-        ASSERT_TRUE(form.Create());
-        form.sendToMainWindow = [this](int code, const std::string& text) { sent.emplace_back(code, text); };
-        form.showWarning = [this](const std::string& text) { warnings.push_back(text); };
-        form.openHelp = [this](const std::string& file, int context) { helps.emplace_back(file, context); };
-        form.ask = [this](const std::string& q) { return questions.push_back(q), answerYes; };
-        form.openAddress = [this](const std::string& a) { addresses.push_back(a); };
-        form.firstArgument = [] { return std::string(); };
-        // The autostart entry is the system's; these tests record what would be written instead.
-        form.tab_options.applyAutostart = [this](bool on, AutostartPlace chosen, const StartupLinks&) {
-            autostart.emplace_back(on, chosen);
-            return AutostartResult{};
-        };
-        form.SetStatisticsLock(lock);
-        form.FormShow();
-    }
-};
 
 test::Map EveryKeyWithRealFiles(const OpenDialog& d) {
     test::Map values = test::EveryKeyChanged();

@@ -110,6 +110,8 @@ void PageOptions::OnInitDialog() {
         const bool on = Checked(IDC_BOX_HANGUP_IDLE);
         Enable(IDC_EDT_IDLE, on);
         Enable(IDC_UDN_IDLE, on);
+        // "0" is the stored "off": ticked, the hang-up starts from a usable interval, as the hiding does.
+        if (on && Text(IDC_EDT_IDLE) == "0") SetText(IDC_EDT_IDLE, "5");
         OptionChanged(form, IdleHangUpHint(on));
     });
     OnCommand(IDC_BOX_FADE, CBN_SELCHANGE, [this] { OptionChanged(form, FadeHint(Index(IDC_BOX_FADE))); });

@@ -90,7 +90,9 @@ SettingsValues ReadSettingsValues(const IniAccess& ini, const IniAccess& plugins
     v.edt_wav_x = ini.ReadString(kSoundDisconnect, "");
     v.box_wav_x = SoundBoxChecked(v.edt_wav_x);
     v.edt_ignore.clear();
-    for (int64_t n = 1; n <= ini.ReadInteger(kIgnoreCount, 0); ++n)
+    // The count comes from the file: a damaged one must not keep the dialog reading for ever.
+    constexpr int64_t kMaxIgnoredEntries = 1000;
+    for (int64_t n = 1; n <= ini.ReadInteger(kIgnoreCount, 0) && n <= kMaxIgnoredEntries; ++n)
         v.edt_ignore.push_back(ini.ReadString(kIgnoreSection, kIgnoreItemPrefix + std::to_string(n), "NULL"));
     v.box_alt = ini.ReadInteger(kOwnPeriod, 0) > 1;
     v.box_control = ini.ReadInteger(kPluginsOn, 0) != 0;

@@ -79,7 +79,7 @@ TEST(GeneralPage, OptionHintsByKindAndText) {
     EXPECT_FALSE(p.Enabled(IDC_BOX_INTERVAL));  // protection off takes its interval with it
 }
 
-TEST(GeneralPage, HideAfterDisconnectAndDecimals) {
+TEST(GeneralPage, HideAfterDisconnectIdleHangUpAndDecimals) {
     OpenDialog d(TestName());
     test::WriteIni(d.Data(), {{{"visibility", "hide"}, "0"}, {{"data", "units"}, "0"}});
     d.Show();
@@ -95,6 +95,13 @@ TEST(GeneralPage, HideAfterDisconnectAndDecimals) {
     p.Fire(IDC_BOX_DISCONNECT, BN_CLICKED);
     EXPECT_EQ(p.Text(IDC_EDT_HIDE), "0");
     EXPECT_FALSE(p.Enabled(IDC_EDT_HIDE));
+    // The idle hang-up was off ("0"): ticking it starts from five minutes, saved as shown.
+    EXPECT_EQ(p.Text(IDC_EDT_IDLE), "0");
+    p.SetChecked(IDC_BOX_HANGUP_IDLE, true);
+    p.Fire(IDC_BOX_HANGUP_IDLE, BN_CLICKED);
+    EXPECT_EQ(p.Text(IDC_EDT_IDLE), "5");
+    d.form.btn_applyClick();
+    EXPECT_EQ(test::ReadIni(d.Data(), "events", "hangup"), "5");
     p.SetIndex(IDC_BOX_SPEED, 2);
     p.Fire(IDC_BOX_SPEED, CBN_SELCHANGE);  // either list follows the traffic unit
     EXPECT_FALSE(p.Enabled(IDC_EDT_FLOAT));

@@ -214,6 +214,54 @@ TEST_F(SettingsPages, InstanceLocksTheAutostartOptions) {
     s->Click(IDC_BTN_CANCEL);
 }
 
+// The user's Startup folder as the system names it, changed for one test and put back after it.
+class StartupFolderChanged : public SettingsPages {
+protected:
+    void SetUp() override {
+        SettingsPages::SetUp();
+        saved = StartupFolder(HKEY_CURRENT_USER, L"Startup");
+        ASSERT_FALSE(saved.empty());
+    }
+    void TearDown() override {
+        SetFolder(saved);
+        SettingsPages::TearDown();
+    }
+    static void SetFolder(const std::wstring& folder) {
+        RegSetKeyValueW(HKEY_CURRENT_USER, kShellFolders, L"Startup", REG_SZ, folder.c_str(),
+                        static_cast<DWORD>((folder.size() + 1) * 2));
+    }
+    static void RemoveFolder() { RegDeleteKeyValueW(HKEY_CURRENT_USER, kShellFolders, L"Startup"); }
+    static constexpr const wchar_t* kShellFolders = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+    std::wstring saved;
+};
+
+TEST_F(StartupFolderChanged, AFolderTheSystemDoesNotNameOffersNoShortcut) {
+    RemoveFolder();
+    auto s = OpenGeneralPage();
+    ASSERT_TRUE(s);
+    s->Click(IDC_BOX_AUTOSTART);
+    EXPECT_FALSE(s->Enabled(IDC_RAD_USER_LNK));
+    EXPECT_TRUE(s->Enabled(IDC_RAD_MACHINE_LNK));
+    EXPECT_FALSE(Exists(L"C:\\Quon Tollen II.lnk"));
+    s->Click(IDC_BTN_CANCEL);
+}
+
+TEST_F(StartupFolderChanged, AShortcutThatCannotBeSavedIsToldAndKeepsTheRunValue) {
+    SetFolder(L"C:\\no such folder\\anywhere");
+    SetRunValue(HKEY_CURRENT_USER, L"old");
+    auto s = OpenGeneralPage();
+    ASSERT_TRUE(s);
+    EXPECT_TRUE(s->Checked(IDC_RAD_USER_REG));
+    s->Click(IDC_RAD_USER_LNK);
+    // The place chosen failed: the value found before stays, and the user reads why.
+    EXPECT_EQ(RunValue(HKEY_CURRENT_USER), L"\"" + ProgramPath() + L"\" /auto");
+    EXPECT_FALSE(s->Enabled(IDC_RAD_USER_LNK));
+    EXPECT_FALSE(s->Enabled(IDC_RAD_MACHINE_LNK));
+    EXPECT_TRUE(rig::WaitUntil([&] { return s->Text(IDC_HINT_TEXT).find("ярлык") != std::string::npos; }, 3000))
+        << s->Text(IDC_HINT_TEXT);
+    s->Click(IDC_BTN_CANCEL);
+}
+
 // ---- previews ----
 
 int ScreenRed(HWND w) {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Draws the tray icons: the four built into the program (assets/tray/, round badges) and the default
-# icon set shipped as files (assets/icons/default/, square badges). Each .ico holds a 16x16 and a 32x32
-# image. Needs ImageMagick's convert. Run from anywhere; the results are committed.
+# icon set shipped as files (assets/icons/default/, square badges). Each .ico holds the sizes the
+# notification area asks for at 100, 125, 150 and 200 % scaling: 16, 20, 24 and 32 px. Needs ImageMagick's convert. Run from anywhere; the results are committed.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 work="$(mktemp -d)"
@@ -37,9 +37,12 @@ badge() {
 
 icon() {  # icon OUT.ico SHAPE FILL MARK INK
     local out=$1; shift
-    badge "$@" 16 "$work/a16.png"
-    badge "$@" 32 "$work/a32.png"
-    convert "$work/a16.png" "$work/a32.png" "$out"
+    local n files=()
+    for n in 16 20 24 32; do
+        badge "$@" "$n" "$work/a$n.png"
+        files+=("$work/a$n.png")
+    done
+    convert "${files[@]}" "$out"
 }
 
 icon "$here/tray/offline.ico" round '#8c8c8c' cross '#d02020'

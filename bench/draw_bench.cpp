@@ -93,7 +93,7 @@ int main(int argc, char** argv) {
     const DWORD gdiAfter = GdiObjects();
     const SIZE_T memAfter = PrivateBytes();
     std::printf("%d redraws: GDI objects (or free slot) %lu -> %lu, private bytes %zu KB -> %zu KB\n", redraws,
-                static_cast<unsigned long>(gdiBefore), static_cast<unsigned long>(gdiAfter), memBefore / 1024,
-                memAfter / 1024);
+                static_cast<unsigned long>(gdiBefore), static_cast<unsigned long>(gdiAfter), static_cast<size_t>(memBefore / 1024),
+                static_cast<size_t>(memAfter / 1024));
     return 0;
 }

@@ -21,11 +21,6 @@ std::wstring ShortHint(std::wstring text) {
     return bar == std::wstring::npos ? text : text.substr(0, bar);
 }
 
-std::wstring ResourceText(UINT id) {
-    const wchar_t* p = nullptr;
-    int n = LoadStringW(ControlsModule(), id, reinterpret_cast<LPWSTR>(&p), 0);
-    return n > 0 ? std::wstring(p, static_cast<size_t>(n)) : std::wstring();
-}
 }  // namespace
 
 HBITMAP NavigationGlyph(int index) {
@@ -78,18 +73,21 @@ void CalendarView::SetTitleHeight(int height) {
 }
 
 void CalendarView::SetHints(const std::string hints[4]) {
+    for (int i = 0; i < 4; ++i)
+        SetButtonHint(i, hints[i].empty() ? ResourceText(kHintIds[i]) : fw::Widen(hints[i]), false);
+}
+
+void CalendarView::SetButtonHint(int index, std::wstring text, bool add) {
     HWND tip = reinterpret_cast<HWND>(GetPropW(Handle(), L"QuonCalendarTip"));
     if (!tip) return;
-    for (int i = 0; i < 4; ++i) {
-        std::wstring text = hints[i].empty() ? ShortHint(ResourceText(kHintIds[i])) : ShortHint(fw::Widen(hints[i]));
-        TOOLINFOW ti{};
-        ti.cbSize = sizeof(ti);
-        ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        ti.hwnd = Handle();
-        ti.uId = reinterpret_cast<UINT_PTR>(buttons_[i]);
-        ti.lpszText = text.data();
-        SendMessageW(tip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
-    }
+    text = ShortHint(text);
+    TOOLINFOW ti{};
+    ti.cbSize = sizeof(ti);
+    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    ti.hwnd = Handle();
+    ti.uId = reinterpret_cast<UINT_PTR>(buttons_[index]);
+    ti.lpszText = text.data();
+    SendMessageW(tip, add ? TTM_ADDTOOLW : TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
 RECT CalendarView::ButtonRect(int index) const {
@@ -236,14 +234,7 @@ LRESULT CalendarView::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
                     b->SetGlyph(NavigationGlyph(i));
                     b->onClick = [this, i] { Navigate(i); };
                 }
-                std::wstring text = ShortHint(ResourceText(kHintIds[i]));
-                TOOLINFOW ti{};
-                ti.cbSize = sizeof(ti);
-                ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-                ti.hwnd = Handle();
-                ti.uId = reinterpret_cast<UINT_PTR>(buttons_[i]);
-                ti.lpszText = text.data();
-                if (tip) SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+                SetButtonHint(i, ResourceText(kHintIds[i]), true);
             }
             return 0;
         }
@@ -260,18 +251,10 @@ LRESULT CalendarView::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_COMMAND:
             return 0;  // the navigation buttons' notices
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(Handle(), &ps);
-            Paint(dc);
-            EndPaint(Handle(), &ps);
-            return 0;
-        }
+        case WM_PAINT:
         case WM_PRINTCLIENT:
-            Paint(reinterpret_cast<HDC>(wp));
-            return 0;
         case WM_ERASEBKGND:
-            return 1;
+            return PaintMessage(msg, wp, [this](HDC dc) { Paint(dc); });
         case WM_LBUTTONDOWN:
         case WM_LBUTTONUP: {
             if (takesFocus_ && msg == WM_LBUTTONDOWN) SetFocus(Handle());

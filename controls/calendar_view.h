@@ -47,6 +47,7 @@ private:
     RECT GridRect() const;
     bool CellAt(POINT p, int& column, int& row) const;
     void Navigate(int button);
+    void SetButtonHint(int index, std::wstring text, bool add);
 
     DateValue date_ = 0;
     int startOfWeek_ = 1;

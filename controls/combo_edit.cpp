@@ -212,8 +212,7 @@ LRESULT ComboEdit::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             if (!directInput_ || readOnly_ || popupVisible_) return 0;
             break;
         case WM_SYSCHAR:
-            if (popupVisible_ || IsClickKey(static_cast<UINT>(LOBYTE(VkKeyScanW(static_cast<wchar_t>(wp))))))
-                return 0;
+            if (popupVisible_) return 0;
             break;
         case WM_PASTE:
         case WM_CUT:

@@ -7,7 +7,7 @@ namespace controls {
 void ReportControlFault(const std::exception* e) {
     try {
         std::string text = e && e->what()[0] ? e->what() : "Внутренняя ошибка элемента управления";
-        fw::ShowBox(text, MB_OK | MB_ICONERROR | MB_TOPMOST);
+        fw::ShowBox(text, MB_OK | MB_ICONWARNING | MB_TOPMOST);
     } catch (...) {
     }
 }

@@ -20,6 +20,20 @@ public:
 protected:
     virtual LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) { return CallBase(msg, wp, lp); }
     LRESULT CallBase(UINT msg, WPARAM wp, LPARAM lp) { return CallWindowProcW(baseProc_, hwnd_, msg, wp, lp); }
+    // WM_PAINT and WM_PRINTCLIENT through paint (which covers every pixel); WM_ERASEBKGND is skipped.
+    template <class PaintFn>
+    LRESULT PaintMessage(UINT msg, WPARAM wp, PaintFn paint) {
+        if (msg == WM_ERASEBKGND) return 1;
+        if (msg == WM_PRINTCLIENT) {
+            paint(reinterpret_cast<HDC>(wp));
+            return 0;
+        }
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd_, &ps);
+        paint(dc);
+        EndPaint(hwnd_, &ps);
+        return 0;
+    }
 
 private:
     template <class T>

@@ -19,6 +19,12 @@ HCURSOR g_cursors[2] = {};
 
 HINSTANCE ControlsModule() { return g_module ? g_module : GetModuleHandleW(nullptr); }
 
+std::wstring ResourceText(UINT id) {
+    const wchar_t* p = nullptr;
+    int n = LoadStringW(ControlsModule(), id, reinterpret_cast<LPWSTR>(&p), 0);
+    return n > 0 ? std::wstring(p, static_cast<size_t>(n)) : std::wstring();
+}
+
 HCURSOR ControlCursor(int number) {
     return number == 14000 ? g_cursors[0] : number == 14001 ? g_cursors[1] : nullptr;
 }

@@ -18,12 +18,6 @@ struct DialogState {
     CalendarView* calendar = nullptr;
 };
 
-std::wstring ResourceText(UINT id) {
-    const wchar_t* p = nullptr;
-    int n = LoadStringW(ControlsModule(), id, reinterpret_cast<LPWSTR>(&p), 0);
-    return n > 0 ? std::wstring(p, static_cast<size_t>(n)) : std::wstring();
-}
-
 void Build(HWND dlg, DialogState& s) {
     std::wstring title = s.options->title.empty() ? ResourceText(IDS_DATE_DIALOG_TITLE) : fw::Widen(s.options->title);
     SetWindowTextW(dlg, title.c_str());

@@ -18,12 +18,6 @@ namespace {
 HBITMAP g_fileGlyph = nullptr;
 HBITMAP g_dateGlyph = nullptr;
 
-std::wstring ResourceText(UINT id) {
-    const wchar_t* p = nullptr;
-    int n = LoadStringW(ControlsModule(), id, reinterpret_cast<LPWSTR>(&p), 0);
-    return n > 0 ? std::wstring(p, static_cast<size_t>(n)) : std::wstring();
-}
-
 bool IsExistingFile(const std::string& path) {
     DWORD a = GetFileAttributesW(fw::Widen(path).c_str());
     return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);

@@ -283,18 +283,10 @@ void SpeedButton::Paint(HDC target) {
 
 LRESULT SpeedButton::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(Handle(), &ps);
-            Paint(dc);
-            EndPaint(Handle(), &ps);
-            return 0;
-        }
+        case WM_PAINT:
         case WM_PRINTCLIENT:
-            Paint(reinterpret_cast<HDC>(wp));
-            return 0;
         case WM_ERASEBKGND:
-            return 1;
+            return PaintMessage(msg, wp, [this](HDC dc) { Paint(dc); });
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
             PressDown(lp);

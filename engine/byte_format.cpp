@@ -1,5 +1,6 @@
 #include "engine/byte_format.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -42,7 +43,7 @@ std::string GeneralNumberText(double x, char separator) {
 
 std::string FormatBytes(double x, int64_t units, int64_t decimals, char separator) {
     if (units != 1 && units != 2) return FormatGrouped(x);
-    if (decimals < 0) decimals = 0;
+    decimals = std::clamp<int64_t>(decimals, 0, kMostDecimals);
     const double v = units == 1 ? x / 1024.0 : x / 1048576.0;
     std::string s = GeneralNumberText(v, separator);
     const size_t p = s.rfind(separator);

@@ -11,9 +11,12 @@ namespace quon {
 // no trailing zeros after the separator, no separator for a whole value, "-" in front when negative.
 std::string GeneralNumberText(double x, char separator);
 
+// The most digits a figure shows after the separator.
+constexpr int64_t kMostDecimals = 6;
+
 // A byte amount in the window's unit: 0 bytes (digit groups), 1 kilobytes, 2 megabytes; any other unit is
 // shown as bytes. In KB and MB at most `decimals` digits are kept after the separator, cut, not rounded;
-// a whole value gets the separator and `decimals` zeros. A negative `decimals` counts as 0.
+// a whole value gets the separator and `decimals` zeros. `decimals` is held to 0..kMostDecimals.
 std::string FormatBytes(double x, int64_t units, int64_t decimals, char separator);
 
 // The whole part with groups of three digits joined by one blank; the sign stays on the digits ("-123 456").

@@ -28,11 +28,13 @@ void ComputeOnlineFigures(const EngineState& eng, const Options& opt, char sep, 
     auto bytes = [&](double x) { return FormatBytes(x, opt.units, opt.decimals, sep); };
     t.d_now = bytes(eng.connIn);
     t.u_now = bytes(eng.connOut);
-    t.d_day = bytes(eng.connIn + c.day);
-    t.d_month = bytes(eng.connIn + c.month);
-    t.u_month = bytes(eng.connOut + c.up);
-    t.d_free = bytes(IncomingLeft(eng, opt, eng.connIn));
-    t.u_free = bytes(c.uplim - (eng.connOut + c.up));
+    // The day and period figures add what the counters do not hold yet of this connection.
+    const ConnectionTotals open = NotYetStored(eng);
+    t.d_day = bytes(open.in + c.day);
+    t.d_month = bytes(open.in + c.month);
+    t.u_month = bytes(open.out + c.up);
+    t.d_free = bytes(IncomingLeft(eng, opt, open.in));
+    t.u_free = bytes(c.uplim - (open.out + c.up));
     SetSpeed(t.upload, BytesThisTick(eng.connOut, eng.prevOut), opt);
     SetSpeed(t.speed, BytesThisTick(eng.connIn, eng.prevIn), opt);
 }

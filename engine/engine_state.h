@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/stored_connection.h"
+
 namespace quon {
 
 constexpr int kHistorySize = 300;
@@ -13,8 +15,12 @@ struct EngineState {
     double connOut = 0;       // bytes sent by the current connection
     double connDuration = 0;  // milliseconds, as RAS reports it
     std::string entryName;    // phone-book entry of the polled connection
+    uint64_t connHandle = 0;  // RAS handle of the polled connection
     double prevIn = 0;        // connIn and connOut at the end of the previous completed tick
     double prevOut = 0;
+    double prevDuration = 0;
+    // The counted connection (set at each connect) and how much of it the counters of data.qif hold.
+    StoredConnection stored;
     bool polledOnline = false;   // the latest poll found a connection (counted or ignored)
     bool countedOnline = false;  // "online" for everybody else: the state the last completed tick left
     bool dayWarned = false;
@@ -31,6 +37,12 @@ struct EngineState {
     bool tickRunning = false;    // a tick is in progress; a nested call does nothing
     bool pollingStarted = false; // the start-up delay has ended: the poll timer may measure
 };
+
+// What of the polled connection's bytes the counters do not hold yet: all of them, unless the counters
+// hold a part already (the connection went on after an odd poll or across a restart of the program).
+inline ConnectionTotals NotYetStored(const EngineState& eng) {
+    return Unstored(eng.stored, {eng.connHandle, eng.entryName}, {eng.connIn, eng.connOut, eng.connDuration});
+}
 
 // The nine texts the window draws; computed by the tick.
 struct DisplayTexts {

@@ -1,5 +1,7 @@
 #include "engine/plugin_list.h"
 
+#include "engine/item_list.h"
+
 namespace quon {
 
 bool PluginRunsFor(int64_t act, int event) {
@@ -18,8 +20,8 @@ bool IsPlainPluginName(const std::string& file) {
 
 void RunPluginList(const fw::IniFile& list, int event, const PluginHostSides& sides) {
     // The count is read again before every entry: the list may change while a module runs.
-    for (int64_t i = 1; i <= list.ReadInteger("plugins", "items", 0); ++i) {
-        const std::string file = list.ReadString("plugins", "item_" + std::to_string(i), "NULL");
+    for (int64_t i = 1; ListHasEntry(list, "plugins", i); ++i) {
+        const std::string file = list.ReadString("plugins", ItemKey(i), "NULL");
         const char* section = file.c_str();
         if (list.ReadInteger(section, "enabled", 1) == 0) continue;
         const int64_t act = list.ReadInteger(section, "events", paStart);

@@ -5,6 +5,7 @@
 #include "engine/activity_level.h"
 #include "engine/display_figures.h"
 #include "engine/event_log_format.h"
+#include "engine/protect_copy.h"
 #include "engine/tray_texts.h"
 #include "engine/value_forms.h"
 
@@ -26,13 +27,20 @@ bool IsIgnored(const Options& opt, const std::string& entry) {
     return std::find(opt.ignoreList.begin(), opt.ignoreList.end(), entry) != opt.ignoreList.end();
 }
 
+ConnectionId PolledConnection(const EngineState& eng) { return {eng.connHandle, eng.entryName}; }
+
 void Connect(EngineState& eng, Options& opt, TickPort& port) {
+    // A connection the counters already hold in part (it went on after an odd poll, or across a restart)
+    // adds only what it gains from now on; any other starts from nothing stored.
+    const ConnectionTotals now{eng.connIn, eng.connOut, eng.connDuration};
+    if (!Continues(eng.stored, PolledConnection(eng), now)) eng.stored = StoredConnection{PolledConnection(eng), {}};
     eng.dayWarned = eng.monthWarned = false;
     port.SetTimerTag(TickTimer::Idle, 0);
     port.StopTimer(TickTimer::Wait);
     // The first tick of a connection measures from the connection's own totals: speed 0, level 0.
     eng.prevIn = eng.connIn;
     eng.prevOut = eng.connOut;
+    eng.prevDuration = eng.connDuration;
     port.ShowOnlineMenus(true);
     if (opt.balloonsOn) port.ShowBalloon(BalloonLengthText(kBalloonOnline + eng.entryName + ")"), BalloonIcon::Info);
     port.PlayEventSound(port.ReadText("events", "wav_o", ""));
@@ -47,13 +55,20 @@ void Connect(EngineState& eng, Options& opt, TickPort& port) {
     port.RunPlugins(2);
 }
 
-void StoreConnection(const EngineState& eng, const Options& opt, TickPort& port) {
-    const Counters& c = opt.counters;
-    const char sep = port.DecimalSeparator();
-    const bool stored = port.StoreCounter("up", FormatCounter(c.up + eng.prevOut, sep)) &&
-                        port.StoreCounter("day", FormatCounter(c.day + eng.prevIn, sep)) &&
-                        port.StoreCounter("month", FormatCounter(c.month + eng.prevIn, sep));
-    if (!stored) port.ShowStoreFailure();
+// The counted connection's totals as the last completed tick saw them.
+ConnectionTotals LastSeen(const EngineState& eng) { return {eng.prevIn, eng.prevOut, eng.prevDuration}; }
+
+void StoreConnection(EngineState& eng, const Options& opt, TickPort& port) {
+    const ConnectionTotals seen = LastSeen(eng);
+    const ConnectionTotals added = Unstored(eng.stored, eng.stored.id, seen);
+    // The copies first catch up with what is stored now: a copy never names less of this connection than
+    // the record, so a start after a kill before their deletion finds nothing left to add.
+    port.WriteProtectCopies(ProtectCopyKeys(eng.stored.id, seen));
+    const StoredConnection record{eng.stored.id, seen};
+    if (port.StoreCounters(CounterStoreKeys(opt.counters, added, record, port.DecimalSeparator())))
+        eng.stored = record;
+    else
+        port.ShowStoreFailure();
 }
 
 void Disconnect(EngineState& eng, Options& opt, TickPort& port) {
@@ -73,8 +88,9 @@ void Disconnect(EngineState& eng, Options& opt, TickPort& port) {
         const Counters& c = opt.counters;
         const char sep = port.DecimalSeparator();
         port.WriteEventLog(4, "Disconnected");
-        port.WriteEventLog(5, ReceivedEventValue(eng.prevIn, c.day, c.month, c.monthlim, eng.entryName, sep));
-        port.WriteEventLog(6, SentEventValue(eng.prevOut, c.up, c.uplim, sep));
+        const ConnectionTotals added = Unstored(eng.stored, eng.stored.id, LastSeen(eng));
+        port.WriteEventLog(5, ReceivedEventValue(added.in, c.day, c.month, c.monthlim, eng.stored.id.entry, sep));
+        port.WriteEventLog(6, SentEventValue(added.out, c.up, c.uplim, sep));
     }
     StoreConnection(eng, opt, port);
     port.ReloadSettings();
@@ -119,7 +135,8 @@ void DriveIdleTimer(const Options& opt, int level, TickPort& port) {
 
 void CheckLimits(EngineState& eng, const Options& opt, TickPort& port) {
     const Counters& c = opt.counters;
-    if (!eng.dayWarned && c.daylim - (eng.connIn + c.day) < 0) {
+    const double received = NotYetStored(eng).in;
+    if (!eng.dayWarned && c.daylim - (received + c.day) < 0) {
         if (port.ReadInteger("events", "beep_d", 1) != 0) {
             port.Beep(1000, 250);
             port.Pause(100);
@@ -134,7 +151,7 @@ void CheckLimits(EngineState& eng, const Options& opt, TickPort& port) {
     }
     // A monthly limit of 0 or 1 is no limit at all.
     const bool monthLimited = c.monthlim > 1;
-    if (monthLimited && !eng.monthWarned && c.monthlim - (eng.connIn + c.month) < 0) {
+    if (monthLimited && !eng.monthWarned && c.monthlim - (received + c.month) < 0) {
         if (port.ReadInteger("events", "beep_m", 1) != 0) port.Beep(1000, 1000);
         if (port.ReadInteger("events", "hangup_m", 0) != 0) port.HangUp();
         if (opt.balloonsOn) port.ShowBalloon(kBalloonMonthLimit, BalloonIcon::Error);
@@ -162,6 +179,12 @@ void RunPollTick(EngineState& eng, Options& opt, DisplayTexts& texts, TickPort& 
 
     const double r = opt.method == 1 ? -1 : port.PollStatistics();
     eng.polledOnline = r >= 0;
+    // Another connection than the counted one (dropped and dialled again between two ticks): the counted
+    // one has ended with the totals the last tick saw, and the new one starts from its own.
+    if (eng.polledOnline && eng.countedOnline && !(PolledConnection(eng) == eng.stored.id)) {
+        Disconnect(eng, opt, port);
+        eng.countedOnline = false;
+    }
     if (eng.polledOnline && IsIgnored(opt, eng.entryName)) return;
 
     if (eng.polledOnline != eng.countedOnline) {
@@ -184,6 +207,7 @@ void RunPollTick(EngineState& eng, Options& opt, DisplayTexts& texts, TickPort& 
 
     eng.prevIn = eng.connIn;
     eng.prevOut = eng.connOut;
+    eng.prevDuration = eng.connDuration;
     eng.countedOnline = eng.polledOnline;
 }
 

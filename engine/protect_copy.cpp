@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "engine/stored_connection.h"
+
 namespace quon {
 
 std::string ProtectCountText(double bytes) {
@@ -23,6 +25,15 @@ std::optional<uint64_t> ParseProtectCount(const std::string& raw) {
         value = value * 10 + digit;
     }
     return value;
+}
+
+std::vector<std::pair<std::string, std::string>> ProtectCopyKeys(const ConnectionId& id,
+                                                                 const ConnectionTotals& totals) {
+    return {{kProtectReceivedKey, ProtectCountText(totals.in)},
+            {kProtectSentKey, ProtectCountText(totals.out)},
+            {kProtectHandleKey, std::to_string(id.handle)},
+            {kProtectEntryKey, QuotedEntry(id.entry)},
+            {kProtectDurationKey, ProtectCountText(totals.duration)}};
 }
 
 }  // namespace quon

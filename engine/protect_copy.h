@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace quon {
 
@@ -11,11 +13,21 @@ inline constexpr const char* kProtectNextFile = "protect_next.tmp";
 inline constexpr const char* kProtectSection = "save";
 inline constexpr const char* kProtectReceivedKey = "Dbytes";
 inline constexpr const char* kProtectSentKey = "Ubytes";
+// Which connection the counts belong to: its RAS handle, entry name and connect time.
+inline constexpr const char* kProtectHandleKey = "Handle";
+inline constexpr const char* kProtectEntryKey = "Entry";
+inline constexpr const char* kProtectDurationKey = "Duration";
 
 // A byte count as the copies hold it: unsigned 64-bit decimal, the fraction cut (negative gives "0").
 std::string ProtectCountText(double bytes);
 
 // A count read back from a copy; nullopt for a missing, negative or non-numeric value.
 std::optional<uint64_t> ParseProtectCount(const std::string& text);
+
+struct ConnectionId;
+struct ConnectionTotals;
+// The [save] section of a copy for one connection, written as a whole.
+std::vector<std::pair<std::string, std::string>> ProtectCopyKeys(const ConnectionId& id,
+                                                                 const ConnectionTotals& totals);
 
 }  // namespace quon

@@ -31,8 +31,8 @@ std::string QuickStatisticsCaption(int hour, int minute, int second) {
 
 std::string QuickStatisticsText(const QuickStatisticsInput& in) {
     const Counters& c = in.counters;
-    const double sessionIn = in.online ? in.connIn : 0;
-    const double sessionOut = in.online ? in.connOut : 0;
+    const double sessionIn = in.online ? in.connIn - in.storedIn : 0;
+    const double sessionOut = in.online ? in.connOut - in.storedOut : 0;
     auto F = [](double x) { return FormatGrouped(x); };
     std::string t = "Quon Tollen II »»» мгновенная статистика\n\n";
     t += "  байт скачано (получено):\n\n    за соединение: " + F(in.connIn);

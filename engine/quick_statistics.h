@@ -9,6 +9,8 @@ namespace quon {
 struct QuickStatisticsInput {
     double connIn = 0;
     double connOut = 0;
+    double storedIn = 0;      // the part of the connection the counters hold already
+    double storedOut = 0;
     double connDuration = 0;  // milliseconds; negative when unknown
     std::string entryName;
     bool online = false;      // the counted connection state

@@ -13,7 +13,7 @@ void Carry(uint32_t last, uint32_t now, double& carry) {
 
 double ApplyReading(EngineState& eng, const RasReading& r) {
     if (!r.ok) return -1;
-    if (eng.countedOnline) {
+    if (eng.countedOnline && r.handle == eng.connHandle && r.entryName == eng.entryName) {
         Carry(eng.rawIn, r.bytesIn, eng.carryIn);
         Carry(eng.rawOut, r.bytesOut, eng.carryOut);
     } else {
@@ -25,6 +25,7 @@ double ApplyReading(EngineState& eng, const RasReading& r) {
     eng.connOut = eng.carryOut + r.bytesOut;
     eng.connDuration = r.durationMs;
     eng.entryName = r.entryName;
+    eng.connHandle = r.handle;
     return eng.connIn;
 }
 

@@ -13,11 +13,13 @@ struct RasReading {
     uint32_t bytesOut = 0;
     uint32_t durationMs = 0;
     std::string entryName;
+    uint64_t handle = 0;  // the connection's RAS handle
 };
 
 // Stores a successful reading into the connection's figures and returns connIn; -1 for a failed one,
-// which leaves the figures as they were. While a counted connection is up, a total that fell by at
-// least half the 32-bit range wrapped and 2^32 is carried; a smaller fall is not taken for a wrap.
+// which leaves the figures as they were. While a counted connection is up, a total of the same connection
+// (handle and entry) that fell by at least half the 32-bit range wrapped and 2^32 is carried; a smaller
+// fall is not taken for a wrap, nor is the start of another connection.
 double ApplyReading(EngineState& eng, const RasReading& reading);
 
 }  // namespace quon

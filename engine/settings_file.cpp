@@ -1,8 +1,12 @@
 #include "engine/settings_file.h"
 
+#include <algorithm>
+
+#include "engine/byte_format.h"
+#include "engine/item_list.h"
+#include "engine/value_forms.h"
 #include "framework/program_folder.h"
 #include "framework/text.h"
-#include "engine/value_forms.h"
 
 namespace quon {
 
@@ -36,8 +40,8 @@ unsigned ClampIntervalMs(int64_t ms) {
 
 void ReadOptions(const fw::IniFile& ini, Options& o) {
     o.ignoreList.clear();
-    for (int64_t i = 1; i - 1 < ini.ReadInteger("ignore", "items", 0); ++i)
-        o.ignoreList.push_back(ini.ReadString("ignore", "item_" + std::to_string(i), "NULL"));
+    for (int64_t i = 1; ListHasEntry(ini, "ignore", i); ++i)
+        o.ignoreList.push_back(ini.ReadString("ignore", ItemKey(i), "NULL"));
     o.viewY = ini.ReadInteger("view", "y", 100);
     o.viewX = ini.ReadInteger("view", "x", 200);
     o.opacity = ini.ReadInteger("view", "o", 225);
@@ -51,7 +55,7 @@ void ReadOptions(const fw::IniFile& ini, Options& o) {
     o.units = ini.ReadInteger("data", "units", 2);
     o.speedUnit = ini.ReadInteger("data", "speed", 1);
     o.bankOn = ini.ReadInteger("data", "backup", 0) != 0;
-    o.decimals = o.units == 0 ? 0 : ini.ReadInteger("bytes", "float", 3);
+    o.decimals = o.units == 0 ? 0 : std::clamp<int64_t>(ini.ReadInteger("bytes", "float", 3), 0, kMostDecimals);
     o.fadeStep = FadeStepFor(ini.ReadInteger("visibility", "fade", 2));
 
     Counters& c = o.counters;

@@ -36,11 +36,14 @@ bool FileExists(const std::string& path) {
 }
 
 int32_t Int32(int64_t v) { return static_cast<int32_t>(v); }
+int32_t Place(int64_t v) { return Int32(std::clamp<int64_t>(v, -kMostSkinExtent, kMostSkinExtent)); }
+int32_t Extent(int64_t v) { return Int32(std::clamp<int64_t>(v, 0, kMostSkinExtent)); }
 
 }  // namespace
 
 const char* SkinElementKey(SkinElement e) { return kElementKeys[static_cast<int>(e)]; }
 SkinElement ElementOfText(SkinText t) { return kTextElements[static_cast<int>(t)]; }
+bool IsBuiltInTheme(const std::string& themeFile) { return fw::ToLower1251(themeFile) == "default"; }
 
 std::optional<LoadedSkin> ReadSkin(const std::string& themeFile, int64_t variation, int64_t units,
                                    const std::string& programFolder, SkinLoadError* error) {
@@ -51,7 +54,7 @@ std::optional<LoadedSkin> ReadSkin(const std::string& themeFile, int64_t variati
     if (error) *error = SkinLoadError::None;
 
     std::string description = themeFile;
-    if (fw::ToLower1251(themeFile) == "default") {
+    if (IsBuiltInTheme(themeFile)) {
         if (!FileExists(programFolder + "skins\\default\\face.png")) return fail(SkinLoadError::BuiltInFaceMissing);
         description = programFolder + "skins\\default\\skin.qsf";
     }
@@ -89,19 +92,19 @@ std::optional<LoadedSkin> ReadSkin(const std::string& themeFile, int64_t variati
         const std::string section = std::string("data.") + kElementKeys[e];
         ElementPlace& p = out.layout[e];
         p.visible = ini.ReadInteger("visibility", kElementKeys[e], d.visible) != 0;
-        p.width = Int32(ini.ReadInteger(section.c_str(), "width", d.width));
-        p.height = Int32(ini.ReadInteger(section.c_str(), "height", d.height));
-        p.top = Int32(ini.ReadInteger(section.c_str(), "top", d.top));
-        p.left = Int32(ini.ReadInteger(section.c_str(), "left", d.left));
+        p.width = Extent(ini.ReadInteger(section.c_str(), "width", d.width));
+        p.height = Extent(ini.ReadInteger(section.c_str(), "height", d.height));
+        p.top = Place(ini.ReadInteger(section.c_str(), "top", d.top));
+        p.left = Place(ini.ReadInteger(section.c_str(), "left", d.left));
     }
 
     for (int i = 0; i < kSkinTextCount; ++i) {
         const std::string section = std::string("data.") + SkinElementKey(kTextElements[i]);
         const char* s = section.c_str();
         SkinTextStyle& st = t.text[i];
-        st.size = Int32(ini.ReadInteger(s, "size", 10));
+        st.size = Int32(std::clamp<int64_t>(ini.ReadInteger(s, "size", 10), 0, kMostTextPoints));
         st.align = Int32(ini.ReadInteger(s, "align", 2));
-        st.shadow = Int32(ini.ReadInteger(s, "shadow", 1));
+        st.shadow = Place(ini.ReadInteger(s, "shadow", 1));
         st.colorA = Int32(ini.ReadInteger(s, "color_a", 255));
         st.colorR = Int32(ini.ReadInteger(s, "color_r", 0));
         st.colorG = Int32(ini.ReadInteger(s, "color_g", 0));
@@ -120,12 +123,12 @@ std::optional<LoadedSkin> ReadSkin(const std::string& themeFile, int64_t variati
         t.text[i].font = fw::Widen(ini.ReadString(section.c_str(), "font", "Arial"));
     }
 
-    t.bar = Int32(ini.ReadInteger("data.graph", "bar", 3));
+    t.bar = Extent(ini.ReadInteger("data.graph", "bar", 3));
     // The history holds kHistorySize levels: a theme cannot ask the graph for more, nor for none.
     out.historyCount = static_cast<int>(std::clamp<int64_t>(ini.ReadInteger("data.graph", "bars", 30), 1, kHistorySize));
-    t.space = Int32(ini.ReadInteger("data.graph", "space", 1));
+    t.space = Place(ini.ReadInteger("data.graph", "space", 1));
     const int64_t height = ini.ReadInteger("data.graph", "height", 9);
-    t.offset = Int32(ini.ReadInteger("data.graph", "offset", -height));
+    t.offset = Place(ini.ReadInteger("data.graph", "offset", -height));
     return out;
 }
 

@@ -66,6 +66,14 @@ struct LoadedSkin {
 
 enum class SkinLoadError { None, BuiltInFaceMissing, FaceMissing };
 
+// Places, offsets and sizes of a theme file are held to these ranges, so that the drawing's arithmetic
+// stays far from the integer limits: no picture is larger, and a larger value would draw nothing more.
+constexpr int kMostSkinExtent = 16384;   // pixels, either way for places and offsets
+constexpr int kMostTextPoints = 1000;    // font size
+
+// "default" in any letter case names the built-in theme.
+bool IsBuiltInTheme(const std::string& themeFile);
+
 // themeFile: the full path of a ".qsf" file, or "default" in any letter case for the built-in theme of
 // programFolder. units: the window unit (0 bytes, 1 KB, 2 MB), which picks the unit label picture.
 std::optional<LoadedSkin> ReadSkin(const std::string& themeFile, int64_t variation, int64_t units,

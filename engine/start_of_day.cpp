@@ -98,28 +98,41 @@ int64_t SettingsStore::ReadInteger(const char* section, const std::string& key, 
     return value ? *value : def;
 }
 
+StoredConnection ReadStoredConnection(const SettingsStore& store) {
+    return ParseStoredConnection([&](const char* key) { return store.ReadString("bytes", key, ""); });
+}
+
 void RecoverInterruptedSession(SettingsStore& store, StartOfDayHost& host, const StartOfDayInput& in) {
-    auto d = ParseProtectCount(host.ReadProtectValue(ProtectCopy::Prev, kProtectReceivedKey));
-    auto u = ParseProtectCount(host.ReadProtectValue(ProtectCopy::Prev, kProtectSentKey));
+    ProtectCopy copy = ProtectCopy::Prev;
+    auto d = ParseProtectCount(host.ReadProtectValue(copy, kProtectReceivedKey));
+    auto u = ParseProtectCount(host.ReadProtectValue(copy, kProtectSentKey));
     if (!d && !u) {
-        d = ParseProtectCount(host.ReadProtectValue(ProtectCopy::Next, kProtectReceivedKey));
-        u = ParseProtectCount(host.ReadProtectValue(ProtectCopy::Next, kProtectSentKey));
+        copy = ProtectCopy::Next;
+        d = ParseProtectCount(host.ReadProtectValue(copy, kProtectReceivedKey));
+        u = ParseProtectCount(host.ReadProtectValue(copy, kProtectSentKey));
     }
     const uint64_t received = d.value_or(0), sent = u.value_or(0);
     if (received == 0 && sent == 0) return;  // nothing was interrupted: the copies stay as they are
 
+    const ConnectionId id{ParseProtectCount(host.ReadProtectValue(copy, kProtectHandleKey)).value_or(0),
+                          host.ReadProtectValue(copy, kProtectEntryKey)};
+    const double duration =
+        static_cast<double>(ParseProtectCount(host.ReadProtectValue(copy, kProtectDurationKey)).value_or(0));
+    const ConnectionTotals copied{static_cast<double>(received), static_cast<double>(sent), duration};
+    const ConnectionTotals added = Unstored(ReadStoredConnection(store), id, copied);
+    if (added.in == 0 && added.out == 0) {  // the counters hold all of it already
+        host.DeleteProtectFiles();
+        return;
+    }
+
     const Counters& c = in.counters;
-    const double dr = static_cast<double>(received), ds = static_cast<double>(sent);
     const char sep = in.decimalSeparator;
     if (in.eventLogOn) {
         host.WriteEventLog(2, "Reset");
-        host.WriteEventLog(5, ReceivedEventValue(dr, c.day, c.month, c.monthlim, "[reset]", sep));
-        host.WriteEventLog(6, SentEventValue(ds, c.up, c.uplim, sep));
+        host.WriteEventLog(5, ReceivedEventValue(added.in, c.day, c.month, c.monthlim, "[reset]", sep));
+        host.WriteEventLog(6, SentEventValue(added.out, c.up, c.uplim, sep));
     }
-    const bool stored = WriteAll(store, "bytes",
-                                 {{"up", FormatCounter(ds + c.up, sep)},
-                                  {"day", FormatCounter(dr + c.day, sep)},
-                                  {"month", FormatCounter(dr + c.month, sep)}});
+    const bool stored = store.WriteKeys("bytes", CounterStoreKeys(c, added, StoredConnection{id, copied}, sep));
     if (!stored) host.ShowBox(kRecoveryWriteError, BoxKind::Error);
     else if (store.ReadInteger("reset", "notify", 1) != 0) host.ShowBox(kRecoveredNotice, BoxKind::Information);
     host.DeleteProtectFiles();

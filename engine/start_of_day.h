@@ -9,6 +9,7 @@
 
 #include "engine/calendar_date.h"
 #include "engine/options.h"
+#include "engine/stored_connection.h"
 
 namespace quon {
 
@@ -19,6 +20,8 @@ public:
     virtual std::string ReadString(const char* section, const std::string& key, const std::string& def) const = 0;
     // False when the value did not reach the file.
     virtual bool WriteString(const char* section, const std::string& key, const std::string& value) = 0;
+    // These keys of one section in a single write that keeps its other keys: all of them or none.
+    virtual bool WriteKeys(const char* section, const KeyValues& keys) = 0;
 
     // A missing key or a text that is not a whole number gives def.
     int64_t ReadInteger(const char* section, const std::string& key, int64_t def) const;
@@ -55,7 +58,12 @@ struct StartOfDayInput {
 // The integer part of x, taken as the meter's 32-bit counter, with groups of three digits split by a blank.
 
 
+// Adds what the counters do not hold yet of the connection the protection copies name. The counters and
+// the record of what they hold are written together, so a start that ends anywhere in here (or while
+// its notice waits) leaves nothing for the next start to add twice.
 void RecoverInterruptedSession(SettingsStore& store, StartOfDayHost& host, const StartOfDayInput& in);
+// The record of data.qif: which connection the counters hold, and up to which of its totals.
+StoredConnection ReadStoredConnection(const SettingsStore& store);
 // Returns true when this is the first start of a new day.
 bool HandleNewDay(SettingsStore& store, StartOfDayHost& host, const StartOfDayInput& in);
 void HandleNewMonth(SettingsStore& store, StartOfDayHost& host, const StartOfDayInput& in);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/stored_connection.h"
 #include "engine/tray_slot.h"
 
 namespace quon {
@@ -39,10 +40,13 @@ public:
 
     virtual void WriteEventLog(int code, const std::string& value) = 0;  // silent; only with the event log on
     virtual bool AppendActivityLog(char levelDigit) = 0;                 // false when the write failed
-    virtual bool StoreCounter(const char* key, const std::string& text) = 0;  // [bytes] key of data.qif
+    // These [bytes] keys of data.qif in one write; false when it failed (then none was written).
+    virtual bool StoreCounters(const KeyValues& keys) = 0;
     virtual void ShowStoreFailure() = 0;
     virtual void ReloadSettings() = 0;  // LoadSettings: the options and counters may change
     virtual void DeleteProtectFiles() = 0;
+    // Both protection copies with these [save] keys; a failure is silent.
+    virtual void WriteProtectCopies(const KeyValues& keys) = 0;
 
     virtual void SetTrayIcon(TraySlot slot) = 0;
     virtual void SetTrayHint(const std::string& hint) = 0;

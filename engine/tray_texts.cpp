@@ -30,7 +30,7 @@ std::string TickSpeedText(const EngineState& eng, int64_t speedUnit) {
 
 std::string DetailedTooltip(const EngineState& eng, const Options& opt) {
     const Counters& c = opt.counters;
-    const double r = eng.polledOnline ? eng.connIn : 0;  // offline the connection is in the counters already
+    const double r = eng.polledOnline ? NotYetStored(eng).in : 0;  // offline the connection is in the counters already
     std::string t = std::string(kTitle) + "\n(статистика)\n\n";
     t += "Сеанс: " + Megabytes(eng.connIn) + " Мб\n";
     t += "День: " + Megabytes(r + c.day) + " Мб\n";
@@ -59,9 +59,10 @@ std::string TrayTooltipText(int64_t hintMode, const EngineState& eng, const Opti
 std::string ExtendedBalloonText(const EngineState& eng, const Options& opt, const DisplayTexts& texts) {
     const Counters& c = opt.counters;
     const bool online = eng.countedOnline;
-    const double day = online ? c.day + eng.connIn : c.day;
-    const double period = online ? c.month + eng.connIn : c.month;
-    const double up = online ? c.up + eng.connOut : c.up;
+    const ConnectionTotals open = NotYetStored(eng);
+    const double day = online ? c.day + open.in : c.day;
+    const double period = online ? c.month + open.in : c.month;
+    const double up = online ? c.up + open.out : c.up;
 
     std::string t = "входящий:\n за сеанс: " + GroupedMegabytes(eng.connIn) + " Мб\n за день: " +
                     GroupedMegabytes(day) + " Мб\n за месяц: " + GroupedMegabytes(period);

@@ -14,9 +14,17 @@ void Application::Initialize() {
     wc.lpfnWndProc = DefWindowProcW;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = L"TQuonApplication";
+    wc.hIcon = Icon(false);
+    wc.hIconSm = Icon(true);
     RegisterClassExW(&wc);
     g_handle = CreateWindowExW(WS_EX_TOOLWINDOW, wc.lpszClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                wc.hInstance, nullptr);
+}
+
+HICON Application::Icon(bool small) {
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"APPICON", IMAGE_ICON,
+                                         GetSystemMetrics(small ? SM_CXSMICON : SM_CXICON),
+                                         GetSystemMetrics(small ? SM_CYSMICON : SM_CYICON), LR_SHARED));
 }
 
 HWND Application::Handle() { return g_handle; }

@@ -17,6 +17,9 @@ public:
     static bool Terminated();
     static int Run();         // the message loop; returns the exit code
     static void HideWindow() { ShowWindow(Handle(), SW_HIDE); }
+    // The program's own icon (resource "APPICON") at the large or the small system size, for window
+    // classes; null in a module without it. Shared: never destroyed.
+    static HICON Icon(bool small);
 };
 
 }  // namespace fw

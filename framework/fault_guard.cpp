@@ -42,10 +42,16 @@ LONG CALLBACK OnException(EXCEPTION_POINTERS* info) {
     Guard* guard = t_innermost;
     if (!guard || !IsHardwareFault(info->ExceptionRecord->ExceptionCode)) return EXCEPTION_CONTINUE_SEARCH;
     guard->code = info->ExceptionRecord->ExceptionCode;
-    // Resume in ReturnToGuard as if it had been called at the faulting point; it jumps back to RunGuarded.
+    // Resume in ReturnToGuard as if it had been called at the faulting point (the stack aligned as a
+    // call leaves it, with room for the return address); it jumps back to RunGuarded.
     CONTEXT* ctx = info->ContextRecord;
-    ctx->Rsp = (ctx->Rsp & ~static_cast<DWORD64>(15)) - 8;
+#if defined(__x86_64__)
+    ctx->Rsp = (ctx->Rsp & ~static_cast<DWORD64>(15)) - sizeof(DWORD64);
     ctx->Rip = reinterpret_cast<DWORD64>(&ReturnToGuard);
+#else
+    ctx->Esp = (ctx->Esp & ~static_cast<DWORD>(15)) - sizeof(DWORD);
+    ctx->Eip = reinterpret_cast<DWORD>(&ReturnToGuard);
+#endif
     return EXCEPTION_CONTINUE_EXECUTION;
 }
 

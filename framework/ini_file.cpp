@@ -65,3 +65,53 @@ bool IniFile::WriteInteger(const char* section, const std::string& key, int64_t 
 }
 
 }  // namespace fw
+
+namespace fw {
+namespace {
+
+bool SameKey(const std::string& line, const std::string& key) {
+    const size_t eq = line.find('=');
+    if (eq == std::string::npos) return false;
+    size_t end = eq;
+    while (end > 0 && (line[end - 1] == ' ' || line[end - 1] == '\t')) --end;
+    size_t begin = line.find_first_not_of(" \t");
+    if (begin == std::string::npos || end <= begin || end - begin != key.size()) return false;
+    return CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, line.data() + begin, static_cast<int>(key.size()),
+                          key.data(), static_cast<int>(key.size())) == CSTR_EQUAL;
+}
+
+}  // namespace
+
+bool IniFile::WriteKeys(const char* section, const std::vector<std::pair<std::string, std::string>>& keys) const {
+    std::vector<char> buf(32768);
+    DWORD n = 0;
+    for (;;) {
+        n = GetPrivateProfileSectionA(section, buf.data(), static_cast<DWORD>(buf.size()), path_.c_str());
+        if (n + 2 < buf.size()) break;
+        if (buf.size() >= (1u << 24)) return false;  // a section this large is not rewritten in part
+        buf.resize(buf.size() * 4);
+    }
+    // Each key keeps its place in the section; a key the section lacks is added at its end.
+    std::vector<std::string> lines;
+    std::vector<bool> placed(keys.size(), false);
+    for (size_t i = 0; i < n;) {
+        std::string line(buf.data() + i);
+        i += line.size() + 1;
+        if (line.empty()) continue;
+        for (size_t k = 0; k < keys.size(); ++k) {
+            if (!SameKey(line, keys[k].first)) continue;
+            line = placed[k] ? std::string() : keys[k].first + "=" + keys[k].second;
+            placed[k] = true;
+            break;
+        }
+        if (!line.empty()) lines.push_back(std::move(line));
+    }
+    for (size_t k = 0; k < keys.size(); ++k)
+        if (!placed[k]) lines.push_back(keys[k].first + "=" + keys[k].second);
+    std::string block;
+    for (const std::string& line : lines) block += line + '\0';
+    block += '\0';
+    return WritePrivateProfileSectionA(section, block.c_str(), path_.c_str()) != FALSE;
+}
+
+}  // namespace fw

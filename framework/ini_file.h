@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace fw {
 
@@ -23,6 +25,10 @@ public:
     // False when the platform reports the write as failed.
     [[nodiscard]] bool WriteString(const char* section, const std::string& key, const std::string& value) const;
     [[nodiscard]] bool WriteInteger(const char* section, const std::string& key, int64_t value) const;
+    // Sets these keys of one section in a single write of the file, keeping the section's other lines:
+    // a process that ends at any moment leaves either all of them or none. False when the write failed.
+    [[nodiscard]] bool WriteKeys(const char* section,
+                                 const std::vector<std::pair<std::string, std::string>>& keys) const;
 
 private:
     std::string path_;

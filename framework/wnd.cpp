@@ -1,5 +1,6 @@
 #include "framework/wnd.h"
 
+#include "framework/application.h"
 #include "framework/timer.h"
 
 namespace fw {
@@ -23,6 +24,8 @@ bool Wnd::Create(const wchar_t* className, DWORD exStyle, DWORD style, int x, in
         wc.lpfnWndProc = &Wnd::StaticProc;
         wc.hInstance = inst;
         wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+        wc.hIcon = Application::Icon(false);
+        wc.hIconSm = Application::Icon(true);
         wc.lpszClassName = className;
         if (!RegisterClassExW(&wc)) return false;
     }

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "engine/item_list.h"
 #include "engine/settings_file.h"
 #include "framework/application.h"
 #include "framework/library.h"
@@ -63,6 +64,7 @@ void Tfrm_quonm::FormCreate() {
             if (firstArg_ == "/auto" && ini.ReadInteger("visibility", "reaload", 0) != 0) {
                 tmr_get.SetEnabled(false);
                 tmr_offset.SetEnabled(false);
+                autoRestartMode = true;
                 tmr_auto.SetEnabled(true);
                 sub_show->enabled = false;
                 sub_hide->enabled = false;
@@ -71,7 +73,7 @@ void Tfrm_quonm::FormCreate() {
                 doubleClickEnabled = false;
             }
             // 8.-12. Recovery, new day, new month, the stamp of this start.
-            if (!tmr_auto.Enabled()) RunStartOfDay(ini);
+            if (!autoRestartMode) RunStartOfDay(ini);
             // 13.
             if (ini.ReadInteger("visibility", "start", 1) != 0) sub_showClick();
         }  // 14.
@@ -97,6 +99,8 @@ void Tfrm_quonm::tmr_offsetTimer() {
 }
 
 void Tfrm_quonm::tmr_autoTimer() {
+    // One attempt: a restart that fails leaves the program running as it is.
+    tmr_auto.SetEnabled(false);
     SetForegroundWindow(Handle());
     BringWindowToTop(Handle());
     sub_restartClick();
@@ -105,8 +109,8 @@ void Tfrm_quonm::tmr_autoTimer() {
 void Tfrm_quonm::BuildPluginSettingsMenu() {
     Silently([&] {
         fw::IniFile list(fw::ProgramFolder() + "plugins.qif");
-        for (int64_t i = 1; i - 1 < list.ReadInteger("plugins", "items", 0); ++i) {
-            const std::string key = "item_" + std::to_string(i);
+        for (int64_t i = 1; ListHasEntry(list, "plugins", i); ++i) {
+            const std::string key = ItemKey(i);
             fw::MenuItem* item = sub_plugins->Add("", list.ReadString("plugins", key, ""));
             item->data = item->caption;
             const std::string section = list.ReadString("plugins", key, "NULL");

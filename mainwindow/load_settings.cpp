@@ -1,5 +1,7 @@
 // Reading every option of data.qif into the main window and applying it.
+#include "engine/display_figures.h"
 #include "engine/settings_file.h"
+#include "engine/value_forms.h"
 #include "framework/application.h"
 #include "framework/message_box.h"
 #include "mainwindow/main_form.h"
@@ -56,6 +58,8 @@ bool Tfrm_quonm::LoadSettings() {
     }
     SetTrayIcon(TraySlot::Offline);
     if (eng.countedOnline && opt.animationOn && !opt.fullStopOn) SetTrayIcon(TraySlot::Level0);
+    // Until the start-up delay lets the tick measure, the window shows the stored counters.
+    if (!eng.pollingStarted) ComputeOfflineFigures(eng, opt, LocaleDecimalSeparator(), texts);
     return true;
 }
 

@@ -9,6 +9,9 @@ namespace quon {
 namespace {
 Tfrm_quonm* g_mainForm = nullptr;
 
+// Posted when the window was shown: it comes forward once it is on the screen.
+constexpr UINT kBringForward = WM_APP + 1;
+
 enum TimerId : UINT_PTR {
     kTimerGet = 1, kTimerOffset, kTimerAuto, kTimerIdle, kTimerProtect, kTimerWait, kTimerShow, kTimerHide,
     kTimerHover, kTimerAnimation,
@@ -84,6 +87,13 @@ LRESULT Tfrm_quonm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             OnMouseMove(client);
             return 0;
         case WM_LBUTTONDBLCLK:
+            // The second press of a double click on a theme button only presses it again: its click came
+            // with the first press, and the buttons have no double-click action.
+            if (ButtonAt(client)) {
+                OnMouseDown(0, client);
+                pressedButton.reset();
+                return 0;
+            }
             if (!doubleClickEnabled) return 0;
             // The state picture opens the statistics; the rest of the window the settings.
             if (PlaceOf(skinLayout, SkinElement::State).Contains(client.x, client.y)) sub_quickClick();
@@ -91,6 +101,14 @@ LRESULT Tfrm_quonm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_MOUSEWHEEL:
             OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wp));
+            return 0;
+        case WM_SHOWWINDOW:
+            // A shown meter comes to the foreground, in front of other windows also when it is not
+            // top-most, and takes the wheel at once. Its owner stays hidden: no taskbar button.
+            if (wp && lp == 0) PostMessageW(Handle(), kBringForward, 0, 0);
+            return DefaultMessage(msg, wp, lp);
+        case kBringForward:
+            if (IsWindowVisible(Handle())) SetForegroundWindow(Handle());
             return 0;
         case WM_CLOSE:
             FormCloseQuery(false);

@@ -61,7 +61,7 @@ public:
     void HangUpBeforeClose();
     bool closeQueried = false;
     bool closeAfterTick = false;  // a close that arrived while a tick waited on another window
-    // Starts the new instance of a restart; in-process tests put a stand-in here.
+    // Starts the new instance of a restart (false when it cannot); in-process tests put a stand-in here.
     std::function<bool()> startNewInstance;
 
     // ---- measuring ----
@@ -70,6 +70,7 @@ public:
     void UpdateTraffic();
     void tmr_protectTimer();
     void DeleteProtectFiles();
+    bool WriteProtectCopies(const KeyValues& keys);  // both copies, each in one write; false when one failed
     void WriteEventLog(int code, const std::string& value);  // only when the event log is on; silent
     bool AppendActivityLog(char levelDigit);                  // false when traffic.log could not be written
     void PlayEventSound(const std::string& file);             // asynchronous; "" or a missing file: silence
@@ -156,6 +157,7 @@ public:
     bool restarting = false;
     bool quitMark = false;
     bool doubleClickEnabled = true;
+    bool autoRestartMode = false;  // started with "/auto" and re-initialisation on
     bool settingsBusy = false;
 
     fw::Timer tmr_get, tmr_offset, tmr_auto, tmr_idle, tmr_protect, tmr_wait, tmr_show, tmr_hide, tmr_hover,

@@ -39,6 +39,13 @@ void PictureCache::Clear() {
     entries_.clear();
 }
 
+bool PictureCache::Readable(const std::wstring& path) {
+    Entry entry;
+    const bool ok = Decode(path, entry);
+    Release(entry);
+    return ok;
+}
+
 bool PictureCache::Decode(const std::wstring& path, Entry& entry) {
     Gdiplus::GpBitmap* file = nullptr;
     if (gp::GdipCreateBitmapFromFile(path.c_str(), &file) != Gdiplus::Ok) return false;

@@ -30,6 +30,8 @@ public:
     // read.
     Gdiplus::GpBitmap* Get(const std::wstring& path);
     void Clear();
+    // Whether the file holds a picture that can be drawn (GDI+ started).
+    static bool Readable(const std::wstring& path);
 
 private:
     struct Entry {

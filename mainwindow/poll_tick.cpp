@@ -47,9 +47,7 @@ public:
 
     void WriteEventLog(int code, const std::string& value) override { f_.WriteEventLog(code, value); }
     bool AppendActivityLog(char digit) override { return f_.AppendActivityLog(digit); }
-    bool StoreCounter(const char* key, const std::string& text) override {
-        return fw::IniFile(SettingsPath()).WriteString("bytes", key, text);
-    }
+    bool StoreCounters(const KeyValues& keys) override { return fw::IniFile(SettingsPath()).WriteKeys("bytes", keys); }
     void ShowStoreFailure() override {
         fw::ShowBox("внимание! возникла ошибка при попытке записать данные на диск\n"
                     "[ данные этого соединения не будут учтены в общей статистике ]",
@@ -57,6 +55,7 @@ public:
     }
     void ReloadSettings() override { f_.LoadSettings(); }
     void DeleteProtectFiles() override { f_.DeleteProtectFiles(); }
+    void WriteProtectCopies(const KeyValues& keys) override { (void)f_.WriteProtectCopies(keys); }
 
     void SetTrayIcon(TraySlot slot) override { f_.SetTrayIcon(slot); }
     void SetTrayHint(const std::string& hint) override { f_.SetTrayHint(hint); }

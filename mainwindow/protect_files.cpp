@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "engine/protect_copy.h"
+#include "engine/stored_connection.h"
 #include "framework/ini_file.h"
 #include "framework/message_box.h"
 #include "framework/program_folder.h"
@@ -15,20 +16,22 @@ void Tfrm_quonm::tmr_protectTimer() {
         tmr_protect.SetEnabled(false);
         return;
     }
-    const std::string received = ProtectCountText(eng.connIn);
-    const std::string sent = ProtectCountText(eng.connOut);
-    bool ok = true;
-    for (const char* name : {kProtectPrevFile, kProtectNextFile}) {
-        fw::IniFile copy(fw::ProgramFolder() + name);
-        ok = ok && copy.WriteString(kProtectSection, kProtectReceivedKey, received) &&
-             copy.WriteString(kProtectSection, kProtectSentKey, sent);
-    }
-    if (!ok) {
+    const ConnectionId polled{eng.connHandle, eng.entryName};
+    if (!WriteProtectCopies(ProtectCopyKeys(polled, {eng.connIn, eng.connOut, eng.connDuration}))) {
         tmr_protect.SetEnabled(false);
         fw::ShowBox("внимание! возникла ошибка при попытке записать данные на диск\n"
                     "[ защита от сбоев отключена на всё время текущего соединения ]",
                     MB_ICONWARNING);
     }
+}
+
+bool Tfrm_quonm::WriteProtectCopies(const KeyValues& keys) {
+    // Each copy is written whole in one go: a copy never holds the counts of one moment and the
+    // connection of another.
+    bool ok = true;
+    for (const char* name : {kProtectPrevFile, kProtectNextFile})
+        ok = fw::IniFile(fw::ProgramFolder() + name).WriteKeys(kProtectSection, keys) && ok;
+    return ok;
 }
 
 void Tfrm_quonm::DeleteProtectFiles() {

@@ -15,19 +15,38 @@ namespace {
 constexpr DWORD kHangUpWaitMs = 3000;
 constexpr DWORD kHangUpPollMs = 100;
 
-bool StartNewInstance() {
-    std::wstring commandLine = L"\"" + fw::ProgramPathW() + L"\" /reboot";
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
-    si.dwFlags = STARTF_USESHOWWINDOW;
-    si.wShowWindow = SW_SHOWNORMAL;
-    PROCESS_INFORMATION pi{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-        return false;
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    return true;
-}
+// The new instance of a restart, made before this one takes any step of its exit and held until they
+// are done: when it cannot be made, nothing has changed yet.
+class HeldInstance {
+public:
+    bool Create() {
+        std::wstring commandLine = L"\"" + fw::ProgramPathW() + L"\" /reboot";
+        STARTUPINFOW si{};
+        si.cb = sizeof si;
+        si.dwFlags = STARTF_USESHOWWINDOW;
+        si.wShowWindow = SW_SHOWNORMAL;
+        return CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                              nullptr, &si, &pi_) != FALSE;
+    }
+    void Release() {
+        if (!pi_.hThread) return;
+        ResumeThread(pi_.hThread);
+        Close();
+    }
+    ~HeldInstance() {
+        // Never released: the restart did not get through its steps, so no second instance runs.
+        if (pi_.hProcess) TerminateProcess(pi_.hProcess, 1);
+        Close();
+    }
+
+private:
+    void Close() {
+        if (pi_.hThread) CloseHandle(pi_.hThread);
+        if (pi_.hProcess) CloseHandle(pi_.hProcess);
+        pi_ = {};
+    }
+    PROCESS_INFORMATION pi_{};
+};
 
 }  // namespace
 
@@ -50,16 +69,20 @@ void Tfrm_quonm::sub_quitClick() {
 void Tfrm_quonm::sub_hangupClick() { GetRasStatistics(true); }
 
 void Tfrm_quonm::sub_restartClick() {
-    restarting = true;
-    // A restart of the auto-restart mode keeps the copies: that start skipped the recovery, and the
-    // instance started now recovers them.
-    if (!tmr_auto.Enabled()) DeleteProtectFiles();
-    RunPlugins(peExit);
-    WriteEventLog(0, "Restart");
-    if (!(startNewInstance ? startNewInstance() : StartNewInstance())) {
+    // A restart that cannot start the new instance leaves this one as it was: no exit event for the
+    // modules, the copies and the close steps kept.
+    HeldInstance held;
+    if (!(startNewInstance ? startNewInstance() : held.Create())) {
         fw::ShowBox("внимание! не удалось перезапустить программу\n[ программа продолжит работу ]", MB_ICONWARNING);
         return;
     }
+    restarting = true;
+    // A restart of the auto-restart mode keeps the copies: that start skipped the recovery, and the
+    // instance started now recovers them.
+    if (!autoRestartMode) DeleteProtectFiles();
+    RunPlugins(peExit);
+    WriteEventLog(0, "Restart");
+    held.Release();
     fw::Application::Terminate();
 }
 

@@ -36,6 +36,7 @@ RasReading ReadRasStatistics(bool hangUp) {
     reading.bytesIn = stats.dwBytesRcved;
     reading.bytesOut = stats.dwBytesXmited;
     reading.durationMs = stats.dwConnectDuration;
+    reading.handle = reinterpret_cast<uintptr_t>(connection.hrasconn);
     reading.entryName.assign(connection.szEntryName, strnlen(connection.szEntryName, sizeof connection.szEntryName));
     if (hangUp) {
         if (auto hangUpConnection = ras.Proc<decltype(RasHangUpA)>("RasHangUpA")) hangUpConnection(connection.hrasconn);

@@ -12,6 +12,12 @@ namespace quon {
 bool Tfrm_quonm::LoadSkin(const std::string& themeFile, int64_t variation, bool showErrors) {
     SkinLoadError error = SkinLoadError::None;
     std::optional<LoadedSkin> loaded = ReadSkin(themeFile, variation, opt.units, fw::ProgramFolder(), &error);
+    // A background that cannot be drawn is no better than a missing one: the theme is refused now,
+    // with its box, instead of ending the program at its first drawing.
+    if (loaded && !(EnsureGdiplus() && PictureCache::Readable(loaded->theme.face))) {
+        loaded.reset();
+        error = IsBuiltInTheme(themeFile) ? SkinLoadError::BuiltInFaceMissing : SkinLoadError::FaceMissing;
+    }
     if (!loaded) {
         if (showErrors && error == SkinLoadError::BuiltInFaceMissing)
             fw::ShowBox("внимание! файл «skins\\default\\face.png» не найден.\nон необходим для работы программы в "

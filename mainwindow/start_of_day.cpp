@@ -20,6 +20,7 @@ public:
     bool WriteString(const char* section, const std::string& key, const std::string& value) override {
         return ini_.WriteString(section, key, value);
     }
+    bool WriteKeys(const char* section, const KeyValues& keys) override { return ini_.WriteKeys(section, keys); }
 
 private:
     const fw::IniFile& ini_;
@@ -65,6 +66,8 @@ void Tfrm_quonm::RunStartOfDay(const fw::IniFile& ini) {
     in.eventLogOn = opt.eventLogOn;
     in.decimalSeparator = LocaleDecimalSeparator();
     if (RunStartOfDaySteps(store, host, in)) eng.newDay = true;
+    // The connection the counters hold in part, for a tick that finds it still up.
+    eng.stored = ReadStoredConnection(store);
 }
 
 }  // namespace quon

@@ -19,6 +19,9 @@ void Tfrm_quonm::sub_quickClick() {
     QuickStatisticsInput in;
     in.connIn = eng.connIn;
     in.connOut = eng.connOut;
+    const ConnectionTotals open = NotYetStored(eng);
+    in.storedIn = eng.connIn - open.in;
+    in.storedOut = eng.connOut - open.out;
     in.connDuration = eng.connDuration;
     in.entryName = eng.entryName;
     in.online = eng.countedOnline;

@@ -3,6 +3,8 @@
 # from a scratch copy of build/program/, its settings are opened with a double click on the meter, and
 # each section button is clicked in turn. The pictures land in build/screenshots/settings-page-<n>.png.
 # Usage: tools/settings-pages-screenshots.sh [page ...]   (pages by their section button, 0..5; default all)
+# It runs in the build's Wine prefix and stops its server at the end: start it when no test run uses the
+# same build tree.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_DIR:-$here/build}"

@@ -26,8 +26,9 @@
 //
 // The RAS script (fakeras.ini, read by the double on every call; all keys optional):
 //   [connection] count=0|1|2, entry=, in=, out=, duration= (ms), rate_in=, rate_out= (bytes per second
-//                since the script was written), clock=1 (duration grows likewise), entry2=, in2=, out2=,
-//                duration2=; byte values are reported modulo 2^32 (a larger value wraps)
+//                since the script was written), clock=1 (duration grows likewise), handle= (of the first
+//                connection, default 0x1001; another value is the entry dialled again), entry2=, in2=,
+//                out2=, duration2=; byte values are reported modulo 2^32 (a larger value wraps)
 //   [entries]    count=N, 1=name, 2=name, ...  (unnamed entries are "Entry <i>")
 //   [entry:NAME] user=, password=, domain=, phone=, saved=1, dial=<RasDialA result>
 //   [dial]       result=<code> (0 connects: the connection then is listed), delay_ms=

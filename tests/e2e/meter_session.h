@@ -16,14 +16,15 @@
 namespace quon::e2e {
 
 // Settings that keep the window and the tray quiet so that only the behaviour under test acts, with
-// the test's own keys added to their sections ("section", "key=value" lines).
+// the test's own keys added to their sections ("section", "key=value" lines). A test's key comes before a
+// quiet one of the same name, and the first one counts ("start=1" shows the window).
 inline std::string QuietSettings(const std::vector<std::pair<std::string, std::string>>& extra = {}) {
     std::vector<std::pair<std::string, std::string>> sections = {
         {"visibility", "start=0\r\nshow=0\r\nhide=0\r\n"}, {"events", "balloon=0\r\n"}, {"data", "speed=0\r\n"}};
     for (const auto& [section, lines] : extra) {
         auto same = std::find_if(sections.begin(), sections.end(), [&](const auto& s) { return s.first == section; });
         if (same == sections.end()) sections.push_back({section, lines});
-        else same->second += lines;
+        else same->second = lines + same->second;
     }
     std::string text;
     for (const auto& [section, lines] : sections) text += "[" + section + "]\r\n" + lines;

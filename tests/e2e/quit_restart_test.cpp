@@ -174,10 +174,14 @@ TEST(Restart, TheAutoRestartKeepsTheCopiesForTheNewInstanceToRecover) {
     rig::Program::Answer(*box, IDOK);
 }
 
-TEST(Restart, AFailedStartIsReportedAndTheMeterGoesOn) {
-    MeterSession m;
+TEST(Restart, AFailedStartIsReportedAndLeavesTheMeterAsItWas) {
+    MeterSession m(QuietSettings({{"events", "shutdown=1\r\n"}, {"visibility", "plugins=1\r\n"}, {"log", "data=1\r\n"},
+                                  {"reset", TodayStamp()}}),
+                   rig::RasScript().Connected("Dial", 5000, 300));
+    InstallAlwaysProbe(m.folder);
     ASSERT_TRUE(m.Start());
-    ASSERT_EQ(m.Ask("get(versionnum)"), "2010");
+    ASSERT_TRUE(m.WaitCounted(true));
+    PlantProtectFiles(m.folder);
     // The program file is gone, so no new instance can start.
     ASSERT_TRUE(MoveFileW(m.folder.File("quonmain.exe").c_str(), m.folder.File("moved.exe").c_str()));
     m.commands.Send(m.window, 4, "Perform(Reboot)", 500);  // the box keeps the command busy
@@ -186,6 +190,49 @@ TEST(Restart, AFailedStartIsReportedAndTheMeterGoesOn) {
     rig::Program::Answer(*box, IDOK);
     EXPECT_FALSE(m.program->WaitForExit(1000));
     EXPECT_EQ(m.Ask("get(versionnum)"), "2010");
+    // Nothing of the restart's steps happened.
+    EXPECT_EQ(ProbeCalls(m.folder).find(" -1"), std::string::npos) << ProbeCalls(m.folder);
+    EXPECT_EQ(m.folder.Read("data.log").value_or("").find("Restart"), std::string::npos);
+    EXPECT_TRUE(ProtectFilesKept(m.folder));
+    // A later close from outside still takes its steps: the modules' exit event, the hang-up.
+    PostMessageW(m.window, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(m.program->WaitForExit(10000));
+    const std::string calls = ProbeCalls(m.folder);
+    const size_t exitAt = calls.find("always.dll 2010 -1\n");
+    EXPECT_NE(exitAt, std::string::npos) << calls;
+    EXPECT_EQ(calls.find("always.dll 2010 -1\n", exitAt + 1), std::string::npos) << calls;
+    EXPECT_EQ(m.folder.RasCalls("RasHangUpA").size(), 1u);
+}
+
+TEST(Restart, AFailedAutoRestartIsTriedOnce) {
+    MeterSession m(QuietSettings({{"visibility", "reaload=1\r\nplugins=1\r\n"}, {"log", "data=1\r\n"},
+                                  {"reset", TodayStamp()}}));
+    // A module run at the start holds the program there while its file is taken away; another one
+    // records the exit events.
+    ASSERT_TRUE(CopyFileW((rig::BuildFolder() + L"bin\\probe_plugin_hold.dll").c_str(),
+                          m.folder.File("PLUGINS\\hold.dll").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW((rig::BuildFolder() + L"bin\\probe_plugin.dll").c_str(),
+                          m.folder.File("PLUGINS\\always.dll").c_str(), FALSE));
+    m.folder.WritePlugins("[plugins]\r\nitems=2\r\nitem_1=hold.dll\r\nitem_2=always.dll\r\n"
+                          "[hold.dll]\r\nevents=1\r\n[always.dll]\r\nevents=0\r\n");
+    m.program = std::make_unique<rig::Program>(m.folder, L"/auto");
+    ASSERT_TRUE(m.folder.WaitForFileText("PLUGINS\\probe_calls.log", "hold.dll 2010 1"));
+    ASSERT_TRUE(MoveFileW(m.folder.File("quonmain.exe").c_str(), m.folder.File("moved.exe").c_str()));
+    ASSERT_TRUE(m.folder.Write("PLUGINS\\probe_release", ""));
+
+    const char* failure = "не удалось перезапустить";
+    ASSERT_TRUE(m.program->WaitForBox(10000, failure));
+    // The restart would come again every 2.5 s: two more periods bring no second attempt.
+    auto failureBoxes = [&] {
+        size_t n = 0;
+        for (const rig::MessageBoxInfo& b : m.program->MessageBoxes()) n += b.text.find(failure) != std::string::npos;
+        return n;
+    };
+    EXPECT_FALSE(rig::WaitUntil([&] { return failureBoxes() > 1; }, 6000));
+    EXPECT_EQ(failureBoxes(), 1u);
+    EXPECT_EQ(ProbeCalls(m.folder).find(" -1"), std::string::npos) << ProbeCalls(m.folder);
+    EXPECT_EQ(m.folder.Read("data.log").value_or("").find("Restart"), std::string::npos);
+    EXPECT_TRUE(m.program->Running());
 }
 
 TEST(CloseFromOutside, EndOfSessionHangsUpAndStoresTheConnection) {

@@ -218,4 +218,32 @@ TEST_F(WindowBehaviour, HidesUnderTheCursorAndComesBackWhenItLeaves) {
     EXPECT_TRUE(WaitForRed(w, 225));  // the opacity was not touched
 }
 
+TEST_F(WindowBehaviour, AShownWindowComesToTheForegroundWithoutATaskbarButton) {
+    // Not top-most, hidden at the start: shown later, it must not stay behind the window in front.
+    UseWhiteTheme("[visibility]\r\ndesktop=1\r\nstart=0\r\nfade=6\r\n");
+    app = std::make_unique<rig::Program>(dir);
+    HWND w = app->WaitForWindow();
+    ASSERT_NE(w, nullptr);
+    ASSERT_TRUE(dir.WaitForStartUpEnd());
+    HWND front = CreateWindowExW(0, L"STATIC", L"front", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, ScreenWidth(),
+                                 ScreenHeight(), nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(front, nullptr);
+    SetForegroundWindow(front);
+    ASSERT_TRUE(rig::WaitUntil([&] { return GetForegroundWindow() == front; }, 5000));
+
+    rig::Commands commands;
+    ASSERT_TRUE(commands.Send(w, 5, "show"));
+    EXPECT_TRUE(rig::WaitUntil([&] { return GetForegroundWindow() == w; }, 5000));
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof gui;
+    ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(w, nullptr), &gui));
+    EXPECT_EQ(gui.hwndActive, w);  // the wheel reaches it without a click first
+    // No taskbar button: the window belongs to a hidden owner and is no application window.
+    const HWND owner = GetWindow(w, GW_OWNER);
+    EXPECT_NE(owner, nullptr);
+    EXPECT_FALSE(IsWindowVisible(owner));
+    EXPECT_EQ(GetWindowLongPtrW(w, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
+    DestroyWindow(front);
+}
+
 }  // namespace

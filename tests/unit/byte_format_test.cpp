@@ -15,12 +15,13 @@ TEST(FormatBytes, ExamplesInEveryUnit) {
         {1536, 1, 3, '.', "1.5"},
         // megabytes, also amounts too small for the fixed-point layout of the general format
         {1572864, 2, 0, ',', "1"}, {11, 2, 2, ',', "0,00"}, {1, 2, 2, ',', "0,00"}, {1, 2, 6, ',', "0,000000"},
-        {1, 2, 7, '.', "0.0000009"}, {5242880, 2, 3, ',', "5,000"},
+        {5242880, 2, 3, ',', "5,000"},
         // bytes: digit groups, no decimals; an unknown unit shows bytes
         {16777216, 0, 0, ',', "16 777 216"}, {0, 0, 0, ',', "0"}, {16777217, 0, 0, ',', "16 777 217"},
         {1234, 7, 3, ',', "1 234"}, {-123456, 0, 0, ',', "-123 456"},
-        // a negative decimal count is taken as 0
-        {1536, 1, -2, ',', "1"},
+        // the decimal count is held to 0..6, whatever the settings file says
+        {1536, 1, -2, ',', "1"}, {1, 2, 7, '.', "0.000000"}, {1024, 1, 2147483647, ',', "1,000000"},
+        {1536, 1, INT64_MAX, ',', "1,5"}, {1024, 2, INT64_MIN, ',', "0"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(FormatBytes(c.bytes, c.units, c.decimals, c.sep), c.text)

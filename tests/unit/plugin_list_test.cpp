@@ -124,6 +124,12 @@ TEST_F(PluginListRun, TheCountIsReadAgainBeforeEveryEntry) {
     EXPECT_EQ(Run(peStart), (Log{"grow.dll", "late.dll"}));
 }
 
+TEST_F(PluginListRun, AnUnbelievableCountEndsAtTheFirstMissingEntry) {
+    Write("[plugins]\nitems=2000000000\nitem_1=a.dll\nitem_2=b.dll\nitem_4=never.dll\n"
+          "[a.dll]\nevents=1\n[b.dll]\nevents=1\n[never.dll]\nevents=1\n");
+    EXPECT_EQ(Run(peStart), (Log{"run a.dll 1 keep", "run b.dll 1 keep"}));
+}
+
 // The real module side with the probe modules the build puts beside the tests.
 class PluginModuleRun : public ::testing::Test {
 protected:

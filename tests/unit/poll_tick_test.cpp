@@ -31,8 +31,9 @@ const char* TimerName(TickTimer t) {
     return "?";
 }
 
-RasReading Online(uint32_t in, uint32_t out, std::string entry = "Dial") {
+RasReading Online(uint32_t in, uint32_t out, std::string entry = "Dial", uint64_t handle = 7) {
     RasReading r;
+    r.handle = handle;
     r.ok = true;
     r.bytesIn = in;
     r.bytesOut = out;
@@ -126,11 +127,27 @@ public:
         activity += digit;
         return true;
     }
-    bool StoreCounter(const char* key, const std::string& text) override {
-        log.push_back(std::string("store ") + key + " " + text);
+    // One line for the counters, one for the record of what they hold: "record <handle> <entry> <in> <out>".
+    bool StoreCounters(const KeyValues& keys) override {
+        std::string counters = "store", record = "record";
+        for (const auto& [key, value] : keys) {
+            if (key.rfind("session_", 0) == 0) {
+                if (key != "session_time") record += " " + value;
+            } else {
+                counters += " " + key + " " + value;
+            }
+        }
+        log.push_back(counters);
+        log.push_back(record);
         if (storeFails) return false;
-        file[key] = text;
+        for (const auto& [key, value] : keys)
+            if (key.rfind("session_", 0) != 0) file[key] = value;
         return true;
+    }
+    void WriteProtectCopies(const KeyValues& keys) override {
+        std::string line = "copies";
+        for (const auto& [key, value] : keys) line += " " + value;
+        log.push_back(line);
     }
     void ShowStoreFailure() override { log.push_back("store failure box"); }
     void ReloadSettings() override {
@@ -212,8 +229,9 @@ TEST_F(PollTick, ConnectOnlineAndDisconnectInOrder) {
     EXPECT_THAT(Tick(Offline()),
                 ElementsAre("stop get", "stop idle", "stop animation", "menus offline", "balloon 1 Интернет оффлайн",
                             "sound off.wav", "interval wait 1000", "stop wait", "start wait", "event 4 Disconnected",
-                            "event 5 1000:6000:71000:29000:Dial", "event 6 200:3200:-3200", "store up 3200",
-                            "store day 6000", "store month 71000", "reload", "start get", "stop protect",
+                            "event 5 1000:6000:71000:29000:Dial", "event 6 200:3200:-3200",
+                            "copies 1000 200 7 \"Dial\" 1000", "store up 3200 day 6000 month 71000",
+                            "record 7 \"Dial\" 1000 200", "reload", "start get", "stop protect",
                             "delete copies", "plugins 3", "icon 0", "hint Quon Tollen II", "hint "));
     EXPECT_FALSE(eng.countedOnline);
     // The offline figures come from the reloaded counters, which hold the connection now.
@@ -315,7 +333,7 @@ TEST_F(PollTick, StoreFailureShowsTheBoxAndCountsNothing) {
     Tick(Online(100, 10));
     Tick(Online(1000, 200));
     auto log = Tick(Offline());
-    EXPECT_THAT(port.Only("store"), ElementsAre("store up 3200", "store failure box"));
+    EXPECT_THAT(port.Only("store"), ElementsAre("store up 3200 day 6000 month 71000", "store failure box"));
     EXPECT_THAT(log, Contains("reload"));
     EXPECT_THAT(log, Contains("start get"));
     EXPECT_THAT(log, Contains("delete copies"));
@@ -340,6 +358,99 @@ TEST_F(PollTick, CountersBeyondFloatPrecisionAndRasWrap) {
     Tick(Offline());
     EXPECT_EQ(port.file["day"], "4328521729");  // 2^24 + 2^32 + 2^24 + 1, every byte kept
     EXPECT_EQ(port.file["up"], "7");
+}
+
+// Each connection's bytes are stored once, whatever the polls between its first and last tick say.
+TEST_F(PollTick, EveryConnectionIsStoredOnce) {
+    struct Case {
+        const char* name;
+        std::vector<RasReading> readings;
+        double day;  // [bytes] day at the end; the counters start at 5000
+        int disconnects, connects;
+    };
+    const Case cases[] = {
+        {"an odd poll inside a connection", {Online(5000, 50), Offline(), Online(6000, 60), Offline()}, 11000, 2, 2},
+        {"back after an odd poll with less: another connection", {Online(5000, 50), Offline(), Online(700, 7), Offline()},
+         10700, 2, 2},
+        {"another entry on the same handle", {Online(5000, 50), Offline(), Online(6000, 60, "Other"), Offline()},
+         16000, 2, 2},
+        {"redial between two ticks", {Online(5000, 50), Online(300, 3, "Dial", 8), Offline()}, 5300 + 5000, 2, 2},
+        {"redial far below: no wrap", {Online(3000000000u, 50), Online(1000, 3, "Dial", 8), Offline()},
+         3000006000.0, 2, 2},
+        {"redial to another entry", {Online(5000, 50), Online(6000, 60, "Other", 8), Offline()}, 16000, 2, 2},
+        {"a wrap of the same connection", {Online(4294967000u, 50), Online(500, 60), Offline()},
+         5000 + 4294967296.0 + 500, 1, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EngineState e;
+        Options o = opt;
+        RecordingPort p(e, o);
+        for (const RasReading& r : c.readings) {
+            p.readings.push_back(r);
+            RunPollTick(e, o, texts, p);
+        }
+        EXPECT_EQ(*ParseCounter(p.file["day"]), c.day);
+        EXPECT_EQ(*ParseCounter(p.file["month"]), c.day + 65000);
+        EXPECT_EQ(p.Only("plugins 3").size(), static_cast<size_t>(c.disconnects));
+        EXPECT_EQ(p.Only("plugins 2").size(), static_cast<size_t>(c.connects));
+        EXPECT_FALSE(e.countedOnline);
+    }
+}
+
+TEST_F(PollTick, RedialStoresTheFirstConnectionThenConnectsTheSecond) {
+    Tick(Online(1000, 200));
+    const auto log = Tick(Online(300, 20, "Dial", 8));
+    // The first connection ends as the last tick saw it, under its own name; the second starts from
+    // its own totals.
+    EXPECT_THAT(port.Only("event"), ElementsAre("event 4 Disconnected", "event 5 1000:6000:71000:29000:Dial",
+                                                "event 6 200:3200:-3200", "event 3 Connected:Dial"));
+    EXPECT_THAT(port.Only("store"), ElementsAre("store up 3200 day 6000 month 71000"));
+    EXPECT_THAT(port.Only("record"), ElementsAre("record 7 \"Dial\" 1000 200"));
+    EXPECT_THAT(port.Only("plugins"), ElementsAre("plugins 3", "plugins 2"));
+    EXPECT_TRUE(eng.countedOnline);
+    EXPECT_EQ(eng.connIn, 300);
+    EXPECT_EQ(texts.speed, "0 б/с");
+}
+
+TEST_F(PollTick, ConnectionBackAfterAnOddPollLogsAndStoresOnlyItsGain) {
+    Tick(Online(5000, 500));
+    Tick(Offline());
+    EXPECT_EQ(opt.counters.day, 10000);
+    Tick(Online(6000, 600));
+    const auto log = Tick(Offline());
+    EXPECT_THAT(port.Only("event 5"), ElementsAre("event 5 1000:11000:76000:" + std::to_string(100000 - 76000) +
+                                                  ":Dial"));
+    EXPECT_THAT(port.Only("copies"), ElementsAre("copies 6000 600 7 \"Dial\" 1000"));
+    EXPECT_THAT(port.Only("record"), ElementsAre("record 7 \"Dial\" 6000 600"));
+    EXPECT_EQ(opt.counters.day, 11000);
+    EXPECT_EQ(opt.counters.up, 3000 + 600);
+}
+
+TEST_F(PollTick, ConnectionTheCountersHoldInPartAtTheStartAddsOnlyItsGain) {
+    // The record the start read: the counters hold this connection up to 4000 received bytes.
+    eng.stored = StoredConnection{{7, "Dial"}, {4000, 400, 1000}};
+    opt.counters.daylim = 12000;  // passed only if the held part were counted again
+    Tick(Online(9000, 900));
+    // The figures and the limits see that part once as well.
+    EXPECT_EQ(texts.d_now, "9 000");
+    EXPECT_EQ(texts.d_day, "10 000");
+    EXPECT_EQ(texts.u_month, "3 500");
+    EXPECT_FALSE(eng.dayWarned);
+    Tick(Offline());
+    EXPECT_EQ(opt.counters.day, 5000 + 5000);
+    EXPECT_EQ(opt.counters.up, 3000 + 500);
+
+    // A connection on the same handle that was up for a shorter time is another one.
+    EngineState e;
+    e.stored = StoredConnection{{7, "Dial"}, {4000, 400, 5000}};
+    Options o = opt;
+    RecordingPort p(e, o);
+    p.readings.push_back(Online(9000, 900));  // connect time 1000 ms
+    RunPollTick(e, o, texts, p);
+    p.readings.push_back(Offline());
+    RunPollTick(e, o, texts, p);
+    EXPECT_EQ(o.counters.day, opt.counters.day + 9000);
 }
 
 TEST_F(PollTick, ActivityLogGetsOneDigitPerCountedTick) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 
 namespace quon {
 namespace {
@@ -92,11 +93,29 @@ TEST_F(SettingsFileTest, UnitsZeroForcesNoDecimals) {
     EXPECT_EQ(o.decimals, 0);
 }
 
+TEST_F(SettingsFileTest, DecimalsAreHeldToZeroToSix) {
+    const std::pair<const char*, int64_t> table[] = {
+        {"0", 0}, {"3", 3}, {"6", 6}, {"7", 6}, {"2147483647", 6}, {"-1", 0}, {"-2147483648", 0}, {"x", 3}};
+    for (auto [value, decimals] : table) {
+        Write(std::string("[data]\nunits=1\n[bytes]\nfloat=") + value + "\n");
+        Options o;
+        ReadOptions(Ini(), o);
+        EXPECT_EQ(o.decimals, decimals) << value;
+    }
+}
+
 TEST_F(SettingsFileTest, IgnoreListReadsEveryCountedItemWithNullForGaps) {
     Write("[ignore]\nitems=2\nitem_1=Work\nitem_3=Never\n");
     Options o;
     ReadOptions(Ini(), o);
     EXPECT_EQ(o.ignoreList, (std::vector<std::string>{"Work", "NULL"}));
+}
+
+TEST_F(SettingsFileTest, IgnoreListWithAnUnbelievableCountEndsAtItsFirstMissingItem) {
+    Write("[ignore]\nitems=2000000000\nitem_1=Work\nitem_2=Home\nitem_4=Never\n");
+    Options o;
+    ReadOptions(Ini(), o);
+    EXPECT_EQ(o.ignoreList, (std::vector<std::string>{"Work", "Home"}));
 }
 
 TEST_F(SettingsFileTest, TrayIsHiddenOnlyByOffInAnyCase) {
@@ -161,6 +180,31 @@ TEST(IniFile, FailedWriteIsReported) {
 TEST(Locale, RussianLocaleGivesCommaSeparator) {
     EXPECT_EQ(GetACP(), 1251u);
     EXPECT_EQ(LocaleDecimalSeparator(), ',');
+}
+
+TEST_F(SettingsFileTest, KeysWrittenTogetherKeepTheRestOfTheFile) {
+    Write("[view]\r\nx=5\r\n[bytes]\r\ndaylim=100\r\nDAY=7\r\nlevel_1=9\r\nmonth=8\r\n[skin]\r\nfile=x\r\n");
+    ASSERT_TRUE(Ini().WriteKeys("bytes", {{"day", "17"}, {"month", "18"}, {"session_entry", "\" Dial \""}}));
+    std::string text;
+    {
+        std::ifstream in(path_, std::ios::binary);
+        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    // A key keeps its place (whatever its letter case), a new one comes last, other sections stay.
+    EXPECT_LT(text.find("daylim=100"), text.find("day=17")) << text;
+    EXPECT_LT(text.find("day=17"), text.find("level_1=9")) << text;
+    EXPECT_LT(text.find("level_1=9"), text.find("month=18")) << text;
+    EXPECT_LT(text.find("month=18"), text.find("session_entry")) << text;
+    EXPECT_EQ(text.find("DAY=7"), std::string::npos) << text;
+    EXPECT_EQ(Ini().ReadString("view", "x", ""), "5");
+    EXPECT_EQ(Ini().ReadString("skin", "file", ""), "x");
+    EXPECT_EQ(Ini().ReadString("bytes", "session_entry", ""), " Dial ");
+
+    // A file that cannot be written takes none of the keys.
+    DeleteFileA(path_.c_str());
+    ASSERT_TRUE(CreateDirectoryA(path_.c_str(), nullptr));
+    EXPECT_FALSE(Ini().WriteKeys("bytes", {{"day", "1"}}));
+    RemoveDirectoryA(path_.c_str());
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "framework/program_folder.h"
 #include "framework/text.h"
 #include "mainwindow/main_form.h"
@@ -170,19 +172,68 @@ TEST(SkinTheme, MissingFacePictureFailsTheLoad) {
     EXPECT_TRUE(ReadSkin(dir.File("skin.qsf"), 0, 2, "", &error).has_value());  // face_0 defaults to face.png
 }
 
+TEST(SkinTheme, PlacesOffsetsAndSizesAreHeldToASaneRange) {
+    // Values at and past the 32-bit limits, as a careless or hostile theme file may hold them.
+    struct Case { const char* section; const char* key; const char* value; int want; };
+    const Case cases[] = {
+        {"data.d_day", "top", "2147483647", kMostSkinExtent},
+        {"data.d_day", "left", "-2147483648", -kMostSkinExtent},
+        {"data.d_day", "top", "99999999999", kMostSkinExtent},
+        {"data.d_day", "top", "-40", -40},  // an ordinary value stays
+        {"data.hide", "width", "2147483647", kMostSkinExtent},
+        {"data.hide", "height", "-7", 0},
+        {"data.graph", "bar", "2147483647", kMostSkinExtent},
+        {"data.graph", "space", "-2147483648", -kMostSkinExtent},
+        {"data.graph", "offset", "2147483647", kMostSkinExtent},
+        {"data.d_day", "shadow", "2147483647", kMostSkinExtent},
+        {"data.d_day", "shadow", "-2147483648", -kMostSkinExtent},
+        {"data.d_day", "size", "2147483647", kMostTextPoints},
+        {"data.d_day", "size", "-3", 0},
+        {"data.d_day", "size", "14", 14},
+    };
+    ThemeFolder dir;
+    dir.Png("face.png", 2, 2, 0xFFFFFFFF);
+    const int dDay = static_cast<int>(SkinText::D_day);
+    for (const Case& c : cases) {
+        dir.Write("skin.qsf", std::string("[") + c.section + "]\r\n" + c.key + "=" + c.value + "\r\n");
+        auto skin = ReadSkin(dir.File("skin.qsf"), 0, 2, "");
+        ASSERT_TRUE(skin.has_value());
+        const std::string key = c.key, section = c.section;
+        const ElementPlace& place = section == "data.hide" ? PlaceOf(skin->layout, SkinElement::Hide)
+                                                           : PlaceOf(skin->layout, SkinElement::D_day);
+        const SkinTextStyle& style = skin->theme.text[dDay];
+        const int got = key == "top" ? place.top : key == "left" ? place.left : key == "width" ? place.width
+                      : key == "height" ? place.height : key == "bar" ? skin->theme.bar
+                      : key == "space" ? skin->theme.space : key == "offset" ? skin->theme.offset
+                      : key == "shadow" ? style.shadow : style.size;
+        EXPECT_EQ(got, c.want) << c.section << " " << c.key << "=" << c.value;
+    }
+}
+
+// A background that is missing or cannot be drawn fails the load, which changes nothing.
 TEST(SkinTheme, FailedLoadLeavesTheWindowsThemeAsItWas) {
+    struct Case { const char* what; std::optional<std::string> bytes; };
+    const Case cases[] = {
+        {"missing", std::nullopt},
+        {"empty file", ""},
+        {"text", "this is not a picture"},
+        {"cut PNG signature", std::string("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16)},
+    };
     ThemeFolder dir;
     dir.Png("face.png", 2, 2, 0xFFFFFFFF);
     dir.Write("good.qsf", "[visibility]\r\nhangup=1\r\n[data.graph]\r\nbars=12\r\n[data.hide]\r\nleft=40\r\n");
-    dir.Write("bad.qsf", "[images]\r\nface_0=gone.png\r\n[data.graph]\r\nbars=99\r\n[data.hide]\r\nleft=1\r\n");
+    dir.Write("bad.qsf", "[images]\r\nface_0=broken.png\r\n[data.graph]\r\nbars=99\r\n[data.hide]\r\nleft=1\r\n");
     Tfrm_quonm form("");
     ASSERT_TRUE(form.LoadSkin(dir.File("good.qsf"), 0, false));
-    const SkinTheme before = form.skin;
-    EXPECT_FALSE(form.LoadSkin(dir.File("bad.qsf"), 0, false));
-    EXPECT_EQ(form.skin.face, before.face);
-    EXPECT_EQ(form.eng.historyCount, 12);
-    EXPECT_EQ(PlaceOf(form.skinLayout, SkinElement::Hide).left, 40);
-    EXPECT_TRUE(PlaceOf(form.skinLayout, SkinElement::Hangup).visible);
+    for (const Case& c : cases) {
+        DeleteFileA(dir.File("broken.png").c_str());
+        if (c.bytes) dir.Write("broken.png", *c.bytes);
+        EXPECT_FALSE(form.LoadSkin(dir.File("bad.qsf"), 0, false)) << c.what;
+        EXPECT_EQ(form.skin.face, W(dir.File("face.png"))) << c.what;
+        EXPECT_EQ(form.eng.historyCount, 12) << c.what;
+        EXPECT_EQ(PlaceOf(form.skinLayout, SkinElement::Hide).left, 40) << c.what;
+        EXPECT_TRUE(PlaceOf(form.skinLayout, SkinElement::Hangup).visible) << c.what;
+    }
 }
 
 }  // namespace

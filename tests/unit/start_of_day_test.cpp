@@ -22,14 +22,24 @@ public:
     std::set<Key> failing;
     std::vector<std::string> writes;  // "section.key=value" in the order written
 
+    // A value in quotes is read without them, as the platform's reader gives it.
     std::string ReadString(const char* section, const std::string& key, const std::string& def) const override {
         auto it = values.find({section, key});
-        return it == values.end() ? def : it->second;
+        if (it == values.end()) return def;
+        const std::string& v = it->second;
+        return v.size() >= 2 && v.front() == '"' && v.back() == '"' ? v.substr(1, v.size() - 2) : v;
     }
     bool WriteString(const char* section, const std::string& key, const std::string& value) override {
         if (failing.count({section, key})) return false;
         values[{section, key}] = value;
         writes.push_back(std::string(section) + "." + key + "=" + value);
+        return true;
+    }
+    // All keys or, when one of them refuses, none.
+    bool WriteKeys(const char* section, const KeyValues& keys) override {
+        for (const auto& kv : keys)
+            if (failing.count({section, kv.first})) return false;
+        for (const auto& [key, value] : keys) (void)WriteString(section, key, value);
         return true;
     }
     void Set(const char* section, const char* key, const std::string& value) { values[{section, key}] = value; }
@@ -148,8 +158,9 @@ TEST_F(StartOfDay, RecoveryReadsTheSecondCopyOnlyWhenTheFirstYieldsNothing) {
             EXPECT_THAT(h.events, IsEmpty());  // the copies stay
             continue;
         }
-        EXPECT_THAT(s.writes, ElementsAre(std::string("bytes.up=") + c.up, std::string("bytes.day=") + c.day,
-                                          std::string("bytes.month=") + c.month));
+        EXPECT_EQ(s.Get("bytes", "up"), c.up);
+        EXPECT_EQ(s.Get("bytes", "day"), c.day);
+        EXPECT_EQ(s.Get("bytes", "month"), c.month);
         EXPECT_THAT(h.events, ElementsAre(kNotice, "delete protection copies"));
     }
 }
@@ -179,6 +190,91 @@ TEST_F(StartOfDay, RecoveryThatCannotStoreShowsTheWriteErrorAndNeverTheNotice) {
         RecoverInterruptedSession(s, h, in);
         EXPECT_THAT(h.events, ElementsAre(kWriteError, "delete protection copies"));
     }
+}
+
+TEST_F(StartOfDay, RecoveryAddsOnlyWhatTheCountersDoNotHoldOfTheCopiesConnection) {
+    // The copies name connection 7 "Dial" with 4000 received, 400 sent, 60 s up; counters day 5000, up 3000.
+    struct Case {
+        const char* name;
+        std::vector<std::pair<const char*, const char*>> record;  // [bytes] session_* keys
+        const char *day, *up;  // nullptr: nothing is added, the copies are deleted without a notice
+    };
+    const Case cases[] = {
+        {"no record", {}, "9000", "3400"},
+        {"stored whole before", {{"handle", "7"}, {"entry", "Dial"}, {"in", "4000"}, {"out", "400"}, {"time", "60000"}},
+         nullptr, nullptr},
+        {"stored in part", {{"handle", "7"}, {"entry", "Dial"}, {"in", "1000"}, {"out", "400"}, {"time", "20000"}},
+         "8000", "3000"},
+        {"another handle", {{"handle", "8"}, {"entry", "Dial"}, {"in", "1000"}, {"out", "100"}, {"time", "0"}},
+         "9000", "3400"},
+        {"another entry", {{"handle", "7"}, {"entry", "Dial 2"}, {"in", "1000"}, {"out", "100"}, {"time", "0"}},
+         "9000", "3400"},
+        {"a longer connection on the same handle",
+         {{"handle", "7"}, {"entry", "Dial"}, {"in", "1000"}, {"out", "100"}, {"time", "90000"}}, "9000", "3400"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MemoryStore s;
+        RecordingHost h;
+        for (const auto& [key, value] : c.record) s.Set("bytes", (std::string("session_") + key).c_str(), value);
+        h.copies = {{{ProtectCopy::Prev, "Dbytes"}, "4000"}, {{ProtectCopy::Prev, "Ubytes"}, "400"},
+                    {{ProtectCopy::Prev, "Handle"}, "7"},     {{ProtectCopy::Prev, "Entry"}, "Dial"},
+                    {{ProtectCopy::Prev, "Duration"}, "60000"}};
+        RecoverInterruptedSession(s, h, in);
+        if (!c.day) {
+            EXPECT_THAT(s.writes, IsEmpty());
+            EXPECT_THAT(h.events, ElementsAre("delete protection copies"));
+            continue;
+        }
+        EXPECT_EQ(s.Get("bytes", "day"), c.day);
+        EXPECT_EQ(s.Get("bytes", "up"), c.up);
+        // The counters now hold the whole of the copies' connection.
+        const StoredConnection held = ReadStoredConnection(s);
+        EXPECT_EQ(held.id, (ConnectionId{7, "Dial"}));
+        EXPECT_EQ(held.totals.in, 4000);
+        EXPECT_EQ(held.totals.out, 400);
+        EXPECT_EQ(held.totals.duration, 60000);
+        EXPECT_THAT(h.events, ElementsAre(kNotice, "delete protection copies"));
+    }
+}
+
+TEST_F(StartOfDay, RecoveryRepeatedAfterAKillAddsNothing) {
+    // Copies of this version and of an older one that named no connection.
+    for (bool named : {true, false}) {
+        SCOPED_TRACE(named);
+        MemoryStore s;
+        RecordingHost first;
+        host.copies.clear();
+        Copy(ProtectCopy::Prev, "1000", "200");
+        if (named) host.copies[{ProtectCopy::Prev, "Handle"}] = "7";
+        first.copies = host.copies;
+        in.eventLogOn = true;
+        RecoverInterruptedSession(s, first, in);
+        ASSERT_EQ(s.Get("bytes", "day"), "6000");
+
+        // Killed before the copies were deleted: the next start finds them again with the counters written.
+        RecordingHost again;
+        again.copies = first.copies;
+        in.counters.day = 6000;
+        in.counters.month = 71000;
+        in.counters.up = 3200;
+        RecoverInterruptedSession(s, again, in);
+        EXPECT_EQ(s.Get("bytes", "day"), "6000");
+        EXPECT_EQ(s.Get("bytes", "up"), "3200");
+        EXPECT_THAT(again.events, ElementsAre("delete protection copies"));
+        in.counters.day = 5000;
+        in.counters.month = 70000;
+        in.counters.up = 3000;
+    }
+}
+
+TEST_F(StartOfDay, RecoveryWritesTheCountersAndTheRecordInOneWrite) {
+    Copy(ProtectCopy::Prev, "1000", "200");
+    // One refused key leaves all of them unwritten.
+    store.failing.insert({"bytes", "session_in"});
+    RecoverInterruptedSession(store, host, in);
+    EXPECT_THAT(store.writes, IsEmpty());
+    EXPECT_THAT(host.events, ElementsAre(kWriteError, "delete protection copies"));
 }
 
 TEST_F(StartOfDay, NewDayIsADifferentDayTextOnly) {

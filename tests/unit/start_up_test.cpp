@@ -9,10 +9,12 @@
 
 #include <memory>
 
+#include "engine/value_forms.h"
 #include "framework/application.h"
 #include "framework/program_folder.h"
 #include "mainwindow/main_form.h"
 #include "tests/e2e/harness.h"
+#include "tests/e2e/meter_session.h"
 
 namespace {
 
@@ -120,6 +122,12 @@ TEST_F(StartUp, PluginSettingsSubmenuFollowsThePluginList) {
     EXPECT_TRUE(form->sub_separator_4->visible);
 }
 
+TEST_F(StartUp, PluginSettingsSubmenuWithAnUnbelievableCountEndsAtTheFirstMissingItem) {
+    dir.WritePlugins("[plugins]\r\nitems=2000000000\r\nitem_1=first.dll\r\nitem_2=second.dll\r\n");
+    Start("[visibility]\r\nplugins=1\r\n");
+    EXPECT_EQ(Captions(*form->sub_plugins), (std::vector<std::string>{"first.dll", "second.dll"}));
+}
+
 struct NoPluginItemsCase {
     const char* name;
     const char* data;
@@ -150,6 +158,30 @@ TEST_F(StartUp, StartsTheDelayTimerOnlyAfterTheSettingsLoaded) {
     EXPECT_TRUE(Start().empty());
     EXPECT_TRUE(form->tmr_offset.Enabled());
     EXPECT_FALSE(form->tmr_get.Enabled());
+}
+
+TEST_F(StartUp, TheWindowShowsTheStoredCountersBeforeTheFirstMeasurement) {
+    // Shown at the start, in kilobytes with one decimal: the figures are there before the delay ends.
+    EXPECT_TRUE(Start("[visibility]\r\nstart=1\r\n[data]\r\nunits=1\r\n[reset]\r\n" + quon::e2e::TodayStamp() +
+                      "[bytes]\r\nfloat=1\r\nday=1536\r\nmonth=10240\r\nmonthlim=20480\r\nup=512\r\n"
+                      "uplim=2048\r\n")
+                    .empty());
+    EXPECT_TRUE(IsWindowVisible(form->Handle()));
+    EXPECT_FALSE(form->eng.pollingStarted);
+    EXPECT_TRUE(dir.RasCalls("RasEnumConnectionsA").empty());
+    auto shown = [](std::string text) {  // with the user's decimal separator
+        for (char& c : text)
+            if (c == ',') c = quon::LocaleDecimalSeparator();
+        return text;
+    };
+    const quon::DisplayTexts& t = form->texts;
+    EXPECT_EQ(t.d_day, shown("1,5"));
+    EXPECT_EQ(t.d_month, shown("10,0"));
+    EXPECT_EQ(t.d_free, shown("10,0"));
+    EXPECT_EQ(t.u_month, shown("0,5"));
+    EXPECT_EQ(t.u_free, shown("1,5"));
+    EXPECT_EQ(t.d_now, shown("0,0"));
+    EXPECT_EQ(t.u_now, shown("0,0"));
 }
 
 TEST_F(StartUp, FailingSettingsStartNoTimerButTheMenusAreBuilt) {

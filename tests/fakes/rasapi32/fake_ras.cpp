@@ -10,6 +10,8 @@
 //                                2^32, so a value above 4294967295 wraps) and duration in ms
 //   rate_in=, rate_out=          bytes per second added since fakeras.ini was last written
 //   clock=1                      the duration grows since fakeras.ini was last written
+//   handle=                      the first connection's handle (default 0x1001): a new value is a new
+//                                connection of the same entry, dialled again
 //   entry2=, in2=, out2=, duration2=  the second connection
 //   [entries]
 //   count=N, 1=name, 2=name...   the phone book; an entry without a name is "Entry <i>"
@@ -68,7 +70,8 @@ std::vector<Connection> Connections(const Ini& s) {
     std::vector<Connection> list;
     if (!st.Int("state", "hung_up")) {
         const int64_t count = s.Int("connection", "count");
-        if (count >= 1) list.push_back(Measured(s, kFirstHandle, "", s.Text("connection", "entry", "Fake")));
+        const ULONG_PTR first = static_cast<ULONG_PTR>(s.Int("connection", "handle", kFirstHandle));
+        if (count >= 1) list.push_back(Measured(s, first, "", s.Text("connection", "entry", "Fake")));
         if (count >= 2) list.push_back(Measured(s, kSecondHandle, "2", s.Text("connection", "entry2", "Fake 2")));
     }
     if (st.Int("state", "dialled"))

@@ -1,0 +1,51 @@
+#include "engine/stored_connection.h"
+
+#include <algorithm>
+
+#include "engine/protect_copy.h"
+#include "engine/value_forms.h"
+
+namespace quon {
+namespace {
+
+constexpr const char* kHandleKey = "session_handle";
+constexpr const char* kEntryKey = "session_entry";
+constexpr const char* kInKey = "session_in";
+constexpr const char* kOutKey = "session_out";
+constexpr const char* kDurationKey = "session_time";
+
+}  // namespace
+
+bool Continues(const StoredConnection& stored, const ConnectionId& id, const ConnectionTotals& now) {
+    const ConnectionTotals& was = stored.totals;
+    return stored.id == id && now.in >= was.in && now.out >= was.out && now.duration >= was.duration;
+}
+
+ConnectionTotals Unstored(const StoredConnection& stored, const ConnectionId& id, const ConnectionTotals& now) {
+    if (!Continues(stored, id, now)) return {std::max(0.0, now.in), std::max(0.0, now.out), now.duration};
+    return {now.in - stored.totals.in, now.out - stored.totals.out, now.duration};
+}
+
+KeyValues CounterStoreKeys(const Counters& c, const ConnectionTotals& added, const StoredConnection& record, char sep) {
+    return {{"up", FormatCounter(c.up + added.out, sep)},
+            {"day", FormatCounter(c.day + added.in, sep)},
+            {"month", FormatCounter(c.month + added.in, sep)},
+            {kHandleKey, std::to_string(record.id.handle)},
+            {kEntryKey, QuotedEntry(record.id.entry)},
+            {kInKey, ProtectCountText(record.totals.in)},
+            {kOutKey, ProtectCountText(record.totals.out)},
+            {kDurationKey, ProtectCountText(record.totals.duration)}};
+}
+
+StoredConnection ParseStoredConnection(const std::function<std::string(const char* key)>& read) {
+    StoredConnection p;
+    auto number = [&](const char* key) { return static_cast<double>(ParseProtectCount(read(key)).value_or(0)); };
+    p.id.handle = ParseProtectCount(read(kHandleKey)).value_or(0);
+    p.id.entry = read(kEntryKey);
+    p.totals = {number(kInKey), number(kOutKey), number(kDurationKey)};
+    return p;
+}
+
+std::string QuotedEntry(const std::string& entry) { return "\"" + entry + "\""; }
+
+}  // namespace quon

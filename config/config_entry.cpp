@@ -3,8 +3,15 @@
 
 #include "config/call_settings.h"
 
-BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+// The C++ runtime linked into this library keeps an emergency exception pool on the heap; it is given
+// back when the library is freed, as the main program frees it after every opening.
+namespace __gnu_cxx {
+void __freeres();
+}
+
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
     if (reason == DLL_PROCESS_ATTACH) quon::config::SetResourceModule(instance);
+    if (reason == DLL_PROCESS_DETACH && reserved == nullptr) __gnu_cxx::__freeres();  // freed, not process end
     return TRUE;
 }
 

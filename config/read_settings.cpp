@@ -1,10 +1,20 @@
 #include "config/read_settings.h"
 
 #include "config/conversions.h"
+#include "engine/item_list.h"
 
 namespace quon::config {
 
 using namespace keys;
+
+namespace {
+
+bool HasKey(const IniAccess& ini, const char* section, const std::string& key) {
+    const char* probe = "\x01\x02";
+    return ini.ReadString(section, key, probe) != probe;
+}
+
+}  // namespace
 
 std::array<std::string, 7> DefaultIconPaths(const std::string& folder) {
     const std::string icons = folder + "icons\\default\\";
@@ -15,9 +25,9 @@ std::array<std::string, 7> DefaultIconPaths(const std::string& folder) {
 std::vector<PluginRow> ReadPluginRows(const IniAccess& list) {
     std::vector<PluginRow> rows;
     // The count is read again before every row, as the main program reads the list.
-    for (int64_t i = 1; i <= list.ReadInteger(kPluginCount, 0); ++i) {
+    for (int64_t i = 1; ListGoesOn(i, list.ReadInteger(kPluginCount, 0), HasKey(list, kPluginListSection, ItemKey(i))); ++i) {
         PluginRow row;
-        row.file = list.ReadString(kPluginListSection, kPluginItemPrefix + std::to_string(i), "-");
+        row.file = list.ReadString(kPluginListSection, ItemKey(i), "-");
         const std::string& section = row.file;
         row.enabled = PluginEnabled(list.ReadString(section, kPluginEnabled, "1")) ? "1" : "0";
         row.event = std::to_string(list.ReadInteger(section, kPluginEvents, 1));
@@ -90,10 +100,9 @@ SettingsValues ReadSettingsValues(const IniAccess& ini, const IniAccess& plugins
     v.edt_wav_x = ini.ReadString(kSoundDisconnect, "");
     v.box_wav_x = SoundBoxChecked(v.edt_wav_x);
     v.edt_ignore.clear();
-    // The count comes from the file: a damaged one must not keep the dialog reading for ever.
-    constexpr int64_t kMaxIgnoredEntries = 1000;
-    for (int64_t n = 1; n <= ini.ReadInteger(kIgnoreCount, 0) && n <= kMaxIgnoredEntries; ++n)
-        v.edt_ignore.push_back(ini.ReadString(kIgnoreSection, kIgnoreItemPrefix + std::to_string(n), "NULL"));
+    // The count comes from the file: read as the main program reads it, a damaged one ends the list.
+    for (int64_t n = 1; ListGoesOn(n, ini.ReadInteger(kIgnoreCount, 0), HasKey(ini, kIgnoreSection, ItemKey(n))); ++n)
+        v.edt_ignore.push_back(ini.ReadString(kIgnoreSection, ItemKey(n), "NULL"));
     v.box_alt = ini.ReadInteger(kOwnPeriod, 0) > 1;
     v.box_control = ini.ReadInteger(kPluginsOn, 0) != 0;
     v.box_unlim = ini.ReadInteger(kUnlimited, 0) != 0;

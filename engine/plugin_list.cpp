@@ -1,6 +1,7 @@
 #include "engine/plugin_list.h"
 
 #include "engine/item_list.h"
+#include "engine/settings_keys.h"
 
 namespace quon {
 
@@ -20,11 +21,11 @@ bool IsPlainPluginName(const std::string& file) {
 
 void RunPluginList(const fw::IniFile& list, int event, const PluginHostSides& sides) {
     // The count is read again before every entry: the list may change while a module runs.
-    for (int64_t i = 1; ListHasEntry(list, "plugins", i); ++i) {
-        const std::string file = list.ReadString("plugins", ItemKey(i), "NULL");
+    for (int64_t i = 1; ListHasEntry(list, keys::kPluginListSection, i); ++i) {
+        const std::string file = list.ReadString(keys::kPluginListSection, ItemKey(i), "NULL");
         const char* section = file.c_str();
-        if (list.ReadInteger(section, "enabled", 1) == 0) continue;
-        const int64_t act = list.ReadInteger(section, "events", paStart);
+        if (list.ReadInteger(section, keys::kPluginEnabled, 1) == 0) continue;
+        const int64_t act = list.ReadInteger(section, keys::kPluginEvents, paStart);
         if (PluginRunsFor(act, event)) {
             ModuleCall call = IsPlainPluginName(file) ? sides.run(file, event, FreeAfterRun(event))
                                                       : ModuleCall::NoEntry;
@@ -32,7 +33,7 @@ void RunPluginList(const fw::IniFile& list, int event, const PluginHostSides& si
         }
         if (event == peStart && act == paOnRequest) sides.showIndicatorItem();
         if (event == peExit && (act == paStart || act == paOnRequest)) {
-            const std::string windowClass = list.ReadString(section, "class", "");
+            const std::string windowClass = list.ReadString(section, keys::kPluginClass, "");
             if (!windowClass.empty()) sides.clear(windowClass);
         }
     }

@@ -61,7 +61,6 @@ void Dialog::RunModal(HACCEL accelerators) {
     inModalLoop_ = false;
     for (HWND w : disabled.windows)
         if (IsWindow(w)) EnableWindow(w, TRUE);
-    if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
     if (quit) PostQuitMessage(static_cast<int>(msg.wParam));
 }
 

@@ -15,18 +15,21 @@ std::wstring ProgramPathW() {
 
 namespace {
 std::string g_override;
+// Computed once, without a guarded function-local static: inside the settings library every load would
+// otherwise leave the thread-library's bookkeeping of the calling thread behind.
+std::string g_folder;
 }
 
 void OverrideProgramFolderForTests(std::string folder) { g_override = std::move(folder); }
 
 const std::string& ProgramFolder() {
     if (!g_override.empty()) return g_override;
-    static const std::string folder = [] {
+    if (g_folder.empty()) {
         std::string path = Narrow(ProgramPathW());
         auto slash = path.find_last_of("\\/");
-        return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-    }();
-    return folder;
+        g_folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    }
+    return g_folder;
 }
 
 }  // namespace fw

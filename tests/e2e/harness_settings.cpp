@@ -1,4 +1,3 @@
-// The settings dialog of a running program, driven from outside.
 #include "tests/e2e/harness_settings.h"
 
 #include <commctrl.h>
@@ -7,87 +6,108 @@
 #include "tests/e2e/harness.h"
 
 namespace rig {
-namespace {
 
-constexpr const wchar_t* kCaption = L"Quon Tollen II .::. {настройки программы}";
-
-struct Search {
-    DWORD pid;
-    HWND found;
-};
-
-struct ControlSearch {
-    int id;
-    HWND found;
-};
-
-}  // namespace
-
-void OpenSettingsByDoubleClick(HWND mainWindow) {
-    PostMessageW(mainWindow, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(60, 22));
-}
-
-std::optional<SettingsWindow> SettingsWindow::WaitFor(const Program& app, DWORD timeoutMs) {
-    Search search{app.Pid(), nullptr};
-    WaitUntil([&] {
-        EnumWindows(
-            [](HWND w, LPARAM lp) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(lp);
-                DWORD pid = 0;
-                GetWindowThreadProcessId(w, &pid);
-                wchar_t caption[128] = {};
-                GetWindowTextW(w, caption, 128);
-                if (pid == s->pid && IsWindowVisible(w) && wcscmp(caption, kCaption) == 0) {
-                    s->found = w;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
-    }, timeoutMs);
-    if (!search.found) return std::nullopt;
-    return SettingsWindow(search.found);
+SettingsWindow SettingsWindow::WaitFor(DWORD pid, DWORD timeoutMs) {
+    SettingsWindow found;
+    struct Search {
+        DWORD pid;
+        HWND dialog;
+    } search{pid, nullptr};
+    WaitUntil(
+        [&] {
+            EnumWindows(
+                [](HWND w, LPARAM p) -> BOOL {
+                    auto* s = reinterpret_cast<Search*>(p);
+                    DWORD owner = 0;
+                    GetWindowThreadProcessId(w, &owner);
+                    wchar_t cls[16] = {}, title[128] = {};
+                    GetClassNameW(w, cls, 16);
+                    GetWindowTextW(w, title, 128);
+                    if (owner == s->pid && std::wstring(cls) == L"#32770" && IsWindowVisible(w) &&
+                        std::wstring(title).find(L"{настройки программы}") != std::wstring::npos) {
+                        s->dialog = w;
+                        return FALSE;
+                    }
+                    return TRUE;
+                },
+                reinterpret_cast<LPARAM>(&search));
+            return search.dialog != nullptr;
+        },
+        timeoutMs);
+    found.dialog_ = search.dialog;
+    return found;
 }
 
 HWND SettingsWindow::Control(int id) const {
-    ControlSearch search{id, nullptr};
+    struct Search {
+        int id;
+        HWND control;
+    } search{id, nullptr};
     EnumChildWindows(
         dialog_,
-        [](HWND w, LPARAM lp) -> BOOL {
-            auto* s = reinterpret_cast<ControlSearch*>(lp);
+        [](HWND w, LPARAM p) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(p);
             if (GetDlgCtrlID(w) != s->id) return TRUE;
-            s->found = w;
+            s->control = w;
             return FALSE;
         },
         reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return search.control;
 }
-
-bool SettingsWindow::Checked(int id) const { return SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-bool SettingsWindow::Enabled(int id) const { return IsWindowEnabled(Control(id)) != FALSE; }
 
 std::string SettingsWindow::Text(int id) const {
-    wchar_t buf[1024] = {};
-    SendMessageW(Control(id), WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buf));
-    return fw::Narrow(buf);
+    wchar_t text[1024] = {};
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(Control(id), WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 5000,
+                        &ignored);
+    return fw::Narrow(text);
 }
 
-void SettingsWindow::Click(int id) const { SendMessageW(Control(id), BM_CLICK, 0, 0); }
+bool SettingsWindow::Visible(int id) const {
+    HWND control = Control(id);
+    return control && IsWindowVisible(control);
+}
+
+bool SettingsWindow::Checked(int id) const {
+    DWORD_PTR state = 0;
+    SendMessageTimeoutW(Control(id), BM_GETCHECK, 0, 0, SMTO_BLOCK, 5000, &state);
+    return state == BST_CHECKED;
+}
+
+void SettingsWindow::Click(int id) const {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(Control(id), BM_CLICK, 0, 0, SMTO_BLOCK, 5000, &ignored);
+}
+
+void SettingsWindow::Shortcut(int commandId) const { PostMessageW(dialog_, WM_COMMAND, MAKEWPARAM(commandId, 1), 0); }
+
+void SettingsWindow::PressEscape() const {
+    PostMessageW(dialog_, WM_KEYDOWN, VK_ESCAPE, 1);
+    PostMessageW(dialog_, WM_KEYUP, VK_ESCAPE, 0xC0000001);
+}
+
+bool SettingsWindow::Enabled(int id) const { return IsWindowEnabled(Control(id)) != FALSE; }
 
 void SettingsWindow::SetText(int id, const std::string& text) const {
     const std::wstring wide = fw::Widen(text);
-    SendMessageW(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()), SMTO_BLOCK, 5000, &ignored);
 }
 
 void SettingsWindow::SetTrackBar(int id, int position) const {
     HWND bar = Control(id);
-    SendMessageW(bar, TBM_SETPOS, TRUE, position);
-    SendMessageW(GetParent(bar), WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, position), reinterpret_cast<LPARAM>(bar));
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(bar, TBM_SETPOS, TRUE, position, SMTO_BLOCK, 5000, &ignored);
+    SendMessageTimeoutW(GetParent(bar), WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, position), reinterpret_cast<LPARAM>(bar),
+                        SMTO_BLOCK, 5000, &ignored);
 }
 
 bool SettingsWindow::WaitClosed(DWORD timeoutMs) const {
     return WaitUntil([&] { return !IsWindow(dialog_) || !IsWindowVisible(dialog_); }, timeoutMs);
+}
+
+void OpenSettingsByDoubleClick(HWND mainWindow) {
+    PostMessageW(mainWindow, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(60, 22));
 }
 
 }  // namespace rig

@@ -1,41 +1,39 @@
 #pragma once
-// The settings dialog of a running program, driven from outside through its controls' ids (the ids of
-// config/frame_ids.h and config/page_*_ids.h): clicks, texts and track bars reach the dialog's handlers as
-// the user's input does.
-//
-//   rig::OpenSettingsByDoubleClick(w);                     // the data page opens
-//   auto s = rig::SettingsWindow::WaitFor(app);            // its window, once shown
-//   s->Click(IDC_BTN_OPTIONS); s->Click(IDC_BOX_AUTOSTART);
-//   s->SetText(IDC_EDT_X, "300"); s->SetTrackBar(IDC_BAR_OPACITY, 200);
-//   s->Click(IDC_BTN_CANCEL); s->WaitClosed();
+// The settings dialog of a running process, driven from outside: found by its caption among the
+// process's windows; its controls (on the frame or on a page) found by id.
 #include <windows.h>
 
-#include <optional>
 #include <string>
 
 namespace rig {
-
-class Program;
 
 // A double click on the plain face of the built-in theme, which opens the settings on their data page.
 void OpenSettingsByDoubleClick(HWND mainWindow);
 
 class SettingsWindow {
 public:
-    static std::optional<SettingsWindow> WaitFor(const Program& app, DWORD timeoutMs = 10000);
+    // Waits for the shown settings dialog of the process; null handle after the bound.
+    static SettingsWindow WaitFor(DWORD pid, DWORD timeoutMs = 10000);
     HWND Handle() const { return dialog_; }
-    HWND Control(int id) const;  // a control of the frame or of any page; null when there is none
-    bool Checked(int id) const;
-    bool Enabled(int id) const;
+    explicit operator bool() const { return dialog_ != nullptr; }
+
+    HWND Control(int id) const;
     std::string Text(int id) const;
-    void Click(int id) const;
+    bool Visible(int id) const;  // the control and every parent up to the dialog are visible
+    bool Checked(int id) const;
+    void Click(int id) const;  // a button click, as the mouse would give it
+    // A shortcut's command, as the dialog's accelerator gives it (Esc, Ctrl+S, Ctrl+Enter, F1).
+    void Shortcut(int commandId) const;
+    void PressEscape() const;  // the key itself, through the dialog's message loop
+    bool Enabled(int id) const;
+    // A new text for an edit, which tells the dialog of the change as typing does.
     void SetText(int id, const std::string& text) const;
+    // A track bar moved to a position, as a drag of its thumb ends.
     void SetTrackBar(int id, int position) const;
     bool WaitClosed(DWORD timeoutMs = 5000) const;
 
 private:
-    explicit SettingsWindow(HWND dialog) : dialog_(dialog) {}
-    HWND dialog_;
+    HWND dialog_ = nullptr;
 };
 
 }  // namespace rig

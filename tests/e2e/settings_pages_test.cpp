@@ -123,8 +123,9 @@ protected:
         if (!w || !dir.WaitForStartUpEnd()) return std::nullopt;
         window = w;
         rig::OpenSettingsByDoubleClick(w);
-        auto s = rig::SettingsWindow::WaitFor(*app);
-        if (s) s->Click(IDC_BTN_OPTIONS);
+        rig::SettingsWindow s = rig::SettingsWindow::WaitFor(app->Pid());
+        if (!s) return std::nullopt;
+        s.Click(IDC_BTN_OPTIONS);
         return s;
     }
     std::wstring ProgramPath() const { return dir.Path() + L"quonmain.exe"; }
@@ -175,8 +176,8 @@ TEST_F(SettingsPages, AutostartInEachPlaceFoundAgainSwitchedAndRemoved) {
     SetRunValue(HKEY_CURRENT_USER, L"old");
     SetRunValue(HKEY_LOCAL_MACHINE, L"old");
     rig::OpenSettingsByDoubleClick(window);
-    s = rig::SettingsWindow::WaitFor(*app);
-    ASSERT_TRUE(s);
+    s = rig::SettingsWindow::WaitFor(app->Pid());
+    ASSERT_TRUE(*s);
     EXPECT_TRUE(s->Checked(IDC_BOX_AUTOSTART));
     EXPECT_TRUE(s->Checked(IDC_RAD_MACHINE_LNK));
     EXPECT_EQ(Now(), (Places{false, false, false, true}));

@@ -1,5 +1,5 @@
-// The ignored dial-up entries as the dialog reads them: as many as the file counts, never more than the
-// list can sensibly hold, whatever count a damaged file gives.
+// The ignored dial-up entries as the dialog reads them: as many as the file counts, as the main program
+// reads them; a count no list reaches ends the list at its first missing line.
 #include <gtest/gtest.h>
 
 #include "config/read_settings.h"
@@ -13,7 +13,7 @@ TEST(IgnoreListRead, CountedEntriesWithABoundOnTheCount) {
         const char* items;
         size_t want;
     };
-    const Row rows[] = {{"0", 0}, {"2", 2}, {"-5", 0}, {"2000000000", 1000}};
+    const Row rows[] = {{"0", 0}, {"2", 2}, {"-5", 0}, {"2000000000", 1}};
     for (const Row& r : rows) {
         test::MemoryIni data({{{"ignore", "items"}, r.items}, {{"ignore", "item_1"}, "Работа"}}), plugins;
         const SettingsValues v = ReadSettingsValues(data, plugins, "C:\\prog\\", "10.12.26");

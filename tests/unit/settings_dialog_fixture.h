@@ -40,6 +40,10 @@ struct OpenDialog {
 
     // Creates the dialog and runs FormShow, as the entry does before the modal loop.
     void Show(int lock = 0) {
+        Create(lock);
+        form.FormShow();
+    }
+    void Create(int lock = 0) {
         ASSERT_TRUE(form.Create());
         form.sendToMainWindow = [this](int code, const std::string& text) { sent.emplace_back(code, text); };
         form.showWarning = [this](const std::string& text) { warnings.push_back(text); };
@@ -57,7 +61,6 @@ struct OpenDialog {
             return chosenFile;
         };
         form.SetStatisticsLock(lock);
-        form.FormShow();
     }
 };
 

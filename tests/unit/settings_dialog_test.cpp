@@ -8,6 +8,50 @@
 namespace quon::config {
 namespace {
 
+void HoldControl(bool down) {
+    BYTE state[256] = {};
+    GetKeyboardState(state);
+    state[VK_CONTROL] = down ? 0x80 : 0;
+    SetKeyboardState(state);
+}
+
+// A key as the keyboard gives it to the dialog's message loop, with Ctrl held or not.
+void PressKey(HWND dialog, WPARAM key, bool control) {
+    HoldControl(control);
+    PostMessageW(dialog, WM_KEYDOWN, key, 1);
+}
+
+TEST(SettingsDialog, ShortcutKeysInTheModalLoop) {
+    struct Case {
+        const char* what;
+        WPARAM key;
+        bool control;
+        std::vector<std::pair<int, std::string>> sent;
+        int helpContext;  // 0: none
+        bool closes;
+    } cases[] = {{"Esc", VK_ESCAPE, false, {}, 0, true},
+                 {"Ctrl+S", 'S', true, {{0, "0"}}, 0, false},
+                 {"Ctrl+Enter", VK_RETURN, true, {{0, "0"}}, 0, true},
+                 {"F1", VK_F1, false, {}, 10, false}};
+    for (const Case& c : cases) {
+        OpenDialog d(TestName());
+        std::ofstream(d.folder.Path() / "help.hlp") << "help";
+        d.Create();
+        d.form.SelectPage(3);
+        bool closedByKey = false;
+        test::DuringModal steps({[&] { PressKey(d.form.Handle(), c.key, c.control); },
+                                 [&] {
+                                     closedByKey = !d.form.InModalLoop();
+                                     PressKey(d.form.Handle(), VK_ESCAPE, false);
+                                 }});
+        d.form.ShowModal();
+        HoldControl(false);
+        EXPECT_EQ(d.sent, c.sent) << c.what;
+        EXPECT_EQ(d.helps.empty() ? 0 : d.helps[0].second, c.helpContext) << c.what;
+        EXPECT_EQ(steps.StepsRun() == 1 || closedByKey, c.closes) << c.what;
+    }
+}
+
 test::Map EveryKeyWithRealFiles(const OpenDialog& d) {
     test::Map values = test::EveryKeyChanged();
     // Icon files that load and a theme with three variants, so that the controls can hold the values.

@@ -25,22 +25,27 @@ void Dialog::Destroy() {
     DestroyWindow(h);
 }
 
+namespace {
+
+struct Disabled {
+    HWND self;
+    std::vector<HWND> windows;
+};
+
+BOOL CALLBACK DisableOther(HWND w, LPARAM p) {
+    auto* d = reinterpret_cast<Disabled*>(p);
+    if (w != d->self && IsWindowVisible(w) && IsWindowEnabled(w)) {
+        d->windows.push_back(w);
+        EnableWindow(w, FALSE);
+    }
+    return TRUE;
+}
+
+}  // namespace
+
 void Dialog::RunModal(HACCEL accelerators) {
-    struct Disabled {
-        HWND self;
-        std::vector<HWND> windows;
-    } disabled{hwnd_, {}};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND w, LPARAM p) -> BOOL {
-            auto* d = reinterpret_cast<Disabled*>(p);
-            if (w != d->self && IsWindowVisible(w) && IsWindowEnabled(w)) {
-                d->windows.push_back(w);
-                EnableWindow(w, FALSE);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&disabled));
+    Disabled disabled{hwnd_, {}};
+    EnumThreadWindows(GetCurrentThreadId(), &DisableOther, reinterpret_cast<LPARAM>(&disabled));
 
     modalEnded_ = false;
     inModalLoop_ = true;

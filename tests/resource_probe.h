@@ -1,7 +1,8 @@
 #pragma once
 // Growth probes that work under Wine, where GetProcessHandleCount, GetGuiResources and the private bytes
 // read 0: a new kernel handle, GDI object or USER object takes the lowest free slot, so a leak shows as a
-// rising slot number; the heaps are walked for the bytes in use.
+// rising slot number; the heaps are walked for the bytes in use. USER slots are shared by every process
+// of the session, so while other programs run only the windows of this process tell its own growth.
 #include <windows.h>
 
 #include <cstdint>
@@ -11,7 +12,22 @@ namespace probe {
 struct Resources {
     uintptr_t nextHandle = 0, nextGdi = 0, nextUser = 0;
     long long heapBytes = 0;
+    int windows = 0;  // of this process, top-level and child
 };
+
+inline BOOL CALLBACK CountChild(HWND, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+inline BOOL CALLBACK CountOwnWindow(HWND w, LPARAM count) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    if (pid != GetCurrentProcessId()) return TRUE;
+    ++*reinterpret_cast<int*>(count);
+    EnumChildWindows(w, &CountChild, count);
+    return TRUE;
+}
 
 inline long long HeapBytesInUse() {
     long long total = 0;
@@ -39,6 +55,7 @@ inline Resources Measure() {
     r.nextUser = reinterpret_cast<uintptr_t>(menu) & 0xFFFF;
     DestroyMenu(menu);
     r.heapBytes = HeapBytesInUse();
+    EnumWindows(&CountOwnWindow, reinterpret_cast<LPARAM>(&r.windows));
     return r;
 }
 

@@ -5,7 +5,8 @@
 //                                           host_commands.txt as "<code>|<text>", and data.qif is copied
 //                                           to data_at_command_<n>.qif at that moment
 //   settings_host.exe leak <n>              n openings, each closed at once; the resource figures before
-//                                           and after go to host_leak.txt
+//                                           and after go to host_leak.txt (handle slot, GDI slot,
+//                                           windows, heap bytes; before, then after)
 #include <windows.h>
 
 #include <cstdio>
@@ -92,10 +93,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
             if (!OpenOnce(i % 9, "0", true)) return 2;
         const probe::Resources after = probe::Measure();
         char line[256];
-        std::snprintf(line, sizeof line, "%llu %llu %llu %lld %llu %llu %llu %lld", (unsigned long long)before.nextHandle,
-                      (unsigned long long)before.nextGdi, (unsigned long long)before.nextUser, before.heapBytes,
-                      (unsigned long long)after.nextHandle, (unsigned long long)after.nextGdi,
-                      (unsigned long long)after.nextUser, after.heapBytes);
+        std::snprintf(line, sizeof line, "%llu %llu %d %lld %llu %llu %d %lld", (unsigned long long)before.nextHandle,
+                      (unsigned long long)before.nextGdi, before.windows, before.heapBytes,
+                      (unsigned long long)after.nextHandle, (unsigned long long)after.nextGdi, after.windows,
+                      after.heapBytes);
         Append("host_leak.txt", line);
         return 0;
     }

@@ -8,7 +8,6 @@
 #include "config/theme_check.h"
 #include "config/theme_links.h"
 #include "controls/controls.h"
-#include "controls/filename_edit.h"
 #include "framework/program_folder.h"
 #include "framework/text.h"
 
@@ -67,15 +66,6 @@ void PageInterface::OnInitDialog() {
     OnCommand(IDC_BOX_HANGUP, BN_CLICKED, [this] { OptionChanged(form, HangUpButtonHint(Checked(IDC_BOX_HANGUP))); });
     // The theme field: a file dialog that starts in SKINS, typing off, dropped files taken.
     SendMessageW(Item(IDC_EDT_SKIN), controls::CEM_SETBUTTONWIDTH, 18, 0);
-    if (controls::FilenameEdit* edit = controls::FilenameEditOf(Item(IDC_EDT_SKIN))) {
-        controls::FileDialogSettings& dialog = edit->Dialog();
-        dialog.filter = "Темы интерфейса|*.qsf|Все файлы|*.*";
-        dialog.defaultExt = "qsf";
-        dialog.initialDir = SkinsFolder();
-        dialog.title = "Выбор темы интерфейса...";
-        dialog.options = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
-        edit->SetAcceptFiles(true);
-    }
 }
 
 // ---- the tray icons ----

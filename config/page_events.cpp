@@ -13,8 +13,7 @@ void PageEvents::FillRasEntries() {
         ClearItems(IDC_EDT_ENTRY);
         fw::Library ras("rasapi32");
         if (auto* enumEntries = ras.Proc<RasEnumEntriesFn>("RasEnumEntriesA")) {
-            DWORD result = 0;
-            for (const std::string& name : ListRasEntryNames(enumEntries, result)) AddItem(IDC_EDT_ENTRY, name);
+            for (const std::string& name : ListRasEntryNames(enumEntries).names) AddItem(IDC_EDT_ENTRY, name);
         }
         SetIndex(IDC_EDT_ENTRY, 0);
     } catch (...) {

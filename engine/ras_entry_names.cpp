@@ -4,7 +4,9 @@
 
 namespace quon {
 
-std::vector<std::string> ListRasEntryNames(RasEnumEntriesFn* enumEntries, DWORD& result) {
+RasEntryNames ListRasEntryNames(RasEnumEntriesFn* enumEntries) {
+    RasEntryNames list;
+    DWORD& result = list.result;
     RASENTRYNAMEA blank{};
     std::vector<RASENTRYNAMEA> entries(1, blank);
     entries[0].dwSize = sizeof(RASENTRYNAMEA);
@@ -12,6 +14,7 @@ std::vector<std::string> ListRasEntryNames(RasEnumEntriesFn* enumEntries, DWORD&
     DWORD count = 0;
     result = enumEntries(nullptr, nullptr, entries.data(), &bytes, &count);
     if (result == ERROR_BUFFER_TOO_SMALL) {
+        list.secondCall = true;
         // Room for what the first call reported, in whole records, and exactly that size passed on.
         size_t records = (bytes + sizeof(RASENTRYNAMEA) - 1) / sizeof(RASENTRYNAMEA);
         if (records < count) records = count;
@@ -22,12 +25,11 @@ std::vector<std::string> ListRasEntryNames(RasEnumEntriesFn* enumEntries, DWORD&
         count = 0;
         result = enumEntries(nullptr, nullptr, entries.data(), &bytes, &count);
     }
-    std::vector<std::string> names;
-    if (result != 0) return names;
+    if (result != 0) return list;
     if (count > entries.size()) count = static_cast<DWORD>(entries.size());
     for (DWORD i = 0; i < count; ++i)
-        names.emplace_back(entries[i].szEntryName, strnlen(entries[i].szEntryName, sizeof entries[i].szEntryName));
-    return names;
+        list.names.emplace_back(entries[i].szEntryName, strnlen(entries[i].szEntryName, sizeof entries[i].szEntryName));
+    return list;
 }
 
 }  // namespace quon

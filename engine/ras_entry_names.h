@@ -12,9 +12,14 @@ namespace quon {
 
 using RasEnumEntriesFn = DWORD WINAPI(LPCSTR, LPCSTR, LPRASENTRYNAMEA, LPDWORD, LPDWORD);
 
-// The names in the order returned. A first call with room for one record; when it answers
-// ERROR_BUFFER_TOO_SMALL, a second with room for what it reported. `result` is the last call's answer;
-// on a failure the list is empty.
-std::vector<std::string> ListRasEntryNames(RasEnumEntriesFn* enumEntries, DWORD& result);
+struct RasEntryNames {
+    std::vector<std::string> names;  // in the order returned; empty on a failure
+    DWORD result = 0;                // the last call's answer
+    bool secondCall = false;         // the first call asked for more room
+};
+
+// A first call with room for one record; when it answers ERROR_BUFFER_TOO_SMALL, a second with room
+// for what it reported.
+RasEntryNames ListRasEntryNames(RasEnumEntriesFn* enumEntries);
 
 }  // namespace quon

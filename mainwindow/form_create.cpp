@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/item_list.h"
+#include "engine/ras_entry_names.h"
 #include "engine/settings_file.h"
 #include "framework/application.h"
 #include "framework/library.h"
@@ -126,45 +127,23 @@ void Tfrm_quonm::BuildPluginSettingsMenu() {
 void Tfrm_quonm::BuildDialUpMenu() {
     try {
         fw::Library ras("rasapi32");
-        auto enumEntries = ras.Proc<decltype(RasEnumEntriesA)>("RasEnumEntriesA");
+        auto enumEntries = ras.Proc<RasEnumEntriesFn>("RasEnumEntriesA");
         auto errorString = ras.Proc<decltype(RasGetErrorStringA)>("RasGetErrorStringA");
         if (!enumEntries) throw std::runtime_error("no RasEnumEntriesA");
 
-        RASENTRYNAMEA blank{};
-        std::vector<RASENTRYNAMEA> entries(1, blank);
-        entries[0].dwSize = sizeof(RASENTRYNAMEA);
-        DWORD bytes = sizeof(RASENTRYNAMEA);
-        DWORD count = 0;
-        DWORD result = enumEntries(nullptr, nullptr, entries.data(), &bytes, &count);
-        if (result == ERROR_BUFFER_TOO_SMALL) {
-            // Room for what the first call reported, in whole records, and exactly that size passed on.
-            size_t records = (bytes + sizeof(RASENTRYNAMEA) - 1) / sizeof(RASENTRYNAMEA);
-            if (records < count) records = count;
-            if (records == 0) records = 1;
-            entries.assign(records, blank);
-            entries[0].dwSize = sizeof(RASENTRYNAMEA);
-            bytes = static_cast<DWORD>(records * sizeof(RASENTRYNAMEA));
-            count = 0;
-            result = enumEntries(nullptr, nullptr, entries.data(), &bytes, &count);
-            if (result != 0) {
-                char text[256] = {};
-                if (errorString) errorString(result, text, sizeof text);
-                text[sizeof text - 1] = '\0';
-                fw::ShowMessage(text);
-                count = 0;
-            }
-        } else if (result != 0) {
-            count = 0;
+        const RasEntryNames list = ListRasEntryNames(enumEntries);
+        if (list.result != 0 && list.secondCall) {
+            char text[256] = {};
+            if (errorString) errorString(list.result, text, sizeof text);
+            text[sizeof text - 1] = '\0';
+            fw::ShowMessage(text);
         }
-        if (count > entries.size()) count = static_cast<DWORD>(entries.size());
-        for (DWORD i = 0; i < count; ++i) {
-            const char* name = entries[i].szEntryName;
-            std::string entry(name, strnlen(name, sizeof entries[i].szEntryName));
+        for (const std::string& entry : list.names) {
             fw::MenuItem* item = sub_connect->Add("", entry,
                                                   [this](fw::MenuItem& clicked) { sub_connectClick(clicked); });
             item->data = entry;
         }
-        sub_connect->enabled = count > 0;
+        sub_connect->enabled = !list.names.empty();
     } catch (...) {
         sub_connect->enabled = false;
     }

@@ -182,65 +182,22 @@ TEST(CopyDataCommands, MovesMeasureFromTheFarScreenEdges) {
     EXPECT_EQ(s.rect.top, h - 100);
 }
 
-// The summed brightness of the screen under the window (the layered window's pixels as shown).
-uint64_t Brightness(HWND window) {
-    RECT r = rig::ReadWindow(window).rect;
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    if (w <= 0 || h <= 0) return 0;
-    HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = -h;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(mem, dib);
-    BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    uint64_t sum = 0;
-    const auto* px = static_cast<const uint8_t*>(bits);
-    for (int i = 0; i < w * h; ++i) sum += px[i * 4] + px[i * 4 + 1] + px[i * 4 + 2];
-    SelectObject(mem, old);
-    DeleteObject(dib);
-    DeleteDC(mem);
-    ReleaseDC(nullptr, screen);
-    return sum;
-}
-
-// Waits until what the screen shows of the window has not changed for a while (a fade has ended);
-// the brightness then.
-uint64_t SettledBrightness(HWND window, DWORD timeoutMs = 10000) {
-    uint64_t last = Brightness(window);
-    DWORD since = GetTickCount();
-    rig::WaitUntil([&] {
-        uint64_t now = Brightness(window);
-        if (now != last) {
-            last = now;
-            since = GetTickCount();
-        }
-        return GetTickCount() - since > 700;
-    }, timeoutMs);
-    return last;
-}
-
 TEST(CopyDataCommands, OpacityShowsAtOnceAndANonNumberChangesNothing) {
     MeterSession m(QuietSettings({{"view", "o=255\r\n"}, {"visibility", "fade=6\r\n"}}));  // quick fades
     ASSERT_TRUE(m.Start());
     ASSERT_TRUE(m.commands.Send(m.window, 5, "1"));
     ASSERT_TRUE(rig::WaitUntil([&] { return rig::ReadWindow(m.window).visible; }, 5000));
-    const uint64_t full = SettledBrightness(m.window);
+    const uint64_t full = rig::SettledBrightness(m.window);
     ASSERT_NE(full, 0u) << "the window's place on the screen reads black";
     ASSERT_TRUE(m.commands.Send(m.window, 2, "55"));
     // No tick needed for it to show: the window is drawn anew while the command is handled (the screen
     // shows it as soon as the X server has taken the new picture).
-    EXPECT_TRUE(rig::WaitUntil([&] { return Brightness(m.window) < full * 2 / 5; }, 500));
+    EXPECT_TRUE(rig::WaitUntil([&] { return rig::Brightness(m.window) < full * 2 / 5; }, 500));
     ASSERT_TRUE(m.commands.Send(m.window, 2, "abc"));
-    EXPECT_LT(SettledBrightness(m.window), full * 2 / 5);
+    EXPECT_LT(rig::SettledBrightness(m.window), full * 2 / 5);
     // A reload brings the saved opacity back.
     ASSERT_TRUE(m.commands.Send(m.window, 0, "0"));
-    EXPECT_TRUE(rig::WaitUntil([&] { return Brightness(m.window) > full * 9 / 10; }, 3000));
+    EXPECT_TRUE(rig::WaitUntil([&] { return rig::Brightness(m.window) > full * 9 / 10; }, 3000));
 }
 
 TEST(CopyDataCommands, HangUpAndRebootOnlyWithTheirExactTexts) {

@@ -11,6 +11,7 @@
 //   rig::Program app(dir, L"/instance");         // CreateProcessW; Wine told to prefer the double;
 //   HWND w = app.WaitForWindow();                //   its Tfrm_quonm window (null after the bound)
 //   rig::WindowState s = rig::ReadWindow(w);     // rect, visible, extended style, top-most
+//   rig::SettledBrightness(w);                   // waits for the end of a fade (the screen under w is steady)
 //   auto box = app.WaitForBox();                 // its message box (#32770): text, caption, buttons
 //   app.Answer(*box, IDOK);                      // posts the button's command
 //   auto code = app.WaitForExit();               // exit code (only its low byte is meaningful under Wine)
@@ -170,6 +171,12 @@ struct WindowState {
     bool TopMost() const { return (exStyle & WS_EX_TOPMOST) != 0; }
 };
 WindowState ReadWindow(HWND window);
+
+// The summed brightness of the screen under the window (a layered window's pixels as shown).
+uint64_t Brightness(HWND window);
+// Waits until what the screen shows of the window has not changed for a while (a fade has ended);
+// the brightness then.
+uint64_t SettledBrightness(HWND window, DWORD timeoutMs = 10000);
 
 struct MessageBoxInfo {
     HWND window = nullptr;

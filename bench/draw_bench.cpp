@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "bench/box_guard.h"
 #include "framework/application.h"
 #include "framework/program_folder.h"
 #include "mainwindow/main_form.h"
@@ -47,6 +48,7 @@ DWORD GdiObjects() {
 int main(int argc, char** argv) {
     const int redraws = argc > 1 ? std::atoi(argv[1]) : 10000;  // a smaller count for a quick look
     using namespace quon;
+    bench::EndOnAnyBox();
     std::string folder = fw::ProgramFolder();  // build\bin\ -> build\program\ beside it
     folder = folder.substr(0, folder.find_last_of("\\/", folder.size() - 2) + 1) + "program\\";
     fw::OverrideProgramFolderForTests(folder);

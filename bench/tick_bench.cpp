@@ -14,6 +14,7 @@
 #include <new>
 #include <string>
 
+#include "bench/box_guard.h"
 #include "framework/application.h"
 #include "framework/program_folder.h"
 #include "mainwindow/main_form.h"
@@ -33,6 +34,23 @@ bool WriteText(const std::wstring& path, const std::string& text) {
     bool ok = WriteFile(f, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
     CloseHandle(f);
     return ok;
+}
+
+// Copies a folder tree (the built-in theme and icons of the program folder).
+void CopyFolder(const std::wstring& from, const std::wstring& to) {
+    CreateDirectoryW(to.c_str(), nullptr);
+    WIN32_FIND_DATAW f;
+    HANDLE h = FindFirstFileW((from + L"\\*").c_str(), &f);
+    if (h == INVALID_HANDLE_VALUE) return;
+    do {
+        const std::wstring name = f.cFileName;
+        if (name == L"." || name == L"..") continue;
+        if (f.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            CopyFolder(from + L"\\" + name, to + L"\\" + name);
+        else
+            CopyFileW((from + L"\\" + name).c_str(), (to + L"\\" + name).c_str(), FALSE);
+    } while (FindNextFileW(h, &f));
+    FindClose(h);
 }
 
 bool DoubleIsChosen() {
@@ -192,9 +210,13 @@ int main() {
         }
         return RestartWithDouble();
     }
+    bench::EndOnAnyBox();
     const std::wstring bin = ExeFolder();
     const std::wstring folder = bin + L"tick-bench\\";
     CreateDirectoryW(folder.c_str(), nullptr);
+    // The program's folder as built: the built-in theme and icons (build\bin\ -> build\program\ beside it).
+    const std::wstring program = bin.substr(0, bin.find_last_of(L"\\/", bin.size() - 2) + 1) + L"program";
+    for (const wchar_t* sub : {L"skins", L"icons"}) CopyFolder(program + L"\\" + sub, folder + sub);
     for (const wchar_t* f : {L"data.qif", L"data.log", L"traffic.log", L"protect_prev.tmp", L"protect_next.tmp"})
         DeleteFileW((folder + f).c_str());
     DeleteFileW((bin + L"fakeras.log").c_str());
@@ -266,6 +288,7 @@ int main() {
     const bool grew = after.nextHandle > before.nextHandle || after.nextGdi > before.nextGdi ||
                       after.cppBytes > before.cppBytes || after.heapBytes > before.heapBytes + 64 * 1024;
     std::printf("growth over 10000 ticks: %s\n", grew ? "FOUND" : "none");
-    DeleteFileW((bin + L"fakeras.log").c_str());
+    // The double's script, log and state stay out of build\bin\, where the tests load the same double.
+    for (const wchar_t* f : {L"fakeras.ini", L"fakeras.log", L"fakeras.state"}) DeleteFileW((bin + f).c_str());
     return 0;
 }

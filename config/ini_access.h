@@ -20,6 +20,10 @@ public:
 
     // A missing key or a text that is not a whole number gives def.
     int64_t ReadInteger(const std::string& section, const std::string& key, int64_t def) const;
+    bool KeyExists(const std::string& section, const std::string& key) const {
+        const char* probe = "\x01\x02";
+        return ReadString(section, key, probe) != probe;
+    }
 
     std::string ReadString(keys::Key key, const std::string& def) const { return ReadString(key.section, key.name, def); }
     int64_t ReadInteger(keys::Key key, int64_t def) const { return ReadInteger(key.section, key.name, def); }

@@ -1,27 +1,7 @@
 #pragma once
-// Page 3, data and statistics: counters and limits, the accounting period, the plug-ins.
+// Page 3, data and statistics: its controls are made in code; the group id keeps the statistics lock, and
+// the ids below are the ones the page's own controls carry.
 #define IDC_GRP_DATA 5001
-#define IDC_EDT_DATA_MONTHLIM 5002
-#define IDC_EDT_DATA_DAYLIM 5003
-#define IDC_EDT_DATA_BACKUP 5004
-#define IDC_EDT_DATA_MONTH 5005
-#define IDC_EDT_DATA_DAY 5006
-#define IDC_EDT_DATA_UPLIM 5007
-#define IDC_EDT_DATA_UP 5008
-#define IDC_LST_UNITS 5010
-#define IDC_LST_FLOAT 5011
 #define IDC_TXT_WARN 5012
 #define IDC_TXT_SOLUTION 5013
-#define IDC_GRP_ALT 5020
 #define IDC_BOX_ALT 5021
-#define IDC_BOX_REMIND 5022
-#define IDC_EDT_REMIND 5023
-#define IDC_UDN_REMIND 5024
-#define IDC_EDT_PERIOD 5025
-#define IDC_UDN_PERIOD 5026
-#define IDC_EDT_NEXT 5027
-#define IDC_BOX_UNLIM 5028
-#define IDC_BOX_BACKUP 5029
-#define IDC_GRP_MORE 5040
-#define IDC_EDT_PLUGINS 5041
-#define IDC_BOX_CONTROL 5042

@@ -1,5 +1,7 @@
 #pragma once
 // Page 2 (tab_events): sounds and limit actions, additional actions, the ignored dial-up entries.
+#include "config/events_part.h"
+#include "config/form_page_host.h"
 #include "config/page_events_ids.h"
 #include "config/settings_page.h"
 
@@ -13,6 +15,14 @@ public:
 
     // Fills edt_entry with the dial-up phone-book entries; a failure leaves it empty.
     void FillRasEntries();
+
+    // The sounds and limit actions (grp_month, grp_day, grp_on, grp_off, grp_test).
+    EventsPart& Sounds() { return sounds_; }
+
+private:
+    void OnInitDialog() override;
+    FormPageHost host_{form};
+    EventsPart sounds_{host_};
 };
 
 }  // namespace quon::config

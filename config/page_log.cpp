@@ -5,20 +5,21 @@
 namespace quon::config {
 
 void PageLog::OnInitDialog() {
-    for (const char* item : {"x1", "x2", "x5", "x10", "x20", "x50", "x100"}) AddItem(IDC_LST_INTERVAL, item);
-    SetIndex(IDC_LST_INTERVAL, 3);  // playback speed x10
+    RECT area;
+    GetClientRect(Handle(), &area);
+    logs_.Create(Handle(), 0, 0, area.right, area.bottom);
+    // The balances in the viewer follow the limits of the statistics page.
+    logs_.receivedLimitSet = [this] { return form.tab_data.Parts().statistics.Editor().raw[sfMonthLimit - 1] != "0"; };
+    logs_.sentLimitSet = [this] { return form.tab_data.Parts().statistics.Editor().raw[sfUpLimit - 1] != "0"; };
 }
 
-void PageLog::Fill(const SettingsValues& v) {
-    SetChecked(IDC_BOX_LOG_DATA, v.box_log_data);
-    SetChecked(IDC_BOX_LOG_CLEAR, v.box_log_clear);
-    SetChecked(IDC_BOX_LOG_TRAFFIC, v.box_log_traffic);
+bool PageLog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) {
+    if (msg == WM_SHOWWINDOW && !wp) logs_.StopPlayback();  // another page was chosen
+    return SettingsPage::HandleMessage(msg, wp, lp, result);
 }
 
-void PageLog::Collect(SettingsValues& v) const {
-    v.box_log_data = Checked(IDC_BOX_LOG_DATA);
-    v.box_log_clear = Checked(IDC_BOX_LOG_CLEAR);
-    v.box_log_traffic = Checked(IDC_BOX_LOG_TRAFFIC);
-}
+void PageLog::Fill(const SettingsValues& v) { logs_.Fill(v); }
+
+void PageLog::Collect(SettingsValues& v) const { logs_.Collect(v); }
 
 }  // namespace quon::config

@@ -1,6 +1,7 @@
 #include "config/read_settings.h"
 
 #include "config/conversions.h"
+#include "engine/item_list.h"
 
 namespace quon::config {
 
@@ -14,8 +15,10 @@ std::array<std::string, 7> DefaultIconPaths(const std::string& folder) {
 
 std::vector<PluginRow> ReadPluginRows(const IniAccess& list) {
     std::vector<PluginRow> rows;
-    // The count is read again before every row, as the main program reads the list.
-    for (int64_t i = 1; i <= list.ReadInteger(kPluginCount, 0); ++i) {
+    // The count is read again before every row, and bounded, as the main program reads the list.
+    for (int64_t i = 1; ListGoesOn(i, list.ReadInteger(kPluginCount, 0),
+                                   list.KeyExists(kPluginListSection, kPluginItemPrefix + std::to_string(i)));
+         ++i) {
         PluginRow row;
         row.file = list.ReadString(kPluginListSection, kPluginItemPrefix + std::to_string(i), "-");
         const std::string& section = row.file;
@@ -90,7 +93,9 @@ SettingsValues ReadSettingsValues(const IniAccess& ini, const IniAccess& plugins
     v.edt_wav_x = ini.ReadString(kSoundDisconnect, "");
     v.box_wav_x = SoundBoxChecked(v.edt_wav_x);
     v.edt_ignore.clear();
-    for (int64_t n = 1; n <= ini.ReadInteger(kIgnoreCount, 0); ++n)
+    for (int64_t n = 1; ListGoesOn(n, ini.ReadInteger(kIgnoreCount, 0),
+                                   ini.KeyExists(kIgnoreSection, kIgnoreItemPrefix + std::to_string(n)));
+         ++n)
         v.edt_ignore.push_back(ini.ReadString(kIgnoreSection, kIgnoreItemPrefix + std::to_string(n), "NULL"));
     v.box_alt = ini.ReadInteger(kOwnPeriod, 0) > 1;
     v.box_control = ini.ReadInteger(kPluginsOn, 0) != 0;

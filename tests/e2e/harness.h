@@ -42,8 +42,8 @@
 //   rig::TestFolder dir; rig::RasDouble ras(dir);   // later LoadLibraryA("rasapi32") gets this module
 //   fw::OverrideProgramFolderForTests(dir.PathA());
 //   rig::BoxAnswerer boxes;                          // answers this process's modal boxes meanwhile
-// unit_tests.exe gets the double only when Wine prefers it at the process start: ctest's setup test
-// rig.PreferNativeRas.* makes that setting (see PreferNativeRas).
+// A test process gets the double only when Wine prefers it at the process start: build/wine-run.sh makes
+// Wine prefer the modules beside a program (rasapi32=n,b), as Windows does (see also PreferNativeRas).
 #include <windows.h>
 
 #include <cstdint>

@@ -2,6 +2,7 @@
 // hint panel, help, and reading and saving through the real controls in a program folder of its own.
 #include <gtest/gtest.h>
 
+#include "config/page_controls.h"
 #include "config/settings_dialog.h"
 #include "tests/unit/launcher_fixture.h"
 #include "tests/unit/settings_fixture.h"
@@ -10,6 +11,17 @@ namespace quon::config {
 namespace {
 
 using test::ProgramFolderForTest;
+
+// The user types a counter in bytes: the unit list to bytes, the row's toggle, the text, Enter.
+void TypeCounter(StatisticsPart& stats, int field, const std::string& bytes) {
+    HWND p = stats.Handle();
+    SendMessageW(GetDlgItem(p, StatisticsPart::idUnits), CB_SETCURSEL, 0, 0);
+    SendMessageW(p, WM_COMMAND, MAKEWPARAM(StatisticsPart::idUnits, CBN_SELCHANGE), 0);
+    stats.ToggleField(field);
+    HWND box = GetDlgItem(p, StatisticsPart::EditId(field));
+    SetText(box, bytes);
+    SendMessageW(box, WM_CHAR, L'\r', 0);
+}
 
 std::string TestName() { return ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
 
@@ -124,7 +136,7 @@ TEST(SettingsDialog, ACounterTheMainProgramStoredMeanwhileSurvivesApply) {
     d.Show();
     // A connection ends while the dialog is open; the user edits another counter.
     WritePrivateProfileStringA("bytes", "day", "5555", d.Data().string().c_str());
-    d.form.tab_data.SetHint(IDC_EDT_DATA_MONTH, "4200");
+    TypeCounter(d.form.tab_data.Parts().statistics, sfMonth, "4200");
     d.form.btn_applyClick();
     EXPECT_EQ(test::ReadIni(d.Data(), "bytes", "day"), "5555");
     EXPECT_EQ(test::ReadIni(d.Data(), "bytes", "month"), "4200");
@@ -164,7 +176,7 @@ TEST(SettingsDialog, HangupBoxAndLogClearingAsTheMainProgramReadsThem) {
         test::WriteIni(d.Data(), c.file);
         d.Show();
         EXPECT_EQ(d.form.tab_interface.Checked(IDC_BOX_HANGUP), c.hideHangupTicked) << c.what;
-        EXPECT_EQ(d.form.tab_log.Checked(IDC_BOX_LOG_CLEAR), c.clearTicked) << c.what;
+        EXPECT_EQ(Checked(GetDlgItem(d.form.tab_log.Logs().Handle(), LogsPage::idLogClear)), c.clearTicked) << c.what;
         d.form.tab_interface.SetChecked(IDC_BOX_HANGUP, !c.hideHangupTicked);
         d.form.btn_applyClick();
         EXPECT_EQ(test::ReadIni(d.Data(), "skin", "hangup"), c.hideHangupTicked ? "1" : "0") << c.what;
@@ -183,10 +195,11 @@ TEST(SettingsDialog, TheLockTextsFollowTheLock) {
         d.Show(c.lock);
         d.form.SelectPage(3);
         ShowWindow(d.form.Handle(), SW_SHOWNOACTIVATE);
-        EXPECT_EQ(d.form.tab_data.Visible(IDC_TXT_WARN), c.shown) << c.lock;
-        EXPECT_EQ(d.form.tab_data.Visible(IDC_TXT_SOLUTION), c.shown) << c.lock;
+        const StatisticsPart& stats = d.form.tab_data.Parts().statistics;
+        EXPECT_EQ(IsWindowVisible(stats.LockText()) != FALSE, c.shown) << c.lock;
+        EXPECT_EQ(IsWindowVisible(stats.SolutionText()) != FALSE, c.shown) << c.lock;
         if (c.shown) {
-            EXPECT_EQ(d.form.tab_data.Text(IDC_TXT_WARN).rfind(c.warnStart, 0), 0u) << c.lock;
+            EXPECT_EQ(TextOf(stats.LockText()).rfind(c.warnStart, 0), 0u) << c.lock;
         }
     }
 }

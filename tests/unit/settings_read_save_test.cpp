@@ -128,6 +128,15 @@ TEST(SettingsFiles, AFailedWriteStopsTheSaveThere) {
     }
 }
 
+TEST(SettingsFiles, AnUnbelievableCountEndsTheListAtItsFirstMissingKey) {
+    MemoryIni data({{{"ignore", "items"}, "2000000000"}, {{"ignore", "item_1"}, "A"}, {{"ignore", "item_2"}, "B"}}),
+        plugins({{{"plugins", "items"}, "2000000000"}, {{"plugins", "item_1"}, "a.dll"}});
+    const SettingsValues values = ReadSettingsValues(data, plugins, kFolder, kToday);
+    EXPECT_EQ(values.edt_ignore, (std::vector<std::string>{"A", "B"}));
+    ASSERT_EQ(values.plugins.size(), 1u);
+    EXPECT_EQ(values.plugins[0].file, "a.dll");
+}
+
 TEST(SettingsFiles, PluginRowsAsTheMainProgramReadsTheList) {
     MemoryIni list({{{"plugins", "items"}, "4"}, {{"plugins", "item_1"}, "on.dll"}, {{"plugins", "item_2"}, "off.dll"},
                     {{"plugins", "item_3"}, "odd.dll"}, {{"on.dll", "enabled"}, "yes"}, {{"off.dll", "enabled"}, "0"},

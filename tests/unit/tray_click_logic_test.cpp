@@ -68,6 +68,7 @@ struct Case {
     bool enabled = true;
     bool leftPopup = false;
 };
+void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
 
 class TrayClicks : public ::testing::TestWithParam<Case> {};
 

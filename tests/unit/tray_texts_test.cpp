@@ -38,6 +38,7 @@ struct TooltipCase {
     int64_t speedUnit;
     const char* text;
 };
+void PrintTo(const TooltipCase& c, std::ostream* os) { *os << c.name; }
 
 class TrayTooltip : public ::testing::TestWithParam<TooltipCase> {};
 
@@ -90,6 +91,7 @@ struct BalloonCase {
     double monthlim, uplim, month;
     const char* text;
 };
+void PrintTo(const BalloonCase& c, std::ostream* os) { *os << c.name; }
 
 class ExtendedBalloon : public ::testing::TestWithParam<BalloonCase> {};
 

@@ -1,0 +1,170 @@
+#include "config/events_part.h"
+
+#include <mmsystem.h>
+
+#include <algorithm>
+
+#include "config/page_controls.h"
+#include "framework/library.h"
+#include "framework/text.h"
+
+namespace quon::config {
+namespace {
+
+constexpr const char* kPlayCaption = "ВОСПРОИЗВЕСТИ  АУДИО  ФАЙЛ:";
+constexpr const char* kBeepCaption = "ВОСПРОИЗВЕСТИ  ЗВУКОВОЙ  СИГНАЛ  (через динамик)";
+constexpr const char* kHangupCaption = "ОТКЛЮЧИТЬСЯ  ОТ  СЕТИ";
+
+}  // namespace
+
+bool EventsPart::Create(HWND parent, int x, int y, int w, int h) {
+    if (!CreatePart(L"QuonEventsPart", parent, x, y, w, h))
+        return false;
+    HWND p = Handle();
+    // Four groups stacked, each with its boxes and a file-name edit on a row of its own; the tests below.
+    int top = 0;
+    auto group = [&](const char* caption, bool limit, int slot, int hangupId, int beepId, int playId, int editId) {
+        const int rows = limit ? 4 : 2;
+        AddGroup(p, caption, 0, top, w, 14 + rows * 17);
+        int y = top + 13;
+        if (limit) {
+            HWND hangup = AddCheck(p, kHangupCaption, 10, y, w - 20, 15, hangupId);
+            HWND beep = AddCheck(p, kBeepCaption, 10, y + 17, w - 20, 15, beepId);
+            (slot == ssMonthLimit ? hangupM_ : hangupD_) = hangup;
+            (slot == ssMonthLimit ? beepM_ : beepD_) = beep;
+            y += 34;
+        }
+        play_[slot] = AddCheck(p, kPlayCaption, 10, y, w - 20, 15, playId);
+        edit_[slot] = AddSoundFileEdit(p, 28, y + 16, w - 38, 18, editId);
+        top += 14 + rows * 17 + 3;
+    };
+    group(" д е й с т в и я    п р и    п р е в ы ш е н и и    м е с я ч н о г о    л и м и т а   в х о д я щ е г о    т р а ф и к а ",
+          true, ssMonthLimit, idHangupM, idBeepM, idWavM, idEditM);
+    group(" д е й с т в и я    п р и    п р е в ы ш е н и и    д н е в н о г о    л и м и т а   в х о д я щ е г о    т р а ф и к а ",
+          true, ssDayLimit, idHangupD, idBeepD, idWavD, idEditD);
+    group(" д е й с т в и я    п р и    в х о д е    в    с е т ь ", false, ssConnect, 0, 0, idWavO, idEditO);
+    group(" д е й с т в и я    п р и    в ы х о д е    и з    с е т и ", false, ssDisconnect, 0, 0, idWavX, idEditX);
+    const int testHeight = std::max(h - top, 60);
+    AddGroup(p, " т е с т ", 0, top, w, testHeight);
+    const char* tests[] = {"ЗВУКОВОЙ  СИГНАЛ  (М)", "АУДИО  ФАЙЛ  (месяц)", "АУДИО  ФАЙЛ  (вход)",
+                           "ЗВУКОВОЙ  СИГНАЛ  (Д)", "АУДИО  ФАЙЛ  (день)",  "АУДИО  ФАЙЛ  (выход)"};
+    const int ids[] = {idTest1, idTest3, idTest5, idTest2, idTest4, idTest6};
+    const int bw = (w - 24) / 3;
+    for (int i = 0; i < 6; ++i) {
+        HWND button = AddButton(p, tests[i], 8 + (i % 3) * (bw + 4), top + 12 + (i / 3) * 24, bw, 23, ids[i]);
+        SetWindowLongPtrW(button, GWL_STYLE, GetWindowLongPtrW(button, GWL_STYLE) | BS_MULTILINE);
+        UseSmallFont(button);
+    }
+    return true;
+}
+
+void EventsPart::Fill(const SettingsValues& v) {
+    SetChecked(hangupM_, v.box_hangup_m);
+    SetChecked(beepM_, v.box_beep_m);
+    SetChecked(hangupD_, v.box_hangup_d);
+    SetChecked(beepD_, v.box_beep_d);
+    const std::string* names[kSoundSlots] = {&v.edt_wav_m, &v.edt_wav_d, &v.edt_wav_o, &v.edt_wav_x};
+    const bool ticked[kSoundSlots] = {v.box_wav_m, v.box_wav_d, v.box_wav_o, v.box_wav_x};
+    for (int i = 0; i < kSoundSlots; ++i)
+        sounds_.boxes[static_cast<size_t>(i)] = {ticked[i], *names[i]};
+    ShowBoxes();
+}
+
+void EventsPart::Collect(SettingsValues& v) const {
+    v.box_hangup_m = Checked(hangupM_);
+    v.box_beep_m = Checked(beepM_);
+    v.box_hangup_d = Checked(hangupD_);
+    v.box_beep_d = Checked(beepD_);
+    std::string* names[kSoundSlots] = {&v.edt_wav_m, &v.edt_wav_d, &v.edt_wav_o, &v.edt_wav_x};
+    bool* ticked[kSoundSlots] = {&v.box_wav_m, &v.box_wav_d, &v.box_wav_o, &v.box_wav_x};
+    for (int i = 0; i < kSoundSlots; ++i) {
+        const PlayBox& box = sounds_.boxes[static_cast<size_t>(i)];
+        *names[i] = SavedSoundName(box);
+        *ticked[i] = box.ticked;
+    }
+}
+
+void EventsPart::ShowBoxes() {
+    showing_ = true;
+    for (int i = 0; i < kSoundSlots; ++i) {
+        const PlayBox& box = sounds_.boxes[static_cast<size_t>(i)];
+        SetChecked(play_[i], box.ticked);
+        if (TextOf(edit_[i]) != box.name) SetText(edit_[i], box.name);
+    }
+    showing_ = false;
+}
+
+void EventsPart::Apply(const PlayBoxEffect& effect) {
+    ShowBoxes();
+    if (effect.apply) host_.EnableApply();
+    if (effect.hint == PlayBoxHint::ChooseFileFirst) host_.ShowHint(true, 3, kChooseSoundFirst);
+    if (effect.hint == PlayBoxHint::Clear) host_.ShowHint(true, 0, "");
+}
+
+void EventsPart::PlayEdit(int slot) {
+    const std::wstring name = fw::Widen(PlayableSoundName(TextOf(edit_[slot])));
+    EnableWindow(edit_[slot], FALSE);
+    // The sound library is the host's (the meter plays its own event sounds with it); loaded here only when
+    // the host lacks it, and then kept: the sound plays on after the call returns.
+    HMODULE winmm = GetModuleHandleW(L"winmm.dll");
+    if (!winmm) winmm = LoadLibraryW(L"winmm.dll");
+    using PlaySoundFn = BOOL WINAPI(LPCWSTR name, UINT flags);
+    if (auto* play = winmm ? fw::Library::ProcOf<PlaySoundFn>(winmm, "sndPlaySoundW") : nullptr)
+        play(name.c_str(), SND_ASYNC);
+    EnableWindow(edit_[slot], TRUE);
+}
+
+void EventsPart::OnCommand(int id, int code) {
+    switch (id) {
+        case idHangupM:
+        case idHangupD: {
+            host_.EnableApply();
+            const bool on = Checked(GetDlgItem(Handle(), id));
+            if (!on) {
+                host_.ShowHint(true, 0, "");
+            } else if (id == idHangupM) {
+                host_.ShowHint(true, 4, "Программа автоматически отключится от сети как только будет превышен месячный лимит входящего трафика.");
+            } else {
+                host_.ShowHint(true, 4, "Программа автоматически отключится от сети как только будет превышен условный дневной лимит входящего трафика.");
+            }
+            return;
+        }
+        case idBeepM:
+        case idBeepD:
+            host_.EnableApply();
+            host_.ShowHint(false, 0, "");
+            return;
+        case idTest1: Beep(1000, 1000); return;
+        case idTest2:
+            for (int i = 0; i < 3; ++i) {
+                if (i > 0) Sleep(100);
+                Beep(1000, 250);
+            }
+            return;
+        case idTest3: case idTest4: case idTest5: case idTest6: PlayEdit(id - idTest3); return;
+        default: break;
+    }
+    for (int i = 0; i < kSoundSlots; ++i) {
+        if (id == GetDlgCtrlID(play_[i]) && code == BN_CLICKED) {
+            sounds_.boxes[static_cast<size_t>(i)].ticked = Checked(play_[i]);
+            Apply(sounds_.BoxClicked());
+        } else if (id == GetDlgCtrlID(edit_[i]) && code == EN_CHANGE && !showing_) {
+            sounds_.boxes[static_cast<size_t>(i)].name = TextOf(edit_[i]);
+            Apply(sounds_.NameChanged(i));
+        }
+    }
+}
+
+LRESULT EventsPart::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_COMMAND) {
+        OnCommand(LOWORD(wp), HIWORD(wp));
+        return 0;
+    }
+    if (msg == WM_ERASEBKGND) {
+        EraseWithFace(Handle(), reinterpret_cast<HDC>(wp));
+        return 1;
+    }
+    return DefaultMessage(msg, wp, lp);
+}
+
+}  // namespace quon::config

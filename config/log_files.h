@@ -1,0 +1,19 @@
+#pragma once
+// The logs page's reading and deleting of data.log and traffic.log.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quon::config {
+
+// The lines of the event log in a sorted list box's order (case-insensitive text order of the user's
+// locale); nullopt when the file cannot be read.
+std::optional<std::vector<std::string>> ReadEventLogLines(const std::string& path);
+
+// The whole activity log; nullopt when the file cannot be read.
+std::optional<std::string> ReadActivityLog(const std::string& path);
+
+// Deletes a log; true only when no file of that name is left (a missing file counts as deleted).
+bool DeleteLogFile(const std::string& path);
+
+}  // namespace quon::config

@@ -1,0 +1,228 @@
+// The events, data and logs pages in a window of their own: the user's clicks and keys, what the pages
+// show, and what they write.
+#include <gtest/gtest.h>
+
+#include "config/data_page.h"
+#include "config/events_part.h"
+#include "config/logs_page.h"
+#include "config/page_controls.h"
+#include "framework/ini_file.h"
+#include "framework/text.h"
+#include "page_fixture.h"
+
+namespace quon::config {
+namespace {
+
+using EventsPage = PageTest;
+
+TEST_F(EventsPage, PlayBoxesCascadeAndUntickedBoxesSaveNoFile) {
+    Write("data.qif", "[events]\nwav_m=month.wav\nwav_d=abc\nhangup_d=1\nbeep_m=0\n");
+    EventsPart part(host_);
+    ASSERT_TRUE(part.Create(window_.Handle(), 0, 0, 545, 230));
+    const fw::IniFile data(Path("data.qif"));
+    part.Fill(ReadValues());
+    HWND p = part.Handle();
+    auto box = [&](int id) { return Checked(GetDlgItem(p, id)); };
+    auto text = [&](int id) { return TextOf(GetDlgItem(p, id)); };
+    EXPECT_TRUE(box(EventsPart::idWavM));
+    EXPECT_FALSE(box(EventsPart::idWavD));  // three characters are no file
+    EXPECT_EQ(text(EventsPart::idEditD), "abc");
+    EXPECT_TRUE(box(EventsPart::idHangupD));
+    EXPECT_FALSE(box(EventsPart::idBeepM));
+    EXPECT_TRUE(box(EventsPart::idBeepD));
+
+    // ticking a box without a file: unticked again, the kind-3 hint, and the short name goes
+    Click(p, EventsPart::idWavO);
+    EXPECT_FALSE(box(EventsPart::idWavO));
+    ASSERT_FALSE(host_.hints.empty());
+    EXPECT_EQ(host_.hints.back().kind, 3);
+    EXPECT_EQ(text(EventsPart::idEditD), "");
+    // a chosen file ticks its box; unticking the box empties the edit
+    SetText(GetDlgItem(p, EventsPart::idEditO), "C:\\sounds\\on.wav");
+    EXPECT_TRUE(box(EventsPart::idWavO));
+    Click(p, EventsPart::idWavM);
+    EXPECT_FALSE(box(EventsPart::idWavM));
+    EXPECT_EQ(text(EventsPart::idEditM), "");
+    // a name typed into an unticked box stays there, and is not saved
+    SetText(GetDlgItem(p, EventsPart::idEditX), "x.w");
+    EXPECT_FALSE(box(EventsPart::idWavX));
+    EXPECT_EQ(text(EventsPart::idEditX), "x.w");
+    EXPECT_GT(host_.applies, 0);
+
+    SettingsValues saved = ReadValues();
+    part.Collect(saved);
+    SaveValues(saved);
+    EXPECT_EQ(data.ReadString("events", "wav_m", "?"), "");
+    EXPECT_EQ(data.ReadString("events", "wav_d", "?"), "");
+    EXPECT_EQ(data.ReadString("events", "wav_o", "?"), "C:\\sounds\\on.wav");
+    EXPECT_EQ(data.ReadString("events", "wav_x", "?"), "");
+    EXPECT_EQ(data.ReadString("events", "hangup_d", "?"), "1");
+    EXPECT_EQ(data.ReadString("events", "beep_m", "?"), "0");
+}
+
+using StatisticsPage = PageTest;
+
+TEST_F(StatisticsPage, EditWithEnterAndInvalidKeys) {
+    Write("data.qif", "[bytes]\nmonthlim=31457280\ndaylim=1048576\nday=524288\nmonth=1000\n[memory]\nunits=2\nfloat=3\n");
+    DataPage page(host_);
+    ASSERT_TRUE(page.Create(window_.Handle(), 0, 0, 545, 390));
+    const fw::IniFile data(Path("data.qif"));
+    SettingsValues v = ReadValues();
+    page.Fill(v);
+    StatisticsPart& stats = page.statistics;
+    HWND p = stats.Handle();
+    HWND day = GetDlgItem(p, StatisticsPart::EditId(sfDay));
+    EXPECT_EQ(TextOf(day), "0,5");
+    EXPECT_TRUE(GetWindowLongPtrW(day, GWL_STYLE) & ES_READONLY);
+
+    SendMessageW(p, WM_COMMAND, MAKEWPARAM(StatisticsPart::PlusId(sfDay), STN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(p, StatisticsPart::PlusId(sfDay))));
+    EXPECT_FALSE(GetWindowLongPtrW(day, GWL_STYLE) & ES_READONLY);
+    SetText(day, "");
+    for (wchar_t key : std::wstring(L"1x,5q")) SendMessageW(day, WM_CHAR, key, 0);  // letters are refused
+    EXPECT_EQ(TextOf(day), "1,5");
+    EXPECT_EQ(stats.Editor().raw[sfDay - 1], "1572864");
+    EXPECT_FALSE(host_.okApply);  // held until the field is committed
+    SendMessageW(day, WM_CHAR, L'\r', 0);
+    EXPECT_TRUE(host_.okApply);
+    EXPECT_TRUE(GetWindowLongPtrW(day, GWL_STYLE) & ES_READONLY);
+    EXPECT_EQ(TextOf(day), "1,5");
+    EXPECT_TRUE(host_.boxes.empty());
+
+    // "-" alone is no number: the box says so and the last valid value comes back
+    SendMessageW(p, WM_COMMAND, MAKEWPARAM(StatisticsPart::PlusId(sfMonth), STN_CLICKED), 0);
+    HWND month = GetDlgItem(p, StatisticsPart::EditId(sfMonth));
+    SetText(month, "");
+    SendMessageW(month, WM_CHAR, L'-', 0);
+    ASSERT_EQ(host_.boxes.size(), 1u);
+    EXPECT_EQ(stats.Editor().raw[sfMonth - 1], "1000");
+    SendMessageW(month, WM_CHAR, L'\r', 0);
+
+    // what the user did not change is not written: a value the meter stored meanwhile stays
+    EXPECT_TRUE(data.WriteString("bytes", "month", "2000"));
+    page.Collect(v);
+    SaveValues(v);
+    EXPECT_EQ(data.ReadString("bytes", "day", "?"), "1572864");
+    EXPECT_EQ(data.ReadString("bytes", "month", "?"), "2000");
+}
+
+TEST_F(StatisticsPage, NothingIsWrittenWhileLocked) {
+    Write("data.qif", "[bytes]\nday=5\nmonth=7\nup=9\n");
+    host_.lock = 1;
+    DataPage page(host_);
+    ASSERT_TRUE(page.Create(window_.Handle(), 0, 0, 545, 390));
+    const fw::IniFile data(Path("data.qif"));
+    SettingsValues v = ReadValues();
+    page.Fill(v);
+    HWND p = page.statistics.Handle();
+    SendMessageW(p, WM_COMMAND, MAKEWPARAM(StatisticsPart::PlusId(sfDay), STN_CLICKED), 0);
+    EXPECT_TRUE(GetWindowLongPtrW(GetDlgItem(p, StatisticsPart::EditId(sfDay)), GWL_STYLE) & ES_READONLY);
+    ASSERT_FALSE(host_.hints.empty());
+    EXPECT_EQ(host_.hints.back().kind, 2);
+    Click(p, StatisticsPart::idReset);
+    EXPECT_TRUE(host_.boxes.empty());  // not even asked
+    page.Collect(v);
+    EXPECT_EQ(v.counters, v.countersAtOpening);
+    SaveValues(v);
+    EXPECT_EQ(data.ReadString("bytes", "day", "?"), "5");
+    EXPECT_EQ(data.ReadString("bytes", "month", "?"), "7");
+    EXPECT_FALSE(data.KeyExists("bytes", "monthlim"));
+}
+
+TEST_F(StatisticsPage, ResetAndStatusRows) {
+    Write("data.qif", "[bytes]\nmonthlim=100\ndaylim=10\nday=11\nmonth=96\nuplim=0\nup=5\nbackup=3\n");
+    DataPage page(host_);
+    ASSERT_TRUE(page.Create(window_.Handle(), 0, 0, 545, 390));
+    const fw::IniFile data(Path("data.qif"));
+    SettingsValues v = ReadValues();
+    page.Fill(v);
+    Click(page.statistics.Handle(), StatisticsPart::idReset);
+    ASSERT_EQ(host_.boxes.size(), 1u);
+    EXPECT_EQ(host_.boxes[0], "очистить данные статистики сейчас?");
+    EXPECT_EQ(page.statistics.Editor().raw, (StatTexts{"10", "0", "100", "0", "3", "0", "0"}));
+    page.Collect(v);
+    SaveValues(v);
+    EXPECT_EQ(data.ReadString("bytes", "day", "?"), "0");
+    EXPECT_EQ(data.ReadString("bytes", "backup", "?"), "3");
+    EXPECT_EQ(data.ReadString("bytes", "daylim", "?"), "10");
+}
+
+using LogsPageTest = PageTest;
+
+std::vector<std::string> ViewerLines(HWND page) {
+    HWND viewer = GetDlgItem(page, LogsPage::idViewer);
+    std::vector<std::string> lines;
+    const int n = static_cast<int>(SendMessageW(viewer, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < n; ++i) {
+        std::wstring text(static_cast<size_t>(SendMessageW(viewer, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0)) + 1, L'\0');
+        text.resize(static_cast<size_t>(SendMessageW(viewer, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()))));
+        lines.push_back(fw::Narrow(text));
+    }
+    return lines;
+}
+
+TEST_F(LogsPageTest, ViewerFiltersAndClearing) {
+    Write("data.log", "[status]\r\n05.03.26|10:00:01|1=Start\r\n05.03.26|10:00:02|3=Connected:Home\r\n");
+    LogsPage page(host_);
+    ASSERT_TRUE(page.Create(window_.Handle(), 0, 0, 545, 390));
+    page.LoadViewer();
+    EXPECT_EQ(ViewerLines(page.Handle()),
+              (std::vector<std::string>{"05.03.26 | 10:00:01 (*1) - Запуск программы.",
+                                        "05.03.26 | 10:00:02 (*3) - Обнаружено активное соединение (учётная запись «Home»)."}));
+    page.ClickFilter(2);  // programme events off: reloaded at once
+    EXPECT_EQ(ViewerLines(page.Handle()).size(), 1u);
+    for (int box : {1, 3, 0}) page.ClickFilter(box);
+    ASSERT_EQ(host_.boxes.size(), 1u);  // the last box unticked: told, nothing reloaded
+    EXPECT_EQ(host_.boxes[0], "не выделен ни один тип отображаемой информации");
+    EXPECT_EQ(ViewerLines(page.Handle()).size(), 1u);
+
+    // a log that cannot be deleted: a warning, the viewer as it was
+    ASSERT_TRUE(DeleteFileA(Path("data.log").c_str()));
+    ASSERT_TRUE(CreateDirectoryA(Path("data.log").c_str(), nullptr));
+    page.ClearEventLog();
+    ASSERT_EQ(host_.boxes.size(), 3u);
+    EXPECT_EQ(host_.boxes[1], "очистить журнал событий сейчас?");
+    EXPECT_NE(host_.boxes[2].find("невозможно удалить журнал событий"), std::string::npos);
+    EXPECT_EQ(ViewerLines(page.Handle()).size(), 1u);
+    RemoveDirectoryA(Path("data.log").c_str());
+
+    Write("data.log", "[status]\r\n");
+    host_.answers = {IDNO};
+    page.ClearEventLog();
+    EXPECT_NE(GetFileAttributesA(Path("data.log").c_str()), INVALID_FILE_ATTRIBUTES);
+    page.ClearEventLog();
+    EXPECT_EQ(GetFileAttributesA(Path("data.log").c_str()), INVALID_FILE_ATTRIBUTES);
+    const std::vector<std::string> cleared = ViewerLines(page.Handle());
+    ASSERT_EQ(cleared.size(), 1u);
+    EXPECT_NE(cleared[0].find(" - Журнал очищен."), std::string::npos);
+
+    // the activity log held open without shared deleting
+    Write("traffic.log", "012");
+    HANDLE held = CreateFileA(Path("traffic.log").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const size_t before = host_.boxes.size();
+    page.ClearActivityLog();
+    ASSERT_EQ(host_.boxes.size(), before + 2);
+    EXPECT_NE(host_.boxes.back().find("невозможно удалить журнал скорости"), std::string::npos);
+    CloseHandle(held);
+}
+
+TEST_F(LogsPageTest, PlaybackRunsToTheEndOfTheLog) {
+    Write("traffic.log", "0123459a");
+    LogsPage page(host_);
+    ASSERT_TRUE(page.Create(window_.Handle(), 0, 0, 545, 390));
+    SendMessageW(GetDlgItem(page.Handle(), LogsPage::idInterval), CB_SETCURSEL, 6, 0);
+    SendMessageW(page.Handle(), WM_COMMAND, MAKEWPARAM(LogsPage::idInterval, CBN_SELCHANGE), 0);
+    page.StartPlayback();
+    EXPECT_TRUE(page.Playing());
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page.Handle(), LogsPage::idSpeed)));
+    ASSERT_TRUE(PumpUntil([&] { return !page.Playing(); }));
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page.Handle(), LogsPage::idSpeed)));
+    const LevelStrip want{0, 5, 5, 4, 3, 2, 1, 0};
+    EXPECT_EQ(page.Strip(), want);
+    EXPECT_EQ(SendMessageW(GetDlgItem(page.Handle(), LogsPage::idBar), PBM_GETPOS, 0, 0), 8);
+}
+
+}  // namespace
+}  // namespace quon::config

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "config/extended_edits.h"
 #include "config/ini_access.h"
 #include "config/read_settings.h"
 #include "config/settings_dialog.h"
@@ -130,6 +131,7 @@ int main(int argc, char** argv) {
         keep(sum.bare, Now() - t);
 
         t = Now();
+        quon::config::ExtendedEdits edits(GetModuleHandleW(nullptr));  // the fields' classes, as an opening does
         quon::config::Tfrm_quons form(GetModuleHandleW(nullptr));
         form.Create();
         keep(sum.create, Now() - t);
@@ -203,6 +205,7 @@ int main(int argc, char** argv) {
     before = probe::Measure();
     for (int i = 0; i < 50; ++i) {
         {
+            quon::config::ExtendedEdits edits(GetModuleHandleW(nullptr));  // the fields' classes, as an opening does
             quon::config::Tfrm_quons form(GetModuleHandleW(nullptr));
             form.Create();
             form.FormShow();

@@ -15,6 +15,7 @@
 #include <string>
 
 #include "bench/box_guard.h"
+#include "bench/child_process.h"
 #include "framework/application.h"
 #include "framework/program_folder.h"
 #include "mainwindow/main_form.h"
@@ -78,16 +79,7 @@ int RestartWithDouble() {
     wchar_t self[MAX_PATH];
     GetModuleFileNameW(nullptr, self, MAX_PATH);
     std::wstring cmd = GetCommandLineW();
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    if (!CreateProcessW(self, cmd.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi)) return 2;
-    WaitForSingleObject(pi.hProcess, INFINITE);
-    DWORD code = 2;
-    GetExitCodeProcess(pi.hProcess, &code);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    return static_cast<int>(code);
+    return RunAndWait(self, cmd.data(), TRUE);
 }
 
 double ThreadCpuSeconds() {

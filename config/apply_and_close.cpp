@@ -48,6 +48,8 @@ bool Tfrm_quons::SaveSettings() {
 
 void Tfrm_quons::btn_applyClick() {
     if (SaveSettings()) {
+        // Cancel from now on puts back the opacity just saved, not the one read at opening.
+        savedOpacityPosition = tab_interface.Position(IDC_BAR_OPACITY);
         Enable(IDC_BTN_APPLY, false);
         SendToMainWindow(0, "0");
         lastSaveFailed_ = false;

@@ -25,16 +25,19 @@ bool EventsPart::Create(HWND parent, int x, int y, int w, int h) {
     int top = 0;
     auto group = [&](const char* caption, bool limit, int slot, int hangupId, int beepId, int playId, int editId) {
         const int rows = limit ? 4 : 2;
-        AddGroup(p, caption, 0, top, w, 14 + rows * 17);
+        UseSmallFont(AddGroup(p, caption, 0, top, w, 14 + rows * 17));
         int y = top + 13;
         if (limit) {
             HWND hangup = AddCheck(p, kHangupCaption, 10, y, w - 20, 15, hangupId);
             HWND beep = AddCheck(p, kBeepCaption, 10, y + 17, w - 20, 15, beepId);
+            UseSmallFont(hangup);
+            UseSmallFont(beep);
             (slot == ssMonthLimit ? hangupM_ : hangupD_) = hangup;
             (slot == ssMonthLimit ? beepM_ : beepD_) = beep;
             y += 34;
         }
         play_[slot] = AddCheck(p, kPlayCaption, 10, y, w - 20, 15, playId);
+        UseSmallFont(play_[slot]);
         edit_[slot] = AddSoundFileEdit(p, 28, y + 16, w - 38, 18, editId);
         top += 14 + rows * 17 + 3;
     };
@@ -45,7 +48,7 @@ bool EventsPart::Create(HWND parent, int x, int y, int w, int h) {
     group(" д е й с т в и я    п р и    в х о д е    в    с е т ь ", false, ssConnect, 0, 0, idWavO, idEditO);
     group(" д е й с т в и я    п р и    в ы х о д е    и з    с е т и ", false, ssDisconnect, 0, 0, idWavX, idEditX);
     const int testHeight = std::max(h - top, 60);
-    AddGroup(p, " т е с т ", 0, top, w, testHeight);
+    UseSmallFont(AddGroup(p, " т е с т ", 0, top, w, testHeight));
     const char* tests[] = {"ЗВУКОВОЙ  СИГНАЛ  (М)", "АУДИО  ФАЙЛ  (месяц)", "АУДИО  ФАЙЛ  (вход)",
                            "ЗВУКОВОЙ  СИГНАЛ  (Д)", "АУДИО  ФАЙЛ  (день)",  "АУДИО  ФАЙЛ  (выход)"};
     const int ids[] = {idTest1, idTest3, idTest5, idTest2, idTest4, idTest6};

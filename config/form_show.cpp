@@ -1,6 +1,7 @@
 // FormShow: what the dialog does as it appears, the reading of every setting into the controls among it.
 #include <windows.h>
 
+#include "config/autostart_entry.h"
 #include "config/conversions.h"
 #include "config/read_settings.h"
 #include "config/settings_dialog.h"
@@ -11,21 +12,6 @@
 namespace quon::config {
 namespace {
 
-bool FileExists(const std::string& path) {
-    return !path.empty() && GetFileAttributesW(fw::Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-// The program's Run value under root, looked at without asking for write access.
-bool RunValueExists(HKEY root) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(root, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run", 0, KEY_QUERY_VALUE, &key) !=
-        ERROR_SUCCESS)
-        return false;
-    const bool found = RegQueryValueExW(key, L"Quon Tollen II", nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
-    RegCloseKey(key);
-    return found;
-}
-
 std::string Today() {
     SYSTEMTIME now;
     GetLocalTime(&now);
@@ -35,14 +21,7 @@ std::string Today() {
 }  // namespace
 
 int DetectAutostart(const std::string& userLink, const std::string& commonLink) {
-    int state = 0;
-    if (FileExists(userLink)) state = 1;
-    if (FileExists(commonLink)) state = 2;
-    if (state == 0) {
-        if (RunValueExists(HKEY_CURRENT_USER)) state = 3;
-        if (RunValueExists(HKEY_LOCAL_MACHINE)) state = 4;
-    }
-    return state;
+    return static_cast<int>(DetectedPlace(FindAutostart({fw::Widen(userLink), fw::Widen(commonLink)})));
 }
 
 void Tfrm_quons::ReadSettings() {

@@ -19,9 +19,10 @@ void PageEvents::FillRasEntries() {
 }
 
 void PageEvents::OnInitDialog() {
-    RECT area{2, 0, 183, 212};  // the left column, in dialog units
+    RECT area{2, 0, 216, 246};  // the left column, in dialog units
     MapDialogRect(Handle(), &area);
     sounds_.Create(Handle(), area.left, area.top, area.right - area.left, area.bottom - area.top);
+    WireIgnoreListAndActions();
 }
 
 void PageEvents::Fill(const SettingsValues& v) {

@@ -19,8 +19,15 @@ public:
     // The sounds and limit actions (grp_month, grp_day, grp_on, grp_off, grp_test).
     EventsPart& Sounds() { return sounds_; }
 
+    // The ignored dial-up entries (page_events_ignore.cpp).
+    void btn_ignoreClick();
+    void sub_removeClick();
+    void mnu_ignorePopup(POINT at);
+
 private:
     void OnInitDialog() override;
+    bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) override;
+    void WireIgnoreListAndActions();
     FormPageHost host_{form};
     EventsPart sounds_{host_};
 };

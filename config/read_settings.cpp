@@ -15,12 +15,10 @@ std::array<std::string, 7> DefaultIconPaths(const std::string& folder) {
 
 std::vector<PluginRow> ReadPluginRows(const IniAccess& list) {
     std::vector<PluginRow> rows;
-    // The count is read again before every row, and bounded, as the main program reads the list.
-    for (int64_t i = 1; ListGoesOn(i, list.ReadInteger(kPluginCount, 0),
-                                   list.KeyExists(kPluginListSection, kPluginItemPrefix + std::to_string(i)));
-         ++i) {
+    // The count is read again before every row, as the main program reads the list.
+    for (int64_t i = 1; ListGoesOn(i, list.ReadInteger(kPluginCount, 0), list.KeyExists(kPluginListSection, ItemKey(i))); ++i) {
         PluginRow row;
-        row.file = list.ReadString(kPluginListSection, kPluginItemPrefix + std::to_string(i), "-");
+        row.file = list.ReadString(kPluginListSection, ItemKey(i), "-");
         const std::string& section = row.file;
         row.enabled = PluginEnabled(list.ReadString(section, kPluginEnabled, "1")) ? "1" : "0";
         row.event = std::to_string(list.ReadInteger(section, kPluginEvents, 1));
@@ -93,10 +91,9 @@ SettingsValues ReadSettingsValues(const IniAccess& ini, const IniAccess& plugins
     v.edt_wav_x = ini.ReadString(kSoundDisconnect, "");
     v.box_wav_x = SoundBoxChecked(v.edt_wav_x);
     v.edt_ignore.clear();
-    for (int64_t n = 1; ListGoesOn(n, ini.ReadInteger(kIgnoreCount, 0),
-                                   ini.KeyExists(kIgnoreSection, kIgnoreItemPrefix + std::to_string(n)));
-         ++n)
-        v.edt_ignore.push_back(ini.ReadString(kIgnoreSection, kIgnoreItemPrefix + std::to_string(n), "NULL"));
+    // The count comes from the file: read as the main program reads it, a damaged one ends the list.
+    for (int64_t n = 1; ListGoesOn(n, ini.ReadInteger(kIgnoreCount, 0), ini.KeyExists(kIgnoreSection, ItemKey(n))); ++n)
+        v.edt_ignore.push_back(ini.ReadString(kIgnoreSection, ItemKey(n), "NULL"));
     v.box_alt = ini.ReadInteger(kOwnPeriod, 0) > 1;
     v.box_control = ini.ReadInteger(kPluginsOn, 0) != 0;
     v.box_unlim = ini.ReadInteger(kUnlimited, 0) != 0;

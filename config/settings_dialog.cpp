@@ -3,7 +3,6 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include <stdexcept>
 
 #include "config/frame_ids.h"
 #include "framework/message_box.h"
@@ -153,27 +152,10 @@ void Tfrm_quons::FormCreate() {
     SendMessageW(Item(IDC_HINT_TEXT), WM_SETFONT, reinterpret_cast<WPARAM>(hintFont_), FALSE);
     SelectPage(0);
 
-    // The Startup folders for the autostart shortcuts, read without asking for write access.
-    try {
-        auto read = [](HKEY root, const wchar_t* name) {
-            HKEY key = nullptr;
-            if (RegOpenKeyExW(root, L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", 0,
-                              KEY_READ, &key) != ERROR_SUCCESS)
-                throw std::runtime_error("Shell Folders cannot be opened");
-            wchar_t value[MAX_PATH * 2] = {};
-            DWORD size = sizeof value - sizeof(wchar_t), type = 0;
-            if (RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(value), &size) != ERROR_SUCCESS ||
-                (type != REG_SZ && type != REG_EXPAND_SZ))
-                value[0] = L'\0';
-            RegCloseKey(key);
-            return fw::Narrow(value) + "\\Quon Tollen II.lnk";
-        };
-        userStartupLink = read(HKEY_CURRENT_USER, L"Startup");
-        commonStartupLink = read(HKEY_LOCAL_MACHINE, L"Common Startup");
-    } catch (...) {
-        userStartupLink.clear();
-        commonStartupLink.clear();
-    }
+    // The Startup folders for the autostart shortcuts; a folder the system does not name is no place.
+    const StartupLinks links = ReadStartupLinks();
+    userStartupLink = fw::Narrow(links.user);
+    commonStartupLink = fw::Narrow(links.common);
 }
 
 void Tfrm_quons::SelectPage(int page) {

@@ -35,6 +35,17 @@ std::string ToLower1251(std::string_view text) {
     return out;
 }
 
+std::string ToUpper1251(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        auto b = static_cast<unsigned char>(c);
+        if ((b >= 'a' && b <= 'z') || b >= 0xE0) b = static_cast<unsigned char>(b - 0x20);
+        else if (b == 0xB8) b = 0xA8;  // ё
+        c = static_cast<char>(b);
+    }
+    return out;
+}
+
 void CopyBounded(char* dest, size_t limit, std::string_view text) {
     if (limit == 0) return;
     size_t n = text.size() < limit - 1 ? text.size() : limit - 1;

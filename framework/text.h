@@ -12,6 +12,8 @@ std::string Narrow(std::wstring_view wide);
 
 // Lower case of code page 1251 text (Latin and Cyrillic), independent of the system locale.
 std::string ToLower1251(std::string_view text);
+// Upper case of code page 1251 text, likewise.
+std::string ToUpper1251(std::string_view text);
 
 // Copies at most limit - 1 bytes of text into dest and terminates it; a longer text is cut.
 void CopyBounded(char* dest, size_t limit, std::string_view text);

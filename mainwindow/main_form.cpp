@@ -12,6 +12,12 @@ Tfrm_quonm* g_mainForm = nullptr;
 // Posted when the window was shown: it comes forward once it is on the screen.
 constexpr UINT kBringForward = WM_APP + 1;
 
+bool MenuOpenOnThisThread() {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetCurrentThreadId(), &info) && (info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE));
+}
+
 enum TimerId : UINT_PTR {
     kTimerGet = 1, kTimerOffset, kTimerAuto, kTimerIdle, kTimerProtect, kTimerWait, kTimerShow, kTimerHide,
     kTimerHover, kTimerAnimation,
@@ -108,7 +114,8 @@ LRESULT Tfrm_quonm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             if (wp && lp == 0) PostMessageW(Handle(), kBringForward, 0, 0);
             return DefaultMessage(msg, wp, lp);
         case kBringForward:
-            if (IsWindowVisible(Handle())) SetForegroundWindow(Handle());
+            // Not while a menu of this thread is open: taking the foreground would close it under the user.
+            if (IsWindowVisible(Handle()) && !MenuOpenOnThisThread()) SetForegroundWindow(Handle());
             return 0;
         case WM_CLOSE:
             FormCloseQuery(false);

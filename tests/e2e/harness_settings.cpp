@@ -1,5 +1,7 @@
 #include "tests/e2e/harness_settings.h"
 
+#include <commctrl.h>
+
 #include "framework/text.h"
 #include "tests/e2e/harness.h"
 
@@ -82,6 +84,30 @@ void SettingsWindow::Shortcut(int commandId) const { PostMessageW(dialog_, WM_CO
 void SettingsWindow::PressEscape() const {
     PostMessageW(dialog_, WM_KEYDOWN, VK_ESCAPE, 1);
     PostMessageW(dialog_, WM_KEYUP, VK_ESCAPE, 0xC0000001);
+}
+
+bool SettingsWindow::Enabled(int id) const { return IsWindowEnabled(Control(id)) != FALSE; }
+
+void SettingsWindow::SetText(int id, const std::string& text) const {
+    const std::wstring wide = fw::Widen(text);
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()), SMTO_BLOCK, 5000, &ignored);
+}
+
+void SettingsWindow::SetTrackBar(int id, int position) const {
+    HWND bar = Control(id);
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(bar, TBM_SETPOS, TRUE, position, SMTO_BLOCK, 5000, &ignored);
+    SendMessageTimeoutW(GetParent(bar), WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, position), reinterpret_cast<LPARAM>(bar),
+                        SMTO_BLOCK, 5000, &ignored);
+}
+
+bool SettingsWindow::WaitClosed(DWORD timeoutMs) const {
+    return WaitUntil([&] { return !IsWindow(dialog_) || !IsWindowVisible(dialog_); }, timeoutMs);
+}
+
+void OpenSettingsByDoubleClick(HWND mainWindow) {
+    PostMessageW(mainWindow, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(60, 22));
 }
 
 }  // namespace rig

@@ -7,6 +7,9 @@
 
 namespace rig {
 
+// A double click on the plain face of the built-in theme, which opens the settings on their data page.
+void OpenSettingsByDoubleClick(HWND mainWindow);
+
 class SettingsWindow {
 public:
     // Waits for the shown settings dialog of the process; null handle after the bound.
@@ -22,6 +25,12 @@ public:
     // A shortcut's command, as the dialog's accelerator gives it (Esc, Ctrl+S, Ctrl+Enter, F1).
     void Shortcut(int commandId) const;
     void PressEscape() const;  // the key itself, through the dialog's message loop
+    bool Enabled(int id) const;
+    // A new text for an edit, which tells the dialog of the change as typing does.
+    void SetText(int id, const std::string& text) const;
+    // A track bar moved to a position, as a drag of its thumb ends.
+    void SetTrackBar(int id, int position) const;
+    bool WaitClosed(DWORD timeoutMs = 5000) const;
 
 private:
     HWND dialog_ = nullptr;

@@ -3,15 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "config/page_controls.h"
-#include "config/extended_edits.h"
 #include "config/settings_dialog.h"
-#include "tests/unit/launcher_fixture.h"
-#include "tests/unit/settings_fixture.h"
+#include "tests/unit/settings_dialog_fixture.h"
 
 namespace quon::config {
 namespace {
-
-using test::ProgramFolderForTest;
 
 // The user types a counter in bytes: the unit list to bytes, the row's toggle, the text, Enter.
 void TypeCounter(StatisticsPart& stats, int field, const std::string& bytes) {
@@ -23,43 +19,6 @@ void TypeCounter(StatisticsPart& stats, int field, const std::string& bytes) {
     SetText(box, bytes);
     SendMessageW(box, WM_CHAR, L'\r', 0);
 }
-
-std::string TestName() { return ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
-
-std::string ProgramIcon(const char* name) {
-    return (test::BinFolder().parent_path() / "program" / "icons" / "default" / name).string();
-}
-
-// A dialog over a program folder of its own, with its ways out recorded instead of taken.
-struct OpenDialog {
-    explicit OpenDialog(const std::string& name) : folder(name) {}
-    ProgramFolderForTest folder;
-    ExtendedEdits edits{GetModuleHandleW(nullptr)};  // the fields' classes, as at an opening
-    Tfrm_quons form{GetModuleHandleW(nullptr)};
-    std::vector<std::pair<int, std::string>> sent;
-    std::vector<std::string> warnings, questions, addresses;
-    std::vector<std::pair<std::string, int>> helps;
-    bool answerYes = false;
-
-    std::filesystem::path Data() const { return folder.Path() / "data.qif"; }
-    std::filesystem::path Plugins() const { return folder.Path() / "plugins.qif"; }
-
-    // Creates the dialog and runs FormShow, as the entry does before the modal loop.
-    void Show(int lock = 0) {
-        Create(lock);
-        form.FormShow();
-    }
-    void Create(int lock = 0) {
-        ASSERT_TRUE(form.Create());
-        form.sendToMainWindow = [this](int code, const std::string& text) { sent.emplace_back(code, text); };
-        form.showWarning = [this](const std::string& text) { warnings.push_back(text); };
-        form.openHelp = [this](const std::string& file, int context) { helps.emplace_back(file, context); };
-        form.ask = [this](const std::string& q) { return questions.push_back(q), answerYes; };
-        form.openAddress = [this](const std::string& a) { addresses.push_back(a); };
-        form.firstArgument = [] { return std::string(); };
-        form.SetStatisticsLock(lock);
-    }
-};
 
 void HoldControl(bool down) {
     BYTE state[256] = {};
@@ -227,8 +186,8 @@ TEST(SettingsDialog, CancelPutsBackTheOpacityOnlyAfterAnUnsavedPreview) {
 
     d.sent.clear();
     move(150);
-    d.form.btn_cancelClick();  // back to the position read when the dialog opened
-    EXPECT_EQ(d.sent.back(), (std::pair<int, std::string>{2, "225"}));
+    d.form.btn_cancelClick();  // back to the opacity the Apply saved
+    EXPECT_EQ(d.sent.back(), (std::pair<int, std::string>{2, "155"}));
 }
 
 bool IsBold(HWND control) {

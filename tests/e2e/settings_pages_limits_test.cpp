@@ -48,7 +48,7 @@ std::string DateAfterDays(int days) {
     return text;
 }
 
-TEST(SettingsPages, ALimitAndPeriodChangedInTheDialogTakeEffectAfterApply) {
+TEST(SettingsApply, ALimitAndPeriodChangedInTheDialogTakeEffectAfterApply) {
     MeterSession m(QuietSettings({{"reset", TodayStamp()},
                                   {"events", "hangup_d=1\r\nbeep_d=0\r\n"},
                                   {"bytes", "daylim=1048576\r\nmonthlim=31457280\r\n"}}));

@@ -11,10 +11,13 @@
 #include <cstdlib>
 #include <string>
 
+#include "config/extended_edits.h"
 #include "config/ini_access.h"
 #include "config/read_settings.h"
 #include "config/settings_dialog.h"
 #include "framework/program_folder.h"
+#include "bench/child_process.h"
+#include "tests/dialog_closer.h"
 #include "tests/resource_probe.h"
 
 namespace {
@@ -39,15 +42,7 @@ UINT g_closeAfterMs = 0;
 DWORD g_openedAt = 0;
 void CALLBACK CloseDialog(HWND, UINT, UINT_PTR, DWORD) {
     if (GetTickCount() - g_openedAt < g_closeAfterMs) return;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND w, LPARAM) -> BOOL {
-            wchar_t cls[16] = {};
-            GetClassNameW(w, cls, 16);
-            if (std::wstring(cls) == L"#32770" && IsWindowVisible(w)) PostMessageW(w, WM_COMMAND, IDCANCEL, 0);
-            return TRUE;
-        },
-        0);
+    CancelVisibleDialogsOfThisThread();
 }
 
 void OpenThroughLibrary(CallSettingsFn* call, int page, UINT closeAfterMs) {
@@ -80,16 +75,7 @@ bool UnmanagedWindowsAsked() {
 }
 
 int RunAgain() {
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    if (!CreateProcessW(nullptr, GetCommandLineW(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return 2;
-    WaitForSingleObject(pi.hProcess, INFINITE);
-    DWORD code = 2;
-    GetExitCodeProcess(pi.hProcess, &code);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    return static_cast<int>(code);
+    return RunAndWait(nullptr, GetCommandLineW(), FALSE);
 }
 
 int main(int argc, char** argv) {
@@ -130,6 +116,7 @@ int main(int argc, char** argv) {
         keep(sum.bare, Now() - t);
 
         t = Now();
+        quon::config::ExtendedEdits edits(GetModuleHandleW(nullptr));  // the fields' classes, as an opening does
         quon::config::Tfrm_quons form(GetModuleHandleW(nullptr));
         form.Create();
         keep(sum.create, Now() - t);
@@ -203,6 +190,7 @@ int main(int argc, char** argv) {
     before = probe::Measure();
     for (int i = 0; i < 50; ++i) {
         {
+            quon::config::ExtendedEdits edits(GetModuleHandleW(nullptr));  // the fields' classes, as an opening does
             quon::config::Tfrm_quons form(GetModuleHandleW(nullptr));
             form.Create();
             form.FormShow();

@@ -15,9 +15,11 @@
 #include <string>
 
 #include "bench/box_guard.h"
+#include "bench/child_process.h"
 #include "framework/application.h"
 #include "framework/program_folder.h"
 #include "mainwindow/main_form.h"
+#include "tests/resource_probe.h"
 
 namespace {
 
@@ -78,16 +80,7 @@ int RestartWithDouble() {
     wchar_t self[MAX_PATH];
     GetModuleFileNameW(nullptr, self, MAX_PATH);
     std::wstring cmd = GetCommandLineW();
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    if (!CreateProcessW(self, cmd.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi)) return 2;
-    WaitForSingleObject(pi.hProcess, INFINITE);
-    DWORD code = 2;
-    GetExitCodeProcess(pi.hProcess, &code);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    return static_cast<int>(code);
+    return RunAndWait(self, cmd.data(), TRUE);
 }
 
 double ThreadCpuSeconds() {
@@ -115,40 +108,17 @@ void PlatformCalls() {
     FreeLibrary(ras);
 }
 
-// Wine reports no handle, GDI or memory counts (GetProcessHandleCount, GetGuiResources and the private
-// bytes all read 0), so growth is probed directly: a new kernel handle or GDI object takes the lowest free
-// slot, so a leak shows as a rising slot number; the heap is walked for the bytes in use; and every C++
-// allocation of this process is counted.
+// Growth is probed as tests/resource_probe.h does (Wine reports no handle, GDI or memory counts), and
+// every C++ allocation of this process is counted besides.
 std::atomic<long long> g_liveBytes{0};
 
-struct Resources {
-    uintptr_t nextHandle = 0, nextGdi = 0;
-    long long heapBytes = 0, cppBytes = 0;
+struct Resources : probe::Resources {
+    long long cppBytes = 0;
 };
-
-long long HeapBytesInUse() {
-    long long total = 0;
-    HANDLE heaps[64];
-    DWORD n = GetProcessHeaps(64, heaps);
-    for (DWORD i = 0; i < n && i < 64; ++i) {
-        PROCESS_HEAP_ENTRY e{};
-        if (!HeapLock(heaps[i])) continue;
-        while (HeapWalk(heaps[i], &e))
-            if (e.wFlags & PROCESS_HEAP_ENTRY_BUSY) total += e.cbData;
-        HeapUnlock(heaps[i]);
-    }
-    return total;
-}
 
 Resources Measure() {
     Resources r;
-    HANDLE ev = CreateEventW(nullptr, FALSE, FALSE, nullptr);
-    r.nextHandle = reinterpret_cast<uintptr_t>(ev);
-    CloseHandle(ev);
-    HBRUSH brush = CreateSolidBrush(0);
-    r.nextGdi = reinterpret_cast<uintptr_t>(brush) & 0xFFFF;
-    DeleteObject(brush);
-    r.heapBytes = HeapBytesInUse();
+    static_cast<probe::Resources&>(r) = probe::Measure();
     r.cppBytes = g_liveBytes.load();
     return r;
 }

@@ -1,9 +1,12 @@
 #include "config/extended_edits.h"
 
+#include "controls/controls.h"
+
 namespace quon::config {
 
-// The fields are plain edits for now (extended_edit_classes.h); their own classes come with them.
-ExtendedEdits::ExtendedEdits(HINSTANCE) {}
-ExtendedEdits::~ExtendedEdits() {}
+ExtendedEdits::ExtendedEdits(HINSTANCE module) { controls::RegisterControlClasses(module); }
+
+// Every window of the classes is gone by now: the dialog is destroyed before this object.
+ExtendedEdits::~ExtendedEdits() { controls::ReleaseControlResources(); }
 
 }  // namespace quon::config

@@ -3,6 +3,9 @@
 #include <commctrl.h>
 
 #include "controls/controls.h"
+#include "controls/date_edit.h"
+#include "controls/filename_edit.h"
+#include "framework/program_folder.h"
 
 #include "framework/text.h"
 
@@ -77,15 +80,24 @@ HWND AddExtendedEdit(HWND parent, const wchar_t* windowClass, DWORD style, int x
 }  // namespace
 
 HWND AddSoundFileEdit(HWND parent, int x, int y, int w, int h, int id) {
-    // The edit gets its button and dropped files; its file dialog keeps the control's own filter and title
-    // (they are set through the control's C++ object, which this library does not link).
+    // The edit gets its button, dropped files and a file dialog for wave files that starts in SKINS.
     HWND edit = AddExtendedEdit(parent, L"TFilenameEdit", controls::FES_ACCEPTFILES, x, y, w, h, id);
     SendMessageW(edit, controls::CEM_SETBUTTONWIDTH, 18, 0);
+    if (controls::FilenameEdit* sound = controls::FilenameEditOf(edit)) {
+        controls::FileDialogSettings& dialog = sound->Dialog();
+        dialog.filter = "Аудио файлы формата wave|*.wav|Все файлы|*.*";
+        dialog.defaultExt = "wav";
+        dialog.initialDir = fw::ProgramFolder() + "SKINS\\";
+        dialog.title = "Выбор аудио файла...";
+        dialog.options = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
+    }
     return edit;
 }
 
 HWND AddDateEdit(HWND parent, int x, int y, int w, int h, int id) {
-    return AddExtendedEdit(parent, L"TDateEdit", controls::DES_FIXEDDMY, x, y, w, h, id);
+    HWND edit = AddExtendedEdit(parent, L"TDateEdit", controls::DES_FIXEDDMY, x, y, w, h, id);
+    if (controls::DateEdit* date = controls::DateEditOf(edit)) date->SetDialogTitle("Выбор даты...");
+    return edit;
 }
 
 HWND AddDropList(HWND parent, int x, int y, int w, int h, int id, std::initializer_list<const char*> items) {

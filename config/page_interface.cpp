@@ -7,7 +7,9 @@
 #include "config/settings_dialog.h"
 #include "config/theme_check.h"
 #include "config/theme_links.h"
+#include "config/file_choice.h"
 #include "controls/controls.h"
+#include "controls/filename_edit.h"
 #include "framework/program_folder.h"
 #include "framework/text.h"
 
@@ -66,6 +68,15 @@ void PageInterface::OnInitDialog() {
     OnCommand(IDC_BOX_HANGUP, BN_CLICKED, [this] { OptionChanged(form, HangUpButtonHint(Checked(IDC_BOX_HANGUP))); });
     // The theme field: a file dialog that starts in SKINS, typing off, dropped files taken.
     SendMessageW(Item(IDC_EDT_SKIN), controls::CEM_SETBUTTONWIDTH, 18, 0);
+    if (controls::FilenameEdit* skin = controls::FilenameEditOf(Item(IDC_EDT_SKIN))) {
+        controls::FileDialogSettings& dialog = skin->Dialog();
+        dialog.filter = "Темы интерфейса|*.qsf|Все файлы|*.*";
+        dialog.defaultExt = "qsf";
+        dialog.initialDir = SkinsFolder();
+        dialog.title = "Выбор темы интерфейса...";
+        dialog.options = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
+        skin->SetAcceptFiles(true);
+    }
 }
 
 // ---- the tray icons ----

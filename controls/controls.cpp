@@ -15,6 +15,10 @@ namespace controls {
 namespace {
 HINSTANCE g_module = nullptr;
 HCURSOR g_cursors[2] = {};
+
+HCURSOR OwnCursor(HINSTANCE module, const wchar_t* name) {
+    return static_cast<HCURSOR>(LoadImageW(module, name, IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE));
+}
 }  // namespace
 
 HINSTANCE ControlsModule() { return g_module ? g_module : GetModuleHandleW(nullptr); }
@@ -33,8 +37,10 @@ bool RegisterControlClasses(HINSTANCE module) {
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
     g_module = module;
-    if (!g_cursors[0]) g_cursors[0] = LoadCursorW(module, L"RX_HANDCUR");
-    if (!g_cursors[1]) g_cursors[1] = LoadCursorW(module, L"RX_DRAGCUR");
+    // Not shared copies (LoadCursor gives shared ones, which DestroyCursor may not free): the release
+    // destroys them.
+    if (!g_cursors[0]) g_cursors[0] = OwnCursor(module, L"RX_HANDCUR");
+    if (!g_cursors[1]) g_cursors[1] = OwnCursor(module, L"RX_DRAGCUR");
     return RegisterSpeedButtonClass(module) && RegisterCalendarClass(module) && RegisterPopupCalendarClass(module) &&
            RegisterComboEditClass(module) && RegisterFilenameEditClass(module) && RegisterDateEditClass(module);
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "controls/command_text.h"
+#include "controls/file_dialog.h"
 #include "controls/file_util.h"
 #include "controls/registry.h"
 #include "controls/resource_ids.h"
@@ -125,7 +126,7 @@ void FilenameEdit::ButtonClick() {
     bool chosen;
     {
         ErrorModeScope quiet;
-        chosen = dialog_.save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
+        chosen = RunFileDialog(ofn, dialog_.save);
     }
     if (chosen) name = fw::Narrow(file.data());
     if (IsWindowEnabled(Handle())) SetFocus(Handle());

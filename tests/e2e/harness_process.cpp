@@ -76,9 +76,19 @@ Program::Program(const TestFolder& folder, const std::wstring& arguments, const 
     STARTUPINFOW si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
-    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                        nullptr, folder.Path().c_str(), &si, &pi)) {
-        ADD_FAILURE() << "CreateProcessW failed: " << GetLastError();
+    // Wine now and then refuses a process start with ERROR_INTERNAL_ERROR while many seats start programs
+    // at once; that is the emulator's hiccup, not the program's, so such a start is tried again.
+    BOOL started = FALSE;
+    DWORD error = 0;
+    for (int attempt = 0; attempt < 5 && !started; ++attempt) {
+        if (attempt > 0) Sleep(300);
+        started = CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                 folder.Path().c_str(), &si, &pi);
+        error = started ? 0 : GetLastError();
+        if (!started && error != ERROR_INTERNAL_ERROR) break;
+    }
+    if (!started) {
+        ADD_FAILURE() << "CreateProcessW failed: " << error;
         return;
     }
     CloseHandle(pi.hThread);

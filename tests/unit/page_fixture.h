@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "config/extended_edits.h"
 #include "config/page_host.h"
 #include "config/read_settings.h"
 #include "config/save_settings.h"
@@ -97,6 +98,8 @@ protected:
         SendMessageW(control, BM_CLICK, 0, 0);
     }
 
+    // The file-name and date fields' classes, registered as an opening of the dialog does.
+    ExtendedEdits edits_{GetModuleHandleW(nullptr)};
     std::string folder_;
     RecordingHost host_;
     PageWindow window_;

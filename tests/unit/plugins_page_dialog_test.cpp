@@ -2,6 +2,7 @@
 // sorting the rows, and what Apply writes to plugins.qif.
 #include <gtest/gtest.h>
 
+#include "config/extended_edits.h"
 #include "config/settings_dialog.h"
 #include "tests/unit/launcher_fixture.h"
 #include "tests/unit/settings_fixture.h"
@@ -28,6 +29,7 @@ struct PluginsDialog {
         return test::ReadIni(folder.Path() / "plugins.qif", section, key);
     }
     test::ProgramFolderForTest folder;
+    ExtendedEdits edits{GetModuleHandleW(nullptr)};  // the fields' classes, as at an opening
     Tfrm_quons form{GetModuleHandleW(nullptr)};
     std::vector<std::string> warnings;
 };

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "config/extended_edits.h"
 #include "config/settings_dialog.h"
 #include "tests/unit/launcher_fixture.h"
 #include "tests/unit/settings_fixture.h"
@@ -25,6 +26,7 @@ inline std::string ProgramIcon(const char* name) {
 struct OpenDialog {
     explicit OpenDialog(const std::string& name) : folder(name) {}
     ProgramFolderForTest folder;
+    ExtendedEdits edits{GetModuleHandleW(nullptr)};  // the fields' classes, as at an opening
     Tfrm_quons form{GetModuleHandleW(nullptr)};
     std::vector<std::pair<int, std::string>> sent;
     std::vector<std::string> warnings, questions, addresses;

@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "tests/dialog_closer.h"
 #include "tests/resource_probe.h"
 
 namespace {
@@ -49,15 +50,7 @@ LRESULT CALLBACK HostProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void CALLBACK CloseAtOnce(HWND, UINT, UINT_PTR, DWORD) {
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND w, LPARAM) -> BOOL {
-            wchar_t cls[16] = {};
-            GetClassNameW(w, cls, 16);
-            if (std::wstring(cls) == L"#32770" && IsWindowVisible(w)) PostMessageW(w, WM_COMMAND, IDCANCEL, 0);
-            return TRUE;
-        },
-        0);
+    CancelVisibleDialogsOfThisThread();
 }
 
 bool OpenOnce(int page, const char* state, bool closeAtOnce) {

@@ -1,11 +1,8 @@
 #include "config/file_choice.h"
 
-#include <commdlg.h>
-
-#include <type_traits>
 #include <vector>
 
-#include "framework/library.h"
+#include "controls/file_dialog.h"
 #include "framework/program_folder.h"
 #include "framework/text.h"
 
@@ -32,15 +29,8 @@ std::optional<std::string> ChooseFile(HWND owner, const FileChoice& choice) {
     ofn.lpstrDefExt = ext.empty() ? nullptr : ext.c_str();
     ofn.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR |
                 (choice.save ? OFN_OVERWRITEPROMPT : OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST);
-    // The common dialogs are looked up when a dialog is asked for, not imported: a library the settings
-    // import is loaded and freed with every opening, and the common dialogs leave handles behind each time.
-    // Once loaded they stay with the process.
-    using DialogFn = BOOL(WINAPI*)(LPOPENFILENAMEW);
-    HMODULE dialogs = LoadLibraryW(L"comdlg32.dll");
-    auto* run = dialogs ? fw::Library::ProcOf<std::remove_pointer_t<DialogFn>>(
-                              dialogs, choice.save ? "GetSaveFileNameW" : "GetOpenFileNameW")
-                        : nullptr;
-    if (!run || !run(&ofn)) return std::nullopt;
+    // Through the controls' loader: the dialog library stays loaded once used (see controls/file_dialog.h).
+    if (!controls::RunFileDialog(ofn, choice.save)) return std::nullopt;
     return fw::Narrow(name.data());
 }
 

@@ -157,20 +157,18 @@ int main(int argc, char** argv) {
                 sum.read <= 2 * sum.bare ? "met" : "NOT met");
 
     // Growth over 50 openings of the real library, each loaded, opened, closed and freed.
-    for (int i = 0; i < 3; ++i) {  // the first openings settle what the process keeps once
+    for (int i = 0; i < 8; ++i) {  // a first opening of each page settles what the process keeps once
         HMODULE warm = LoadLibraryA(LibraryPath().c_str());
-        OpenThroughLibrary(reinterpret_cast<CallSettingsFn*>(reinterpret_cast<void*>(GetProcAddress(warm, "_callSettings"))), 0, 0);
+        OpenThroughLibrary(reinterpret_cast<CallSettingsFn*>(reinterpret_cast<void*>(GetProcAddress(warm, "_callSettings"))), i, 0);
         FreeLibrary(warm);
     }
     auto report = [](const char* what, const probe::Resources& before, const probe::Resources& after) {
-        std::printf("%-34s next handle %#llx -> %#llx, GDI slot %#llx -> %#llx, USER slot %#llx -> %#llx, "
+        std::printf("%-34s kernel handles %lld -> %lld, GDI objects %lld -> %lld, USER objects %lld -> %lld, "
                     "heap in use %lld -> %lld\n",
-                    what, (unsigned long long)before.nextHandle, (unsigned long long)after.nextHandle,
-                    (unsigned long long)before.nextGdi, (unsigned long long)after.nextGdi,
-                    (unsigned long long)before.nextUser, (unsigned long long)after.nextUser, before.heapBytes,
-                    after.heapBytes);
-        return after.nextHandle > before.nextHandle || after.nextGdi > before.nextGdi ||
-               after.nextUser > before.nextUser || after.heapBytes > before.heapBytes + 64 * 1024;
+                    what, before.handlesInUse, after.handlesInUse, before.gdiInUse, after.gdiInUse, before.userInUse,
+                    after.userInUse, before.heapBytes, after.heapBytes);
+        return after.handlesInUse > before.handlesInUse || after.gdiInUse > before.gdiInUse ||
+               after.userInUse > before.userInUse || after.heapBytes > before.heapBytes + 64 * 1024;
     };
     // The library's own load and unload, without opening the dialog.
     probe::Resources before = probe::Measure();

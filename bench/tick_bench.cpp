@@ -248,14 +248,13 @@ int main() {
     const Resources unpinnedBefore = Measure();
     for (int i = 0; i < 100; ++i) PlatformCalls();
     const Resources unpinnedAfter = Measure();
-    std::printf("10000 ticks: next handle %#llx -> %#llx, next GDI slot %#llx -> %#llx, heap in use %lld -> %lld, "
+    std::printf("10000 ticks: kernel handles %lld -> %lld, GDI objects %lld -> %lld, heap in use %lld -> %lld, "
                 "C++ bytes live %lld -> %lld\n",
-                (unsigned long long)before.nextHandle, (unsigned long long)after.nextHandle,
-                (unsigned long long)before.nextGdi, (unsigned long long)after.nextGdi, before.heapBytes,
+                before.handlesInUse, after.handlesInUse, before.gdiInUse, after.gdiInUse, before.heapBytes,
                 after.heapBytes, before.cppBytes, after.cppBytes);
     std::printf("(for comparison, one fresh load of the double keeps %lld heap bytes)\n",
                 (unpinnedAfter.heapBytes - unpinnedBefore.heapBytes) / 100);
-    const bool grew = after.nextHandle > before.nextHandle || after.nextGdi > before.nextGdi ||
+    const bool grew = after.handlesInUse > before.handlesInUse || after.gdiInUse > before.gdiInUse ||
                       after.cppBytes > before.cppBytes || after.heapBytes > before.heapBytes + 64 * 1024;
     std::printf("growth over 10000 ticks: %s\n", grew ? "FOUND" : "none");
     // The double's script, log and state stay out of build\bin\, where the tests load the same double.

@@ -25,7 +25,8 @@ constexpr AutostartPlace kPlaceOfRadio[4] = {AutostartPlace::UserRun, AutostartP
                                              AutostartPlace::UserLink, AutostartPlace::CommonLink};
 
 // Threshold edits hand their Page Up, Page Down, Home and End to the page before the edit sees them.
-LRESULT CALLBACK LevelEditProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR page) {
+LRESULT CALLBACK LevelEditProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR page) {
+    if (msg == WM_NCDESTROY) RemoveWindowSubclass(edit, LevelEditProc, id);  // else the hook outlives the edit
     if (msg == WM_KEYDOWN) {
         try {
             reinterpret_cast<PageOptions*>(page)->edt_aKeyDown(GetDlgCtrlID(edit), static_cast<unsigned>(wp));

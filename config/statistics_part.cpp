@@ -276,6 +276,7 @@ LRESULT StatisticsPart::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 LRESULT CALLBACK StatisticsPart::EditProc(HWND box, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR field, DWORD_PTR self) {
     try {
         auto* part = reinterpret_cast<StatisticsPart*>(self);
+        if (msg == WM_NCDESTROY) RemoveWindowSubclass(box, &EditProc, field);  // else the hook outlives the box
         const char key = wp < 128 ? static_cast<char>(wp) : 1;  // no key beyond ASCII passes the filter
         if (msg == WM_CHAR && !part->KeyInField(static_cast<int>(field), key)) return 0;
         if (msg == WM_LBUTTONDBLCLK) {

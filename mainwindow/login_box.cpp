@@ -141,7 +141,8 @@ bool Tfrm_login::OnEditKey(HWND edit, UINT msg, WPARAM key) {
     return false;
 }
 
-LRESULT CALLBACK Tfrm_login::EditProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
+LRESULT CALLBACK Tfrm_login::EditProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self) {
+    if (msg == WM_NCDESTROY) RemoveWindowSubclass(edit, &Tfrm_login::EditProc, id);  // else the hook outlives the edit
     if (msg == WM_SETFOCUS) reinterpret_cast<Tfrm_login*>(self)->activeEdit_ = edit;
     if (msg == WM_GETDLGCODE) return DLGC_WANTALLKEYS | DefSubclassProc(edit, msg, wp, lp);
     if ((msg == WM_CHAR || msg == WM_KEYDOWN) && reinterpret_cast<Tfrm_login*>(self)->OnEditKey(edit, msg, wp))

@@ -1,16 +1,20 @@
 #pragma once
 // Growth probes that work under Wine, where GetProcessHandleCount, GetGuiResources and the private bytes
-// read 0: a new kernel handle, GDI object or USER object takes the lowest free slot, so a leak shows as a
-// rising slot number; the heaps are walked for the bytes in use. USER slots are shared by every process
-// of the session, so while other programs run only the windows of this process tell its own growth.
+// read 0. A new kernel handle, GDI object or USER object takes a free slot of its table when there is one
+// and a fresh slot past the highest only when none is left; so after taking many more objects than can be
+// free, the highest slot taken, less the number taken, is the number of slots in use. The heaps are walked
+// for the bytes in use. USER slots are shared by every process of the session, so while other programs run
+// only the windows of this process tell its own growth.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <vector>
 
 namespace probe {
 
 struct Resources {
-    uintptr_t nextHandle = 0, nextGdi = 0, nextUser = 0;
+    long long handlesInUse = 0, gdiInUse = 0, userInUse = 0;  // slots in use, see above
     long long heapBytes = 0;
     int windows = 0;  // of this process, top-level and child
 };
@@ -43,17 +47,35 @@ inline long long HeapBytesInUse() {
     return total;
 }
 
+// Takes `count` objects by `make`, gives them back by `free`, and returns the slots in use before.
+template <typename Make, typename Index, typename Free>
+long long SlotsInUse(int count, Make make, Index index, Free free) {
+    std::vector<decltype(make())> taken;
+    taken.reserve(count);
+    long long highest = -1;
+    for (int i = 0; i < count; ++i) {
+        auto object = make();
+        if (!object) break;
+        highest = std::max<long long>(highest, index(object));
+        taken.push_back(object);
+    }
+    for (auto object : taken) free(object);
+    return highest + 1 - static_cast<long long>(taken.size());
+}
+
 inline Resources Measure() {
+    constexpr int kTaken = 1500;  // more than the free slots of any table here
     Resources r;
-    HANDLE event = CreateEventW(nullptr, FALSE, FALSE, nullptr);
-    r.nextHandle = reinterpret_cast<uintptr_t>(event);
-    CloseHandle(event);
-    HBRUSH brush = CreateSolidBrush(0);
-    r.nextGdi = reinterpret_cast<uintptr_t>(brush) & 0xFFFF;
-    DeleteObject(brush);
-    HMENU menu = CreateMenu();
-    r.nextUser = reinterpret_cast<uintptr_t>(menu) & 0xFFFF;
-    DestroyMenu(menu);
+    r.handlesInUse = SlotsInUse(
+        kTaken, [] { return CreateEventW(nullptr, FALSE, FALSE, nullptr); },
+        [](HANDLE h) { return static_cast<long long>(reinterpret_cast<uintptr_t>(h) / 4); }, &CloseHandle);
+    r.gdiInUse = SlotsInUse(
+        kTaken, [] { return CreateSolidBrush(0); },
+        [](HBRUSH b) { return static_cast<long long>(reinterpret_cast<uintptr_t>(b) & 0xFFFF); },
+        [](HBRUSH b) { DeleteObject(b); });
+    r.userInUse = SlotsInUse(
+        kTaken, [] { return CreateMenu(); },
+        [](HMENU m) { return static_cast<long long>(reinterpret_cast<uintptr_t>(m) & 0xFFFF); }, &DestroyMenu);
     r.heapBytes = HeapBytesInUse();
     EnumWindows(&CountOwnWindow, reinterpret_cast<LPARAM>(&r.windows));
     return r;

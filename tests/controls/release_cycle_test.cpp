@@ -49,8 +49,8 @@ TEST(ControlResources, LibraryCyclesOfRegisterPlaceDestroyReleaseLeaveNoHandlesO
                 windowsAfter >> heapAfter);
     figures.close();
     DeleteFileW(figuresFile.c_str());
-    EXPECT_LE(handleAfter, handleBefore) << "kernel handle slot";
-    EXPECT_LE(gdiAfter, gdiBefore) << "GDI slot";
+    EXPECT_LE(handleAfter, handleBefore) << "kernel handles in use";
+    EXPECT_LE(gdiAfter, gdiBefore) << "GDI objects in use";
     EXPECT_EQ(windowsAfter, windowsBefore);
     EXPECT_LE(heapAfter, heapBefore + 64 * 1024) << "heap in use " << heapBefore << " -> " << heapAfter;
 }

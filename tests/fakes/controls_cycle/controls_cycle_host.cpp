@@ -1,6 +1,6 @@
 // controls_cycle_host.exe <rounds> <figures file>: loads controls_cycle.dll, runs one cycle of the
 // controls and frees it, rounds times after three rounds that settle what the process keeps once; writes
-// the resource figures before and after (handle slot, GDI slot, windows, heap bytes). Exit code 0, or 2
+// the resource figures before and after (kernel handles, GDI objects, windows, heap bytes). Exit code 0, or 2
 // when the library or a field could not be made.
 #include <windows.h>
 
@@ -33,9 +33,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     const probe::Resources after = probe::Measure();
     FILE* f = std::fopen(__argv[2], "wb");
     if (!f) return 2;
-    std::fprintf(f, "%llu %llu %d %lld %llu %llu %d %lld\n", (unsigned long long)before.nextHandle,
-                 (unsigned long long)before.nextGdi, before.windows, before.heapBytes,
-                 (unsigned long long)after.nextHandle, (unsigned long long)after.nextGdi, after.windows,
+    std::fprintf(f, "%llu %llu %d %lld %llu %llu %d %lld\n", (unsigned long long)before.handlesInUse,
+                 (unsigned long long)before.gdiInUse, before.windows, before.heapBytes,
+                 (unsigned long long)after.handlesInUse, (unsigned long long)after.gdiInUse, after.windows,
                  after.heapBytes);
     std::fclose(f);
     return 0;

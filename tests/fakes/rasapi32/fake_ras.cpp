@@ -154,10 +154,17 @@ void NotifyLater(const Notice& n) {
 
 }  // namespace
 
+// The C++ runtime linked into this double keeps an emergency exception pool on the heap; it is given back
+// when the double is freed, so that a program loading and freeing it shows no growth of its own.
+namespace __gnu_cxx {
+void __freeres();
+}
+
 extern "C" {
 
-BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
     if (reason == DLL_PROCESS_ATTACH) fakeras::SetModule(instance);
+    if (reason == DLL_PROCESS_DETACH && reserved == nullptr) __gnu_cxx::__freeres();  // freed, not process end
     return TRUE;
 }
 

@@ -5,7 +5,7 @@
 //                                           host_commands.txt as "<code>|<text>", and data.qif is copied
 //                                           to data_at_command_<n>.qif at that moment
 //   settings_host.exe leak <n>              n openings, each closed at once; the resource figures before
-//                                           and after go to host_leak.txt (handle slot, GDI slot,
+//                                           and after go to host_leak.txt (kernel handles, GDI objects,
 //                                           windows, heap bytes; before, then after)
 #include <windows.h>
 
@@ -77,18 +77,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                     instance, nullptr);
     if (__argc >= 3 && std::string(__argv[1]) == "leak") {
         const int rounds = std::atoi(__argv[2]);
-        // The RAS double beside the host is a library with a runtime of its own, which keeps some heap at
-        // every fresh load; held loaded, it leaves the figures to the settings library.
+        // The main program keeps rasapi32 loaded while it runs; so does the host (the RAS double beside it).
         LoadLibraryA("rasapi32");
-        for (int i = 0; i < 3; ++i) OpenOnce(i, "0", true);  // what the process keeps once
+        for (int i = 0; i < 9; ++i) OpenOnce(i, "0", true);  // a first opening of each page: what the process keeps once
         const probe::Resources before = probe::Measure();
         for (int i = 0; i < rounds; ++i)
             if (!OpenOnce(i % 9, "0", true)) return 2;
         const probe::Resources after = probe::Measure();
         char line[256];
-        std::snprintf(line, sizeof line, "%llu %llu %d %lld %llu %llu %d %lld", (unsigned long long)before.nextHandle,
-                      (unsigned long long)before.nextGdi, before.windows, before.heapBytes,
-                      (unsigned long long)after.nextHandle, (unsigned long long)after.nextGdi, after.windows,
+        std::snprintf(line, sizeof line, "%llu %llu %d %lld %llu %llu %d %lld", (unsigned long long)before.handlesInUse,
+                      (unsigned long long)before.gdiInUse, before.windows, before.heapBytes,
+                      (unsigned long long)after.handlesInUse, (unsigned long long)after.gdiInUse, after.windows,
                       after.heapBytes);
         Append("host_leak.txt", line);
         return 0;

@@ -107,26 +107,10 @@ HWND AddDropList(HWND parent, int x, int y, int w, int h, int id, std::initializ
     return combo;
 }
 
-std::string TextOf(HWND control) {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return fw::Narrow(text);
-}
-
-void SetText(HWND control, const std::string& text) { SetWindowTextW(control, fw::Widen(text).c_str()); }
-
-bool Checked(HWND box) { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
-void SetChecked(HWND box, bool on) { SendMessageW(box, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
-
 void EraseWithFace(HWND page, HDC dc) {
     RECT r;
     GetClientRect(page, &r);
     FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
 }
-
-int Selection(HWND combo) { return static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0)); }
-
-void Select(HWND combo, int item) { SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(item), 0); }
 
 }  // namespace quon::config

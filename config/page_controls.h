@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "framework/control_values.h"
+
 namespace quon::config {
 
 HFONT PageFont();
@@ -26,13 +28,15 @@ HWND AddSoundFileEdit(HWND parent, int x, int y, int w, int h, int id);
 HWND AddDateEdit(HWND parent, int x, int y, int w, int h, int id);
 HWND AddDropList(HWND parent, int x, int y, int w, int h, int id, std::initializer_list<const char*> items);
 
-std::string TextOf(HWND control);
-void SetText(HWND control, const std::string& text);
-bool Checked(HWND box);
-void SetChecked(HWND box, bool on);
-int Selection(HWND combo);
+// What the controls show: the framework's helpers (a setter leaves a control alone when it shows the value).
+using fw::Checked;
+using fw::Select;
+using fw::Selection;
+using fw::SetChecked;
+using fw::SetText;
+using fw::TextOf;
+
 // Fills a page's background with the button face, as a dialog's.
 void EraseWithFace(HWND page, HDC dc);
-void Select(HWND combo, int item);
 
 }  // namespace quon::config

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "config/icon_pictures.h"
 #include "config/option_change.h"
 #include "config/settings_dialog.h"
@@ -33,6 +35,8 @@ PageInterface::PageInterface(Tfrm_quons& owner) : SettingsPage(owner) {
 PageInterface::~PageInterface() { ReleaseIcons(); }
 
 void PageInterface::OnInitDialog() {
+    LoadBuiltInIcons();
+    ShowBuiltInIcons();
     SetRange(IDC_BAR_OPACITY, 0, 200);
     SendMessageW(Item(IDC_BAR_OPACITY), TBM_SETPAGESIZE, 0, 25);
     SendMessageW(Item(IDC_BAR_OPACITY), TBM_SETTICFREQ, 10, 0);
@@ -82,28 +86,40 @@ void PageInterface::OnInitDialog() {
 // ---- the tray icons ----
 
 void PageInterface::SetPreview(int slot, HICON icon) {
-    SendMessageW(Item(kPreviewImages[slot]), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+    HWND image = Item(kPreviewImages[slot]);
+    if (reinterpret_cast<HICON>(SendMessageW(image, STM_GETICON, 0, 0)) != icon)
+        SendMessageW(image, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+    const bool fromFile = std::find(builtIn_.begin(), builtIn_.end(), icon) == builtIn_.end();
     if (previews_[slot] && previews_[slot] != icon) DestroyIcon(previews_[slot]);
-    previews_[slot] = icon;
+    previews_[slot] = fromFile ? icon : nullptr;
 }
 
 void PageInterface::ReleaseIcons() {
-    for (size_t slot = 0; slot < previews_.size(); ++slot) {
-        if (!previews_[slot]) continue;
+    for (int slot = 0; slot < 7; ++slot)
         if (Handle()) SendMessageW(Item(kPreviewImages[slot]), STM_SETICON, 0, 0);
-        DestroyIcon(previews_[slot]);
-        previews_[slot] = nullptr;
+    for (HICON& icon : previews_) {
+        if (icon) DestroyIcon(icon);
+        icon = nullptr;
+    }
+    for (HICON& icon : builtIn_) {
+        if (icon) DestroyIcon(icon);
+        icon = nullptr;
     }
 }
 
-void PageInterface::ShowBuiltInIcons() {
-    static const wchar_t* const kBuiltIn[7] = {L"CFG_ICO_OFFLINE", L"CFG_ICO_IDLE",   L"CFG_ICO_ONLINE",
-                                               L"CFG_ICO_ONLINE",  L"CFG_ICO_ONLINE", L"CFG_ICO_ONLINE",
-                                               L"CFG_ICO_MAXIMUM"};
+// The built-in pictures are loaded once, when the page is made, and shown from these copies whenever the
+// previews return to them.
+void PageInterface::LoadBuiltInIcons() {
+    static const wchar_t* const kBuiltIn[4] = {L"CFG_ICO_OFFLINE", L"CFG_ICO_IDLE", L"CFG_ICO_ONLINE", L"CFG_ICO_MAXIMUM"};
     HINSTANCE module = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Handle(), GWLP_HINSTANCE));
-    for (int slot = 0; slot < 7; ++slot)
-        SetPreview(slot, static_cast<HICON>(LoadImageW(module, kBuiltIn[slot], IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                       GetSystemMetrics(SM_CYSMICON), 0)));
+    for (int i = 0; i < 4; ++i)
+        builtIn_[i] = static_cast<HICON>(LoadImageW(module, kBuiltIn[i], IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                    GetSystemMetrics(SM_CYSMICON), 0));
+}
+
+void PageInterface::ShowBuiltInIcons() {
+    static const int kCopyOf[7] = {0, 1, 2, 2, 2, 2, 3};  // offline, idle, levels 1 to 4 alike, maximum
+    for (int slot = 0; slot < 7; ++slot) SetPreview(slot, builtIn_[kCopyOf[slot]]);
 }
 
 void PageInterface::btn_loadClick(int slot) {
@@ -160,15 +176,11 @@ void PageInterface::btn_saveClick() {
 // ---- the theme ----
 
 void PageInterface::ListThemeVariants(const std::string& file) {
-    ClearItems(IDC_BOX_VARIATIONS);
-    for (const std::string& item : ThemeVariants(file)) AddItem(IDC_BOX_VARIATIONS, item);
+    SetItems(IDC_BOX_VARIATIONS, ThemeVariants(file));
     SetIndex(IDC_BOX_VARIATIONS, 0);
 }
 
-void PageInterface::ListThemeElements(const std::string& file) {
-    ClearItems(IDC_LST_VISIBILITY);
-    for (const std::string& line : ThemeElements(file)) AddItem(IDC_LST_VISIBILITY, line);
-}
+void PageInterface::ListThemeElements(const std::string& file) { SetItems(IDC_LST_VISIBILITY, ThemeElements(file)); }
 
 void PageInterface::ShowPanels(const ThemePanels& p) {
     SetText(IDC_NAME_SELECTED, p.selected);

@@ -44,13 +44,15 @@ public:
 
 private:
     void OnInitDialog() override;
+    void LoadBuiltInIcons();
     void ShowBuiltInIcons();
     void SetPreview(int slot, HICON icon);
     void ReleaseIcons();
     void ShowPanels(const struct ThemePanels& panels);
     void RadioChanged();
 
-    std::array<HICON, 7> previews_{};  // the pictures img_o, img_0 .. img_5 show (owned)
+    std::array<HICON, 7> previews_{};  // pictures loaded from files that img_o, img_0 .. img_5 show (owned)
+    std::array<HICON, 4> builtIn_{};   // the built-in offline, idle, online and maximum pictures (owned)
     bool defaultSelected_ = false;     // which theme radio button was selected when last looked at
 };
 

@@ -93,13 +93,13 @@ void PeriodPart::Collect(SettingsValues& v) const {
 void PeriodPart::UpdateDaysLeft() {
     const std::optional<DaysLeftLabel> label = DaysLeft(TextOf(next_), TextOf(period_), TextOf(remindDays_), Today());
     if (!label) {
-        ShowWindow(left_, SW_HIDE);
+        fw::Show(left_, false);
         return;
     }
     alarm_ = label->alarm;
     SetText(left_, label->text);
-    SendMessageW(left_, WM_SETFONT, reinterpret_cast<WPARAM>(alarm_ ? PageBoldFont() : PageFont()), TRUE);
-    if (IsWindowVisible(next_)) ShowWindow(left_, SW_SHOW);
+    fw::SetFont(left_, alarm_ ? PageBoldFont() : PageFont());
+    if (IsWindowVisible(next_)) fw::Show(left_, true);
 }
 
 void PeriodPart::OnCommand(int id, int code) {

@@ -55,7 +55,7 @@ bool PluginsPart::Create(HWND parent, int x, int y, int w, int h) {
 
 void PluginsPart::Fill(const SettingsValues& v) {
     SetChecked(control_, v.box_control);
-    EnableWindow(list_, v.box_control);
+    fw::Enable(list_, v.box_control);
     std::vector<PluginRecord> rows;
     for (const PluginRow& row : v.plugins) rows.push_back(RecordOf(row));
     Fill(std::move(rows));

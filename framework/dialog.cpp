@@ -1,7 +1,5 @@
 #include "framework/dialog.h"
 
-#include <commctrl.h>
-
 #include <vector>
 
 #include "framework/text.h"
@@ -67,86 +65,6 @@ void Dialog::RunModal(HACCEL accelerators) {
     for (HWND w : disabled.windows)
         if (IsWindow(w)) EnableWindow(w, TRUE);
     if (quit) PostQuitMessage(static_cast<int>(msg.wParam));
-}
-
-bool Dialog::Checked(int id) const { return IsDlgButtonChecked(hwnd_, id) == BST_CHECKED; }
-void Dialog::SetChecked(int id, bool on) { CheckDlgButton(hwnd_, id, on ? BST_CHECKED : BST_UNCHECKED); }
-
-std::string Dialog::Text(int id) const {
-    HWND item = Item(id);
-    const int length = GetWindowTextLengthW(item);
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(item, text.data(), length + 1)));
-    return Narrow(text);
-}
-
-void Dialog::SetText(int id, std::string_view text) { SetWindowTextW(Item(id), Widen(text).c_str()); }
-
-bool Dialog::IsComboBox(int id) const {
-    wchar_t cls[32] = {};
-    GetClassNameW(Item(id), cls, static_cast<int>(std::size(cls)));
-    return lstrcmpiW(cls, L"ComboBox") == 0;
-}
-
-int Dialog::Index(int id) const {
-    const LRESULT r = SendDlgItemMessageW(hwnd_, id, IsComboBox(id) ? CB_GETCURSEL : LB_GETCURSEL, 0, 0);
-    return r < 0 ? -1 : static_cast<int>(r);
-}
-
-void Dialog::SetIndex(int id, int index) {
-    SendDlgItemMessageW(hwnd_, id, IsComboBox(id) ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-}
-
-int Dialog::ItemCount(int id) const {
-    const LRESULT r = SendDlgItemMessageW(hwnd_, id, IsComboBox(id) ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
-    return r < 0 ? 0 : static_cast<int>(r);
-}
-
-void Dialog::AddItem(int id, std::string_view text) {
-    const std::wstring wide = Widen(text);
-    SendDlgItemMessageW(hwnd_, id, IsComboBox(id) ? CB_ADDSTRING : LB_ADDSTRING, 0,
-                        reinterpret_cast<LPARAM>(wide.c_str()));
-}
-
-void Dialog::ClearItems(int id) {
-    SendDlgItemMessageW(hwnd_, id, IsComboBox(id) ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
-}
-
-std::string Dialog::ItemText(int id, int index) const {
-    const bool combo = IsComboBox(id);
-    const LRESULT length =
-        SendDlgItemMessageW(hwnd_, id, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length < 0) return {};
-    std::vector<wchar_t> text(static_cast<size_t>(length) + 1, L'\0');
-    SendDlgItemMessageW(hwnd_, id, combo ? CB_GETLBTEXT : LB_GETTEXT, static_cast<WPARAM>(index),
-                        reinterpret_cast<LPARAM>(text.data()));
-    return Narrow(text.data());
-}
-
-namespace {
-bool IsUpDown(HWND control) {
-    wchar_t cls[32] = {};
-    GetClassNameW(control, cls, static_cast<int>(std::size(cls)));
-    return lstrcmpiW(cls, UPDOWN_CLASSW) == 0;
-}
-}  // namespace
-
-int Dialog::Position(int id) const {
-    HWND control = Item(id);
-    if (IsUpDown(control)) return static_cast<int>(SendMessageW(control, UDM_GETPOS32, 0, 0));
-    return static_cast<int>(SendMessageW(control, TBM_GETPOS, 0, 0));
-}
-
-void Dialog::SetPosition(int id, int position) {
-    HWND control = Item(id);
-    if (IsUpDown(control)) SendMessageW(control, UDM_SETPOS32, 0, position);
-    else SendMessageW(control, TBM_SETPOS, TRUE, position);
-}
-
-void Dialog::SetRange(int id, int low, int high) {
-    HWND control = Item(id);
-    if (IsUpDown(control)) SendMessageW(control, UDM_SETRANGE32, static_cast<WPARAM>(low), high);
-    else SendMessageW(control, TBM_SETRANGEMIN, FALSE, low), SendMessageW(control, TBM_SETRANGEMAX, TRUE, high);
 }
 
 int Dialog::Tag(int id) const {

@@ -9,6 +9,9 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
+
+#include "framework/control_values.h"
 
 namespace fw {
 
@@ -36,28 +39,29 @@ public:
     HWND Handle() const { return hwnd_; }
     HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
 
-    // Check boxes and radio buttons.
-    bool Checked(int id) const;
-    void SetChecked(int id, bool on);
-    // Window text of any control.
-    std::string Text(int id) const;
-    void SetText(int id, std::string_view text);
+    // Controls by id, through the helpers of control_values.h (a setter leaves a control alone when it
+    // already shows the value).
+    bool Checked(int id) const { return fw::Checked(Item(id)); }
+    void SetChecked(int id, bool on) { fw::SetChecked(Item(id), on); }
+    std::string Text(int id) const { return fw::TextOf(Item(id)); }
+    void SetText(int id, std::string_view text) { fw::SetText(Item(id), text); }
     // Combo and list boxes: the selected item (-1 none); setting an index outside the items selects none.
-    int Index(int id) const;
-    void SetIndex(int id, int index);
-    int ItemCount(int id) const;
-    void AddItem(int id, std::string_view text);
-    void ClearItems(int id);
-    std::string ItemText(int id, int index) const;
+    int Index(int id) const { return fw::Selection(Item(id)); }
+    void SetIndex(int id, int index) { fw::Select(Item(id), index); }
+    int ItemCount(int id) const { return fw::ItemCount(Item(id)); }
+    void AddItem(int id, std::string_view text) { fw::AddItem(Item(id), text); }
+    void ClearItems(int id) { fw::ClearItems(Item(id)); }
+    void SetItems(int id, const std::vector<std::string>& items) { fw::SetItems(Item(id), items); }
+    std::string ItemText(int id, int index) const { return fw::ItemText(Item(id), index); }
     // Track bars and up-down controls.
-    int Position(int id) const;
-    void SetPosition(int id, int position);
-    void SetRange(int id, int low, int high);
+    int Position(int id) const { return fw::Position(Item(id)); }
+    void SetPosition(int id, int position) { fw::SetPosition(Item(id), position); }
+    void SetRange(int id, int low, int high) { fw::SetRange(Item(id), low, high); }
 
     bool Enabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
-    void Enable(int id, bool on) { EnableWindow(Item(id), on ? TRUE : FALSE); }
+    void Enable(int id, bool on) { fw::Enable(Item(id), on); }
     bool Visible(int id) const { return IsWindowVisible(Item(id)) != FALSE; }
-    void Show(int id, bool on) { ShowWindow(Item(id), on ? SW_SHOW : SW_HIDE); }
+    void Show(int id, bool on) { fw::Show(Item(id), on); }
 
     // The small state a form keeps with a control: an integer tag and a text hint.
     int Tag(int id) const;
@@ -85,7 +89,6 @@ protected:
 private:
     static INT_PTR CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     INT_PTR Route(UINT msg, WPARAM wp, LPARAM lp, bool& handled);
-    bool IsComboBox(int id) const;
 
     HWND hwnd_ = nullptr;
     bool modalEnded_ = false;

@@ -151,11 +151,23 @@ void Tfrm_quons::FormCreate() {
     hintFont_ = CreateFontIndirectW(&hint);
     SendMessageW(Item(IDC_HINT_TEXT), WM_SETFONT, reinterpret_cast<WPARAM>(hintFont_), FALSE);
     SelectPage(0);
+    UseHandOverLinks();
 
     // The Startup folders for the autostart shortcuts; a folder the system does not name is no place.
     const StartupLinks links = ReadStartupLinks();
     userStartupLink = fw::Narrow(links.user);
     commonStartupLink = fw::Narrow(links.common);
+}
+
+void Tfrm_quons::UseHandOverLinks() {
+    linkCursor_.Load(resources_);
+    for (int id : {IDC_PNL_MAIL, IDC_PNL_WEB, IDC_PNL_ICQ}) linkCursor_.Add(tab_interface.Item(id));
+    for (int id : {IDC_URL_MAIL, IDC_URL_WEB, IDC_URL_MIRROR, IDC_URL_OFFICIAL, IDC_URL_SKINS, IDC_URL_PLUGINS,
+                   IDC_URL_UPDATE, IDC_URL_HELP, IDC_WARNING_3})
+        linkCursor_.Add(tab_info.Item(id));
+    const HWND statistics = tab_data.Parts().statistics.Handle();
+    for (int field = 1; field <= kStatFieldCount; ++field)
+        linkCursor_.Add(GetDlgItem(statistics, StatisticsPart::PlusId(field)));
 }
 
 void Tfrm_quons::SelectPage(int page) {
@@ -188,6 +200,7 @@ void Tfrm_quons::ReleaseResources() {
     if (accelerators_) DestroyAcceleratorTable(accelerators_), accelerators_ = nullptr;
     if (boldFont_) DeleteObject(boldFont_), boldFont_ = nullptr;
     if (hintFont_) DeleteObject(hintFont_), hintFont_ = nullptr;
+    linkCursor_.Release();
 }
 
 bool Tfrm_quons::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) {
@@ -203,6 +216,11 @@ bool Tfrm_quons::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) 
             result = TRUE;
             return true;
         }
+        case WM_SETCURSOR:  // a child's cursor question reaches the frame first
+            if (!linkCursor_.SetFor(reinterpret_cast<HWND>(wp), LOWORD(lp))) return false;
+            SetWindowLongPtrW(Handle(), DWLP_MSGRESULT, TRUE);
+            result = TRUE;
+            return true;
         case WM_CLOSE:
             btn_cancelClick();
             return true;
@@ -211,7 +229,6 @@ bool Tfrm_quons::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) 
             KillTimer(Handle(), kHideTimer);
             return false;
     }
-    (void)wp;
     return false;
 }
 

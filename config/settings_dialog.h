@@ -10,6 +10,7 @@
 #include <string>
 
 #include "config/frame_ids.h"
+#include "config/link_cursor.h"
 #include "config/page_data.h"
 #include "config/page_events.h"
 #include "config/page_info.h"
@@ -120,6 +121,7 @@ private:
     bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) override;
     void OnHandlerFault() override {}
     void FormCreate();
+    void UseHandOverLinks();
     void PlacePages();
     void DrawHintType(const DRAWITEMSTRUCT& item);
     SettingsPage* PageAt(int page);
@@ -131,6 +133,7 @@ private:
     HFONT boldFont_ = nullptr;
     HFONT hintFont_ = nullptr;
     HACCEL accelerators_ = nullptr;
+    LinkCursor linkCursor_;
     COLORREF hintColour_;
     COLORREF hintFontColour_ = RGB(0, 0, 0);
     std::string hintTypeCaption_;

@@ -288,5 +288,39 @@ TEST(SettingsDialog, HintPanelKindsTypingAndBlinking) {
     EXPECT_FALSE(d.form.Visible(IDC_HINT_TEXT));
 }
 
+TEST(SettingsDialog, TheHandShowsOverTheLinksAndTheStatisticsPanelsOnly) {
+    OpenDialog d(TestName());
+    d.Show();
+    const HWND statistics = d.form.tab_data.Parts().statistics.Handle();
+    struct Case {
+        const char* what;
+        HWND control;
+        bool hand;
+    } cases[] = {
+        {"help link", d.form.tab_info.Item(IDC_URL_HELP), true},
+        {"3-D warning", d.form.tab_info.Item(IDC_WARNING_3), true},
+        {"theme's mail panel", d.form.tab_interface.Item(IDC_PNL_MAIL), true},
+        {"first \"...\" panel", GetDlgItem(statistics, StatisticsPart::PlusId(1)), true},
+        {"last \"...\" panel", GetDlgItem(statistics, StatisticsPart::PlusId(kStatFieldCount)), true},
+        {"the mail address label", d.form.tab_info.Item(IDC_URL_EMAIL), false},
+        {"a statistics box", GetDlgItem(statistics, StatisticsPart::idEdit + 1), false},
+        {"OK", d.form.Item(IDC_BTN_OK), false},
+    };
+    const HCURSOR arrow = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    // As the mouse moving over a control asks: the control's own handling passes the question up.
+    auto cursorOver = [&](HWND control, WORD hitTest) {
+        SetCursor(arrow);
+        SendMessageW(control, WM_SETCURSOR, reinterpret_cast<WPARAM>(control), MAKELPARAM(hitTest, WM_MOUSEMOVE));
+        return GetCursor();
+    };
+    const HCURSOR hand = cursorOver(cases[0].control, HTCLIENT);
+    ASSERT_NE(hand, arrow);
+    for (const Case& c : cases) {
+        ASSERT_TRUE(c.control) << c.what;
+        EXPECT_EQ(cursorOver(c.control, HTCLIENT) == hand, c.hand) << c.what;
+        EXPECT_NE(cursorOver(c.control, HTBORDER), hand) << c.what << " (on its border)";
+    }
+}
+
 }  // namespace
 }  // namespace quon::config

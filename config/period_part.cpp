@@ -24,6 +24,7 @@ bool PeriodPart::Create(HWND parent, int x, int y, int w, int h) {
     HWND p = Handle();
     AddGroup(p, " н а с т р о й к и    а л ь т е р н а т и в н о г о    о т ч ё т н о г о    п е р и о д а ", 0, 0, w, 95);
     alt_ = AddCheck(p, "ИСПОЛЬЗОВАТЬ  АЛГОРИТМ  АЛЬТЕРНАТИВНОГО  ОТЧЕТНОГО  ПЕРИОДА", 10, 15, w - 130, 14, idAlt);
+    UseSmallFont(alt_);  // the long caption fits beside the button
     expander_ = AddButton(p, "НАСТРОИТЬ", w - 112, 12, 104, 19, idExpander);
     EnableWindow(expander_, FALSE);
     remind_ = AddCheck(p, "УВЕДОМЛЯТЬ  О  НАЧАЛЕ  НОВОГО  ОТЧЕТНОГО  ПЕРИОДА", 10, 38, 320, 14, idRemind);

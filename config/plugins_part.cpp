@@ -25,6 +25,7 @@ bool PluginsPart::Create(HWND parent, int x, int y, int w, int h) {
     AddGroup(p, " д о п о л н и т е ль н ы е    в о з м о ж н о с т и ", 0, 0, w, h);
     control_ = AddCheck(p, "ИСПОЛЬЗОВАТЬ  ВНЕШНИЕ  МОДУЛИ  ДЛЯ  РАСШИРЕНИЯ  ВОЗМОЖНОСТЕЙ  ПРОГРАММЬI", 10, 15, w - 140,
                         14, idControl);
+    UseSmallFont(control_);  // the long caption fits beside the button
     restore_ = AddButton(p, "НАСТРОИТЬ", w - 112, 12, 104, 19, idRestore);
     ShowWindow(restore_, SW_HIDE);
     const int side = w - 132;

@@ -6,6 +6,7 @@
 #include "config/page_controls.h"
 #include "config/page_data_ids.h"
 #include "engine/value_forms.h"
+#include "framework/control_hook.h"
 
 namespace quon::config {
 namespace {
@@ -37,7 +38,7 @@ StatisticsPart::StatisticsPart(PageHost& host) : host_(host) {
 
 StatisticsPart::~StatisticsPart() {
     for (int f = 1; f <= kStatFieldCount; ++f)
-        if (edit_[f - 1]) RemoveWindowSubclass(edit_[f - 1], &EditProc, static_cast<UINT_PTR>(f));
+        if (edit_[f - 1]) fw::UnhookControl(edit_[f - 1]);
 }
 
 bool StatisticsPart::Create(HWND parent, int x, int y, int w, int h) {
@@ -54,12 +55,12 @@ bool StatisticsPart::Create(HWND parent, int x, int y, int w, int h) {
             UseSmallFont(AddLabel(p, "ИСХОДЯЩИЙ  ТРАФИК  (закачано = отправлено)", 8, top, gw - 16, 11));
             top += 12;
         }
-        AddLabel(p, row.label, 8, top, 120, 14, -1, SS_SUNKEN | SS_CENTERIMAGE);
+        UseSmallFont(AddLabel(p, row.label, 8, top, 120, 14, -1, SS_SUNKEN | SS_CENTERIMAGE));
         if (row.field) {
             const int f = row.field;
             edit_[f - 1] = AddControl(p, WC_EDITW, "0", ES_READONLY | ES_AUTOHSCROLL | WS_TABSTOP, 130, top, 120, 14,
                                       idEdit + f);
-            SetWindowSubclass(edit_[f - 1], &EditProc, static_cast<UINT_PTR>(f), reinterpret_cast<DWORD_PTR>(this));
+            fw::HookControl(edit_[f - 1], [this, f](HWND, UINT msg, WPARAM wp, LPARAM) { return EditMessage(f, msg, wp); });
             AddLabel(p, "...", 252, top, 18, 14, idPlus + f, SS_NOTIFY | SS_CENTER | SS_SUNKEN);
             unit_[f - 1] = AddLabel(p, "Мб", 272, top, 26, 14, -1, SS_SUNKEN | SS_CENTERIMAGE);
         } else {
@@ -273,20 +274,14 @@ LRESULT StatisticsPart::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     }
 }
 
-LRESULT CALLBACK StatisticsPart::EditProc(HWND box, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR field, DWORD_PTR self) {
-    try {
-        auto* part = reinterpret_cast<StatisticsPart*>(self);
-        if (msg == WM_NCDESTROY) RemoveWindowSubclass(box, &EditProc, field);  // else the hook outlives the box
-        const char key = wp < 128 ? static_cast<char>(wp) : 1;  // no key beyond ASCII passes the filter
-        if (msg == WM_CHAR && !part->KeyInField(static_cast<int>(field), key)) return 0;
-        if (msg == WM_LBUTTONDBLCLK) {
-            part->ToggleField(static_cast<int>(field));
-            return 0;
-        }
-    } catch (...) {
+std::optional<LRESULT> StatisticsPart::EditMessage(int field, UINT msg, WPARAM wp) {
+    const char key = wp < 128 ? static_cast<char>(wp) : 1;  // no key beyond ASCII passes the filter
+    if (msg == WM_CHAR && !KeyInField(field, key)) return 0;
+    if (msg == WM_LBUTTONDBLCLK) {
+        ToggleField(field);
         return 0;
     }
-    return DefSubclassProc(box, msg, wp, lp);
+    return std::nullopt;
 }
 
 }  // namespace quon::config

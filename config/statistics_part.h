@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 
 #include "config/page_host.h"
 #include "config/page_part.h"
@@ -44,7 +45,8 @@ private:
     void OnCommand(int id, int code);
     void CommitField(int field);
     void WarnLocked(const char* text);
-    static LRESULT CALLBACK EditProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    // A key or double click in the box of field f; a result when it is taken here.
+    std::optional<LRESULT> EditMessage(int field, UINT msg, WPARAM wp);
 
     PageHost& host_;
     StatisticsEditor editor_;

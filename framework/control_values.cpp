@@ -66,6 +66,7 @@ int Selection(HWND list) {
 }
 
 void Select(HWND list, int index) {
+    if (index < 0 || index >= ItemCount(list)) index = -1;  // as on Windows; Wine would keep the old selection
     if (Selection(list) == index) return;
     SendMessageW(list, IsComboBox(list) ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }

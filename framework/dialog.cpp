@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "framework/text.h"
 
 namespace fw {
 

@@ -73,8 +73,8 @@ void PeriodPart::Fill(const SettingsValues& v) {
     reading_ = true;
     SetChecked(alt_, v.box_alt);
     SetChecked(remind_, v.box_remind);
-    SendMessageW(remindSpin_, UDM_SETPOS32, 0, static_cast<LPARAM>(fw::ParseInteger(v.edt_remind).value_or(0)));
-    SendMessageW(periodSpin_, UDM_SETPOS32, 0, static_cast<LPARAM>(fw::ParseInteger(v.edt_period).value_or(30)));
+    fw::SetPosition(remindSpin_, static_cast<int>(fw::ParseInteger(v.edt_remind).value_or(0)));
+    fw::SetPosition(periodSpin_, static_cast<int>(fw::ParseInteger(v.edt_period).value_or(30)));
     SetText(remindDays_, v.edt_remind);
     SetText(period_, v.edt_period);
     SetText(next_, v.edt_next.empty() ? FormatDateText(Today()) : v.edt_next);

@@ -152,9 +152,11 @@ void SpeedButton::Click() {
 bool SpeedButton::NewStyle() const { return style_ == ButtonStyle::New || style_ == ButtonStyle::AutoDetect; }
 
 void SpeedButton::UpdateMouseInside() {
-    POINT pt;
-    GetCursorPos(&pt);
-    bool inside = IsWindowEnabled(Handle()) && WindowFromPoint(pt) == Handle() && IsActiveWindowOfThread();
+    // The cursor's place is asked only of a button the mouse can be over (under Wine it is a trip to the
+    // display server).
+    POINT pt{};
+    bool inside = IsWindowEnabled(Handle()) && IsWindowVisible(Handle()) && GetCursorPos(&pt) &&
+                  WindowFromPoint(pt) == Handle() && IsActiveWindowOfThread();
     if (inside == mouseInside_) return;
     mouseInside_ = inside;
     if (flat_) Repaint();

@@ -99,8 +99,11 @@ void SetItems(HWND list, const std::vector<std::string>& items) {
         Select(list, -1);
         return;
     }
+    SendMessageW(list, WM_SETREDRAW, FALSE, 0);  // one redraw for the whole list, not one per item
     ClearItems(list);
     for (const std::string& item : items) AddItem(list, item);
+    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
 }
 
 int Position(HWND control) {

@@ -29,11 +29,18 @@ void Tfrm_quons::ReadSettings() {
     IniFileAccess data(folder + "data.qif");
     IniFileAccess plugins(folder + "plugins.qif");
     const SettingsValues values = ReadSettingsValues(data, plugins, folder, Today());
-    tab_options.Fill(values);
-    tab_interface.Fill(values);
-    tab_events.Fill(values);
-    tab_data.Fill(values);
-    tab_log.Fill(values);
+    fillingPages_ = true;
+    try {
+        tab_options.Fill(values);
+        tab_interface.Fill(values);
+        tab_events.Fill(values);
+        tab_data.Fill(values);
+        tab_log.Fill(values);
+    } catch (...) {
+        fillingPages_ = false;
+        throw;
+    }
+    fillingPages_ = false;
     Enable(IDC_BTN_APPLY, false);
 }
 

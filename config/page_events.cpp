@@ -8,11 +8,10 @@ namespace quon::config {
 
 void PageEvents::FillRasEntries() {
     try {
-        ClearItems(IDC_EDT_ENTRY);
+        std::vector<std::string> names;
         fw::Library ras("rasapi32");
-        if (auto* enumEntries = ras.Proc<RasEnumEntriesFn>("RasEnumEntriesA")) {
-            for (const std::string& name : ListRasEntryNames(enumEntries).names) AddItem(IDC_EDT_ENTRY, name);
-        }
+        if (auto* enumEntries = ras.Proc<RasEnumEntriesFn>("RasEnumEntriesA")) names = ListRasEntryNames(enumEntries).names;
+        SetItems(IDC_EDT_ENTRY, names);
         SetIndex(IDC_EDT_ENTRY, 0);
     } catch (...) {
     }
@@ -30,8 +29,7 @@ void PageEvents::Fill(const SettingsValues& v) {
     SetChecked(IDC_BOX_BALOON, v.box_baloon);
     sounds_.Fill(v);
     FillRasEntries();
-    ClearItems(IDC_EDT_IGNORE);
-    for (const std::string& entry : v.edt_ignore) AddItem(IDC_EDT_IGNORE, entry);
+    SetItems(IDC_EDT_IGNORE, v.edt_ignore);
 }
 
 void PageEvents::Collect(SettingsValues& v) const {

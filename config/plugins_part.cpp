@@ -86,7 +86,10 @@ std::vector<PluginRecord> PluginsPart::RowsShown() const {
 
 void PluginsPart::Fill(std::vector<PluginRecord> rows) {
     records_ = std::move(rows);
-    SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
+    const bool hadRows = SendMessageW(list_, LVM_GETITEMCOUNT, 0, 0) > 0;
+    if (!hadRows && records_.empty()) return;  // nothing to clear, nothing to add
+    SendMessageW(list_, WM_SETREDRAW, FALSE, 0);  // one redraw for the whole list
+    if (hadRows) SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
     for (size_t r = 0; r < records_.size(); ++r) {
         LVITEMW item{};
         item.mask = LVIF_TEXT | LVIF_PARAM;
@@ -97,6 +100,8 @@ void PluginsPart::Fill(std::vector<PluginRecord> rows) {
         SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
         ShowRowCells(static_cast<int>(r));
     }
+    SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list_, nullptr, TRUE);
 }
 
 void PluginsPart::ShowRowCells(int listRow) {

@@ -77,7 +77,10 @@ public:
     int StatisticsLock() const;
     void SetStatisticsLock(int lock);
     // Apply becomes possible after a change.
-    void EnableApply() { Enable(IDC_BTN_APPLY, true); }
+    // Not while ReadSettings fills the pages: it ends with Apply disabled whatever the handlers did.
+    void EnableApply() {
+        if (!fillingPages_) Enable(IDC_BTN_APPLY, true);
+    }
 
     // Handlers.
     void btn_optionsClick(int buttonId);
@@ -129,6 +132,7 @@ private:
 
     HINSTANCE resources_;
     bool lastSaveFailed_ = false;
+    bool fillingPages_ = false;
     int pageIndex_ = 0;
     HFONT boldFont_ = nullptr;
     HFONT hintFont_ = nullptr;

@@ -25,6 +25,7 @@ constexpr AutostartPlace kPlaceOfRadio[4] = {AutostartPlace::UserRun, AutostartP
                                              AutostartPlace::UserLink, AutostartPlace::CommonLink};
 
 // Threshold edits hand their Page Up, Page Down, Home and End to the page before the edit sees them.
+// (Their up-downs hook them through the common controls' chain already, so this hook joins that chain.)
 LRESULT CALLBACK LevelEditProc(HWND edit, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR page) {
     if (msg == WM_NCDESTROY) RemoveWindowSubclass(edit, LevelEditProc, id);  // else the hook outlives the edit
     if (msg == WM_KEYDOWN) {

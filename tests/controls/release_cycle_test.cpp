@@ -42,7 +42,7 @@ TEST(ControlResources, LibraryCyclesOfRegisterPlaceDestroyReleaseLeaveNoHandlesO
                                      L".txt";
     ASSERT_EQ(RunHost(L"30 \"" + figuresFile + L"\""), 0u);
     std::ifstream figures{std::filesystem::path(figuresFile)};
-    unsigned long long handleBefore = 0, gdiBefore = 0, handleAfter = 0, gdiAfter = 0;
+    long long handleBefore = 0, gdiBefore = 0, handleAfter = 0, gdiAfter = 0;
     int windowsBefore = 0, windowsAfter = 0;
     long long heapBefore = 0, heapAfter = 0;
     ASSERT_TRUE(figures >> handleBefore >> gdiBefore >> windowsBefore >> heapBefore >> handleAfter >> gdiAfter >>

@@ -136,7 +136,7 @@ TEST(SettingsLibrary, FiftyOpeningsLeaveNoHandlesObjectsOrHeapBehind) {
     rig::Program host(dir, L"leak 50", L"settings_host.exe");
     ASSERT_EQ(host.WaitForExit(60000).value_or(99) & 0xFF, 0u);
     std::istringstream figures(dir.Read("host_leak.txt").value_or(""));
-    unsigned long long handleBefore = 0, gdiBefore = 0, handleAfter = 0, gdiAfter = 0;
+    long long handleBefore = 0, gdiBefore = 0, handleAfter = 0, gdiAfter = 0;
     int windowsBefore = 0, windowsAfter = 0;
     long long heapBefore = 0, heapAfter = 0;
     ASSERT_TRUE(figures >> handleBefore >> gdiBefore >> windowsBefore >> heapBefore >> handleAfter >> gdiAfter >>

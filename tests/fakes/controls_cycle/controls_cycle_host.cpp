@@ -33,9 +33,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     const probe::Resources after = probe::Measure();
     FILE* f = std::fopen(__argv[2], "wb");
     if (!f) return 2;
-    std::fprintf(f, "%llu %llu %d %lld %llu %llu %d %lld\n", (unsigned long long)before.handlesInUse,
-                 (unsigned long long)before.gdiInUse, before.windows, before.heapBytes,
-                 (unsigned long long)after.handlesInUse, (unsigned long long)after.gdiInUse, after.windows,
+    std::fprintf(f, "%lld %lld %d %lld %lld %lld %d %lld\n", before.handlesInUse,
+                 before.gdiInUse, before.windows, before.heapBytes,
+                 after.handlesInUse, after.gdiInUse, after.windows,
                  after.heapBytes);
     std::fclose(f);
     return 0;

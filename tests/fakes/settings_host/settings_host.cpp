@@ -85,9 +85,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
             if (!OpenOnce(i % 9, "0", true)) return 2;
         const probe::Resources after = probe::Measure();
         char line[256];
-        std::snprintf(line, sizeof line, "%llu %llu %d %lld %llu %llu %d %lld", (unsigned long long)before.handlesInUse,
-                      (unsigned long long)before.gdiInUse, before.windows, before.heapBytes,
-                      (unsigned long long)after.handlesInUse, (unsigned long long)after.gdiInUse, after.windows,
+        std::snprintf(line, sizeof line, "%lld %lld %d %lld %lld %lld %d %lld", before.handlesInUse,
+                      before.gdiInUse, before.windows, before.heapBytes,
+                      after.handlesInUse, after.gdiInUse, after.windows,
                       after.heapBytes);
         Append("host_leak.txt", line);
         return 0;

@@ -20,6 +20,8 @@ fi
 
 pages=("$@")
 [ ${#pages[@]} -gt 0 ] || pages=(0 1 2 3 4 5)
+# A server left on this display number by an earlier run knows another screen size: end it first.
+"$build/wine-run.sh" --stop 2>/dev/null || true
 run="$build/screenshots/program"
 out="$build/screenshots"
 rm -rf "$run"

@@ -24,6 +24,8 @@ fi
 for need in "$build/wine-run.sh" "$build/program/quonmain.exe" "$build/bin/rasapi32.dll"; do
   [ -e "$need" ] || { echo "take-pictures: $need is missing; run ./setup.sh first" >&2; exit 1; }
 done
+# A server left on this display number by an earlier run knows another screen size: end it first.
+"$build/wine-run.sh" --stop 2>/dev/null || true
 run="$build/pictures-run"
 rm -rf "$run"
 cp -r "$build/program" "$run"

@@ -8,6 +8,8 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
+    // Unbuffered, so that a test process that dies still shows how far it got.
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
     testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();
     std::fflush(stdout);

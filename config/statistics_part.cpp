@@ -60,6 +60,7 @@ bool StatisticsPart::Create(HWND parent, int x, int y, int w, int h) {
             const int f = row.field;
             edit_[f - 1] = AddControl(p, WC_EDITW, "0", ES_READONLY | ES_AUTOHSCROLL | WS_TABSTOP, 130, top, 120, 14,
                                       idEdit + f);
+            shownAt_[f - 1] = {130, top, 250, top + 14};
             fw::HookControl(edit_[f - 1], [this, f](HWND, UINT msg, WPARAM wp, LPARAM) { return EditMessage(f, msg, wp); });
             AddLabel(p, "...", 252, top, 18, 14, idPlus + f, SS_NOTIFY | SS_CENTER | SS_SUNKEN);
             unit_[f - 1] = AddLabel(p, "Мб", 272, top, 26, 14, -1, SS_SUNKEN | SS_CENTERIMAGE);
@@ -154,6 +155,20 @@ void StatisticsPart::WarnLocked(const char* text) {
     warnTimer_->SetEnabled(true);
 }
 
+void StatisticsPart::ShowEditing(int field, bool editing) {
+    HWND box = edit_[field - 1];
+    SendMessageW(box, EM_SETREADONLY, editing ? FALSE : TRUE, 0);
+    const LONG_PTR ex = GetWindowLongPtrW(box, GWL_EXSTYLE);
+    SetWindowLongPtrW(box, GWL_EXSTYLE, editing ? ex | WS_EX_CLIENTEDGE : ex & ~WS_EX_CLIENTEDGE);
+    // The edge takes two pixels on each side; an edited box reaches into the one-pixel gaps above and
+    // below its row, so that a line of its font still fits inside.
+    RECT r = shownAt_[field - 1];
+    if (editing) InflateRect(&r, 0, 1);
+    SetWindowPos(box, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_FRAMECHANGED | SWP_NOZORDER | SWP_NOACTIVATE);
+    RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+}
+
 void StatisticsPart::ToggleField(int field) {
     switch (editor_.ToggleField(field)) {
         case StatisticsEditor::Toggle::Refused:
@@ -162,8 +177,7 @@ void StatisticsPart::ToggleField(int field) {
         case StatisticsEditor::Toggle::Editing: {
             HWND box = edit_[field - 1];
             if (editor_.AutoButtonVisible()) ShowWindow(auto_, SW_SHOW);
-            SendMessageW(box, EM_SETREADONLY, FALSE, 0);
-            InvalidateRect(box, nullptr, TRUE);
+            ShowEditing(field, true);
             SetFocus(box);
             return;
         }
@@ -175,8 +189,7 @@ void StatisticsPart::CommitField(int field) {
     editor_.Commit(field);
     Refresh();
     host_.EnableOkApply(true);
-    SendMessageW(edit_[field - 1], EM_SETREADONLY, TRUE, 0);
-    InvalidateRect(edit_[field - 1], nullptr, TRUE);
+    ShowEditing(field, false);
     if (!editor_.AutoButtonVisible()) ShowWindow(auto_, SW_HIDE);
 }
 

@@ -44,6 +44,9 @@ private:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void OnCommand(int id, int code);
     void CommitField(int field);
+    // The two looks of a value box: shown (read-only, no border, on the face colour that WM_CTLCOLORSTATIC
+    // gives a read-only edit) and edited (writable, on the window colour, with an ordinary edit's edge).
+    void ShowEditing(int field, bool editing);
     void WarnLocked(const char* text);
     // A key or double click in the box of field f; a result when it is taken here.
     std::optional<LRESULT> EditMessage(int field, UINT msg, WPARAM wp);
@@ -51,6 +54,7 @@ private:
     PageHost& host_;
     StatisticsEditor editor_;
     HWND edit_[kStatFieldCount] = {}, unit_[kStatFieldCount] = {};
+    RECT shownAt_[kStatFieldCount] = {};  // a value box's place while it is shown, in the part's pixels
     HWND statusText_[3] = {}, statusSquare_[3] = {};
     uint32_t statusColour_[3] = {};
     bool statusShown_[3] = {};

@@ -1,5 +1,8 @@
 // The settings dialog inside the running meter: what is changed on its pages and applied takes effect
 // in the meter.
+#include <windows.h>
+
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -9,6 +12,7 @@
 #include "config/statistics_part.h"
 #include "framework/text.h"
 #include "tests/e2e/harness_settings.h"
+#include "tests/e2e/harness_tray.h"
 #include "tests/e2e/meter_session.h"
 
 namespace quon::e2e {
@@ -34,18 +38,28 @@ void Command(HWND parent, int id, int code) {
     SendMessageW(parent, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(GetDlgItem(parent, id)));
 }
 
-std::string DateAfterDays(int days) {
+// The local calendar day so many days from now (before it when negative).
+SYSTEMTIME LocalDayAfter(int days) {
     FILETIME ft;
     GetSystemTimeAsFileTime(&ft);
     ULARGE_INTEGER t{{ft.dwLowDateTime, ft.dwHighDateTime}};
-    t.QuadPart += static_cast<ULONGLONG>(days) * 864000000000ULL;
+    t.QuadPart += static_cast<ULONGLONG>(static_cast<LONGLONG>(days) * 864000000000LL);
     ft = {t.LowPart, t.HighPart};
     SYSTEMTIME utc, local;
     FileTimeToSystemTime(&ft, &utc);
     SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local);
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d.%02d.%02d", local.wDay, local.wMonth, local.wYear % 100);
+    return local;
+}
+
+std::string TwoDigits(int v) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%02d", v % 100);
     return text;
+}
+
+std::string DateAfterDays(int days) {
+    const SYSTEMTIME d = LocalDayAfter(days);
+    return TwoDigits(d.wDay) + "." + TwoDigits(d.wMonth) + "." + TwoDigits(d.wYear);
 }
 
 TEST(SettingsApply, ALimitAndPeriodChangedInTheDialogTakeEffectAfterApply) {
@@ -99,6 +113,110 @@ TEST(SettingsApply, ALimitAndPeriodChangedInTheDialogTakeEffectAfterApply) {
     // A connection of 5000 bytes passes the new daily limit at once: the meter hangs up.
     m.folder.WriteRasScript(rig::RasScript().Connected("Dial", 5000, 10));
     EXPECT_TRUE(m.folder.WaitForRasCall("RasHangUpA", 15000).has_value());
+}
+
+std::string Value(const rig::TestFolder& dir, const char* section, const char* key) {
+    char text[256] = {};
+    GetPrivateProfileStringA(section, key, "<missing>", text, sizeof text, (dir.PathA() + "data.qif").c_str());
+    return text;
+}
+
+// The detailed tray tooltip of an offline meter with the given megabytes of the day, the period and
+// its limit.
+std::string OfflineTooltip(int day, int month, int limit) {
+    return "Quon Tollen II\n(статистика)\n\nСеанс: 0 Мб\nДень: " + std::to_string(day) + " Мб\nМесяц: " +
+           std::to_string(month) + " Мб\nОсталось: " + std::to_string(limit - month) + " Мб\nСкорость: 0 б/сек";
+}
+
+TEST(SettingsApply, AnOwnPeriodChosenInTheDialogEndsAtTheNextStartOnANewDay) {
+    rig::StandInTray tray;
+    ASSERT_TRUE(tray.IsTheOneFound()) << "another Shell_TrayWnd comes first";
+    MeterSession m(QuietSettings({{"reset", TodayStamp()},
+                                  {"events", "hint=2\r\n"},
+                                  {"bytes", "day=2097152\r\nmonth=10485760\r\nup=4096\r\nmonthlim=31457280\r\n"
+                                            "backup=1000\r\n"}}));
+    HWND window = m.Start(L"");
+    ASSERT_NE(window, nullptr);
+    tray.OnlyFrom(m.program->Pid());
+    ASSERT_TRUE(m.WaitFirstPoll());
+    EXPECT_EQ(m.Ask("get(isitnewday)"), "0");
+
+    // On the data page: the bank on, and the own period of 30 days whose next one began three days ago,
+    // with a warning five days before its end and the notice at its change.
+    PostMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(60, 22));
+    HWND dialog = rig::SettingsWindow::WaitFor(m.program->Pid()).Handle();
+    ASSERT_NE(dialog, nullptr);
+    HWND stats = PartOf(dialog, L"QuonStatisticsPart");
+    HWND period = PartOf(dialog, L"QuonPeriodPart");
+    ASSERT_NE(stats, nullptr);
+    ASSERT_NE(period, nullptr);
+    SendMessageW(GetDlgItem(stats, config::StatisticsPart::idBackup), BM_SETCHECK, BST_CHECKED, 0);
+    Command(stats, config::StatisticsPart::idBackup, BN_CLICKED);
+    SendMessageW(GetDlgItem(period, config::PeriodPart::idAlt), BM_SETCHECK, BST_CHECKED, 0);
+    Command(period, config::PeriodPart::idAlt, BN_CLICKED);
+    EXPECT_EQ(SendMessageW(GetDlgItem(period, config::PeriodPart::idRemind), BM_GETCHECK, 0, 0), BST_CHECKED);
+    const std::string next = DateAfterDays(-3);
+    SendMessageW(GetDlgItem(period, config::PeriodPart::idNext), WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(fw::Widen(next).c_str()));
+    SendMessageW(GetDlgItem(period, config::PeriodPart::idRemindSpin), UDM_SETPOS32, 0, 5);
+    Command(dialog, IDC_BTN_OK, BN_CLICKED);
+    ASSERT_TRUE(rig::WaitUntil([&] { return !IsWindow(dialog); }, 10000));
+    EXPECT_EQ(Value(m.folder, "data", "period"), "88");
+    EXPECT_EQ(Value(m.folder, "data", "backup"), "1");
+    EXPECT_EQ(Value(m.folder, "alt", "next"), next);
+    EXPECT_EQ(Value(m.folder, "alt", "warn"), "5");
+    EXPECT_EQ(Value(m.folder, "alt", "remind"), DateAfterDays(-8));
+    EXPECT_EQ(Value(m.folder, "alt", "period"), "30");
+    EXPECT_EQ(Value(m.folder, "alt", "notify"), "1");
+
+    // The running meter reloads its settings, but a period ends only at a start: it counts on as before.
+    const size_t afterApply = tray.Count();
+    EXPECT_TRUE(tray.WaitFor([](const rig::TrayCall& c) { return c.tip == OfflineTooltip(2, 10, 30); }, 10000,
+                             afterApply)
+                    .has_value());
+    EXPECT_EQ(Value(m.folder, "bytes", "month"), "10485760");
+
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(m.program->WaitForExit(10000).has_value());
+
+    // The next start comes on a later day: the day of the last start is yesterday's.
+    const SYSTEMTIME yesterday = LocalDayAfter(-1);
+    const std::string ini = m.folder.PathA() + "data.qif";
+    ASSERT_TRUE(WritePrivateProfileStringA("reset", "date", TwoDigits(yesterday.wDay).c_str(), ini.c_str()));
+    ASSERT_TRUE(WritePrivateProfileStringA("reset", "month", TwoDigits(yesterday.wMonth).c_str(), ini.c_str()));
+
+    const int64_t secondStart = rig::NowMs();
+    const size_t secondCalls = tray.Count();
+    m.program = std::make_unique<rig::Program>(m.folder, L"");
+    tray.OnlyFrom(m.program->Pid());
+    auto summary = m.program->WaitForBox(10000, "смена отчётного периода");
+    ASSERT_TRUE(summary.has_value());
+    EXPECT_EQ(summary->text,
+              "Quon Tollen II »»» смена отчётного периода\n\n  байт скачано за период: 10 485 760"
+              "\n  байт на балансе на конец периода: 20 971 520\n  байт на балансе на начало периода: 31 457 280"
+              "\n  байт сохранено (в банке): 20 972 520");
+    ASSERT_TRUE(rig::Program::Answer(*summary));
+    ASSERT_TRUE(m.folder.WaitForRasCall("RasEnumEntriesA", 10000,
+                                        [&](const rig::RasCall& c) { return c.ms >= secondStart; }));
+    m.window = m.program->WaitForWindow();
+    ASSERT_NE(m.window, nullptr);
+
+    // The period that ended is banked and the counters start again; the next period begins a whole
+    // period after the one that ended, with its warning five days before.
+    EXPECT_EQ(Value(m.folder, "bytes", "month"), "0");
+    EXPECT_EQ(Value(m.folder, "bytes", "day"), "0");
+    EXPECT_EQ(Value(m.folder, "bytes", "up"), "0");
+    EXPECT_EQ(Value(m.folder, "bytes", "backup"), "20972520");
+    EXPECT_EQ(Value(m.folder, "bytes", "monthlim"), "31457280");
+    EXPECT_EQ(Value(m.folder, "alt", "next"), DateAfterDays(27));
+    EXPECT_EQ(Value(m.folder, "alt", "remind"), DateAfterDays(22));
+    EXPECT_EQ(Value(m.folder, "reset", "date"), TwoDigits(LocalDayAfter(0).wDay));
+    EXPECT_EQ(m.Ask("get(isitnewday)"), "1");
+    EXPECT_TRUE(tray.WaitFor([](const rig::TrayCall& c) { return c.tip == OfflineTooltip(0, 0, 30); }, 10000,
+                             secondCalls)
+                    .has_value())
+        << "last tooltip: " << (tray.Calls().empty() ? "" : tray.Calls().back().tip);
+    EXPECT_TRUE(m.program->MessageBoxes().empty());
 }
 
 }  // namespace

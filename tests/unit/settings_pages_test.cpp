@@ -62,6 +62,40 @@ TEST_F(EventsPage, PlayBoxesCascadeAndUntickedBoxesSaveNoFile) {
 
 using StatisticsPage = PageTest;
 
+// How a value box looks: its styles, whether its frame takes room, and the colour it paints its
+// empty right end with.
+struct BoxLook {
+    bool readOnly, edge, border, framed;
+    COLORREF face;
+    bool operator==(const BoxLook&) const = default;
+};
+std::ostream& operator<<(std::ostream& os, const BoxLook& l) {
+    return os << "read-only " << l.readOnly << ", edge " << l.edge << ", border " << l.border << ", framed "
+              << l.framed << ", colour " << std::hex << l.face << std::dec;
+}
+
+BoxLook LookOf(HWND box) {
+    RECT window, client;
+    GetWindowRect(box, &window);
+    GetClientRect(box, &client);
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    SendMessageW(box, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+    const COLORREF face = GetPixel(dc, client.right - 3, client.bottom / 2);
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    const LONG_PTR style = GetWindowLongPtrW(box, GWL_STYLE), ex = GetWindowLongPtrW(box, GWL_EXSTYLE);
+    return {(style & ES_READONLY) != 0, (ex & WS_EX_CLIENTEDGE) != 0, (style & WS_BORDER) != 0,
+            client.right < window.right - window.left || client.bottom < window.bottom - window.top, face};
+}
+
+const BoxLook kShown{true, false, false, false, GetSysColor(COLOR_BTNFACE)};
+const BoxLook kEdited{false, true, false, true, GetSysColor(COLOR_WINDOW)};
+
 TEST_F(StatisticsPage, EditWithEnterAndInvalidKeys) {
     Write("data.qif", "[bytes]\nmonthlim=31457280\ndaylim=1048576\nday=524288\nmonth=1000\n[memory]\nunits=2\nfloat=3\n");
     DataPage page(host_);
@@ -73,11 +107,30 @@ TEST_F(StatisticsPage, EditWithEnterAndInvalidKeys) {
     HWND p = stats.Handle();
     HWND day = GetDlgItem(p, StatisticsPart::EditId(sfDay));
     EXPECT_EQ(TextOf(day), "0,5");
-    EXPECT_TRUE(GetWindowLongPtrW(day, GWL_STYLE) & ES_READONLY);
+    for (int f = 1; f <= kStatFieldCount; ++f)
+        EXPECT_EQ(LookOf(GetDlgItem(p, StatisticsPart::EditId(f))), kShown) << StatFieldKey(f);
+    RECT shownAt;
+    GetWindowRect(day, &shownAt);
 
     SendMessageW(p, WM_COMMAND, MAKEWPARAM(StatisticsPart::PlusId(sfDay), STN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(p, StatisticsPart::PlusId(sfDay))));
-    EXPECT_FALSE(GetWindowLongPtrW(day, GWL_STYLE) & ES_READONLY);
+    EXPECT_EQ(LookOf(day), kEdited);
+    // The edge leaves room for the figures and stays within the gaps between the rows.
+    RECT editedAt, editedClient, rowAbove;
+    GetWindowRect(day, &editedAt);
+    GetClientRect(day, &editedClient);
+    GetWindowRect(GetDlgItem(p, StatisticsPart::EditId(sfDayLimit)), &rowAbove);
+    TEXTMETRICW font{};
+    HDC dc = GetDC(day);
+    HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(day, WM_GETFONT, 0, 0)));
+    GetTextMetricsW(dc, &font);
+    SelectObject(dc, oldFont);
+    ReleaseDC(day, dc);
+    EXPECT_GE(editedClient.bottom, font.tmAscent);
+    const LONG gap = shownAt.top - rowAbove.bottom;
+    EXPECT_GE(editedAt.top, shownAt.top - gap);
+    EXPECT_LE(editedAt.bottom, shownAt.bottom + gap);
+    EXPECT_EQ(LookOf(GetDlgItem(p, StatisticsPart::EditId(sfMonth))), kShown) << "only the toggled row";
     SetText(day, "");
     for (wchar_t key : std::wstring(L"1x,5q")) SendMessageW(day, WM_CHAR, key, 0);  // letters are refused
     EXPECT_EQ(TextOf(day), "1,5");
@@ -85,7 +138,10 @@ TEST_F(StatisticsPage, EditWithEnterAndInvalidKeys) {
     EXPECT_FALSE(host_.okApply);  // held until the field is committed
     SendMessageW(day, WM_CHAR, L'\r', 0);
     EXPECT_TRUE(host_.okApply);
-    EXPECT_TRUE(GetWindowLongPtrW(day, GWL_STYLE) & ES_READONLY);
+    EXPECT_EQ(LookOf(day), kShown);
+    RECT committedAt;
+    GetWindowRect(day, &committedAt);
+    EXPECT_TRUE(EqualRect(&committedAt, &shownAt));
     EXPECT_EQ(TextOf(day), "1,5");
     EXPECT_TRUE(host_.boxes.empty());
 

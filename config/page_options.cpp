@@ -91,8 +91,8 @@ void PageOptions::OnInitDialog() {
     SetRange(IDC_UDN_HIDE, 1, 120);
     SetRange(IDC_UDN_IDLE, 1, 120);
     SetRange(IDC_UDN_FLOAT, 0, 6);
-    SetRange(IDC_UDN_X, 0, 0x7fff);
-    SetRange(IDC_UDN_Y, 0, 0x7fff);
+    SetRange(IDC_UDN_X, 0, GetSystemMetrics(SM_CXSCREEN));
+    SetRange(IDC_UDN_Y, 0, GetSystemMetrics(SM_CYSCREEN));
     SetText(IDC_EDT_HIDE, "1");
     SetText(IDC_EDT_IDLE, "1");
     SetText(IDC_EDT_FLOAT, "3");
@@ -250,8 +250,6 @@ void PageOptions::Fill(const SettingsValues& v) {
     SetChecked(IDC_BOX_REINIT, v.box_reinit);
     SetText(IDC_EDT_X, v.edt_x);
     SetText(IDC_EDT_Y, v.edt_y);
-    SetRange(IDC_UDN_X, 0, GetSystemMetrics(SM_CXSCREEN));
-    SetRange(IDC_UDN_Y, 0, GetSystemMetrics(SM_CYSCREEN));
     SetChecked(IDC_BOX_FREEZE, v.box_freeze);
     SetChecked(IDC_BOX_PROTECTION, v.box_protection);
     SetChecked(IDC_BOX_NOTIFY, v.box_notify);

@@ -180,7 +180,10 @@ void PageInterface::ListThemeVariants(const std::string& file) {
     SetIndex(IDC_BOX_VARIATIONS, 0);
 }
 
-void PageInterface::ListThemeElements(const std::string& file) { SetItems(IDC_LST_VISIBILITY, ThemeElements(file)); }
+void PageInterface::ListThemeElements(const std::string& file) {
+    SetItems(IDC_LST_VISIBILITY, ThemeElements(file));
+    elementsListedFrom_ = file;
+}
 
 void PageInterface::ShowPanels(const ThemePanels& p) {
     SetText(IDC_NAME_SELECTED, p.selected);
@@ -293,14 +296,17 @@ void PageInterface::Fill(const SettingsValues& v) {
     SetChecked(IDC_BOX_RESET, v.box_reset);
     Enable(IDC_BOX_RESET, v.box_animation);
     SetText(IDC_BOX_ANIMATION, v.box_reset ? kAnimationFromOne : kAnimationFromZero);
+    // The theme field first: the radio button's handler lists the elements of the theme the field shows.
+    SetText(IDC_EDT_SKIN, v.edt_skin);
     SetChecked(IDC_RAD_DEFAULT, v.rad_default);
     SetChecked(IDC_RAD_CUSTOM, !v.rad_default);
     defaultSelected_ = !v.rad_default;
+    elementsListedFrom_.reset();
     RadioChanged();  // selecting the built-in theme runs its handler, as the form does
     Enable(IDC_EDT_SKIN, !v.rad_default);
     SetText(IDC_EDT_SKIN, v.edt_skin);
     ListThemeVariants(v.edt_skin);
-    ListThemeElements(v.edt_skin);
+    if (elementsListedFrom_ != v.edt_skin) ListThemeElements(v.edt_skin);
     SetIndex(IDC_BOX_VARIATIONS, v.box_variations);
 }
 

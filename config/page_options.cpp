@@ -237,6 +237,7 @@ void PageOptions::img_languageClick() {
 
 void PageOptions::edt_eChange() {
     OptionChanged(form);
+    if (form.isLoading) return;  // no warning while the settings are read
     std::array<std::string, kLevelCount> texts;
     for (int i = 0; i < kLevelCount; ++i) texts[i] = Text(kLevelEdits[i]);
     if (LevelsOutOfOrder(texts)) form.ShowHintMessage(true, 3, kLevelOrderWarning);
@@ -262,8 +263,10 @@ void PageOptions::Fill(const SettingsValues& v) {
     SetText(IDC_EDT_HIDE, v.edt_hide);
     SetIndex(IDC_BOX_UNITS, v.box_units);
     SetIndex(IDC_BOX_SPEED, v.box_speed);
-    SetTag(IDC_IMG_LANGUAGE, v.img_language);
-    InvalidateRect(Item(IDC_IMG_LANGUAGE), nullptr, TRUE);
+    if (Tag(IDC_IMG_LANGUAGE) != v.img_language) {  // the flag is drawn from the tag
+        SetTag(IDC_IMG_LANGUAGE, v.img_language);
+        InvalidateRect(Item(IDC_IMG_LANGUAGE), nullptr, TRUE);
+    }
     SetText(IDC_EDT_FLOAT, v.edt_float);
     for (int i = 0; i < 4; ++i) SetChecked(kHintRadios[i], v.hint == i);
     SetChecked(IDC_BOX_HANGUP_IDLE, v.box_hangup_idle);

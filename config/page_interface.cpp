@@ -37,6 +37,11 @@ PageInterface::~PageInterface() { ReleaseIcons(); }
 void PageInterface::OnInitDialog() {
     LoadBuiltInIcons();
     ShowBuiltInIcons();
+    ShowPanels(UnknownThemePanels());  // the settings keep no description of the theme: none until one is chosen
+    // The built-in theme's variant and elements are fixed lists, made with the page; a theme file's
+    // replace them when the settings name one.
+    ListThemeVariants(kBuiltInThemeFile);
+    ListThemeElements(kBuiltInThemeFile);
     SetRange(IDC_BAR_OPACITY, 0, 200);
     SendMessageW(Item(IDC_BAR_OPACITY), TBM_SETPAGESIZE, 0, 25);
     SendMessageW(Item(IDC_BAR_OPACITY), TBM_SETTICFREQ, 10, 0);
@@ -275,7 +280,6 @@ void PageInterface::bar_opacityChange() {
 
 void PageInterface::Fill(const SettingsValues& v) {
     SetText(IDC_NAME_USED, " " + v.skinName);
-    ShowPanels(UnknownThemePanels());
     SetPosition(IDC_BAR_OPACITY, v.bar_opacity);
     form.savedOpacityPosition = Position(IDC_BAR_OPACITY);
     SetChecked(IDC_BOX_HOVER, v.box_hover);

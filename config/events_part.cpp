@@ -92,7 +92,7 @@ void EventsPart::ShowBoxes() {
     for (int i = 0; i < kSoundSlots; ++i) {
         const PlayBox& box = sounds_.boxes[static_cast<size_t>(i)];
         SetChecked(play_[i], box.ticked);
-        if (TextOf(edit_[i]) != box.name) SetText(edit_[i], box.name);
+        SetText(edit_[i], box.name);
     }
     showing_ = false;
 }

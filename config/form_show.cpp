@@ -5,30 +5,16 @@
 #include "config/conversions.h"
 #include "config/read_settings.h"
 #include "config/settings_dialog.h"
-#include "engine/calendar_date.h"
-#include "framework/program_folder.h"
 #include "framework/text.h"
 
 namespace quon::config {
-namespace {
-
-std::string Today() {
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    return FormatDateText(CivilDate{now.wYear, now.wMonth, now.wDay});
-}
-
-}  // namespace
 
 int DetectAutostart(const std::string& userLink, const std::string& commonLink) {
     return static_cast<int>(DetectedPlace(FindAutostart({fw::Widen(userLink), fw::Widen(commonLink)})));
 }
 
 void Tfrm_quons::ReadSettings() {
-    const std::string folder = fw::ProgramFolder();
-    IniFileAccess data(folder + "data.qif");
-    IniFileAccess plugins(folder + "plugins.qif");
-    const SettingsValues values = ReadSettingsValues(data, plugins, folder, Today());
+    const SettingsValues values = ReadProgramFolderSettings();
     fillingPages_ = true;
     try {
         tab_options.Fill(values);

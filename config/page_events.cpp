@@ -22,13 +22,14 @@ void PageEvents::OnInitDialog() {
     MapDialogRect(Handle(), &area);
     sounds_.Create(Handle(), area.left, area.top, area.right - area.left, area.bottom - area.top);
     WireIgnoreListAndActions();
+    // The system's entries are what the list offers, whatever the settings hold: listed as the page is made.
+    FillRasEntries();
 }
 
 void PageEvents::Fill(const SettingsValues& v) {
     SetChecked(IDC_BOX_SHUTDOWN, v.box_shutdown);
     SetChecked(IDC_BOX_BALOON, v.box_baloon);
     sounds_.Fill(v);
-    FillRasEntries();
     SetItems(IDC_EDT_IGNORE, v.edt_ignore);
 }
 

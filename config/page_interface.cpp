@@ -37,6 +37,11 @@ PageInterface::~PageInterface() { ReleaseIcons(); }
 void PageInterface::OnInitDialog() {
     LoadBuiltInIcons();
     ShowBuiltInIcons();
+    ShowPanels(UnknownThemePanels());  // the settings keep no description of the theme: none until one is chosen
+    // The built-in theme's variant and elements are fixed lists, made with the page; a theme file's
+    // replace them when the settings name one.
+    ListThemeVariants(kBuiltInThemeFile);
+    ListThemeElements(kBuiltInThemeFile);
     SetRange(IDC_BAR_OPACITY, 0, 200);
     SendMessageW(Item(IDC_BAR_OPACITY), TBM_SETPAGESIZE, 0, 25);
     SendMessageW(Item(IDC_BAR_OPACITY), TBM_SETTICFREQ, 10, 0);
@@ -180,7 +185,10 @@ void PageInterface::ListThemeVariants(const std::string& file) {
     SetIndex(IDC_BOX_VARIATIONS, 0);
 }
 
-void PageInterface::ListThemeElements(const std::string& file) { SetItems(IDC_LST_VISIBILITY, ThemeElements(file)); }
+void PageInterface::ListThemeElements(const std::string& file) {
+    SetItems(IDC_LST_VISIBILITY, ThemeElements(file));
+    elementsListedFrom_ = file;
+}
 
 void PageInterface::ShowPanels(const ThemePanels& p) {
     SetText(IDC_NAME_SELECTED, p.selected);
@@ -272,7 +280,6 @@ void PageInterface::bar_opacityChange() {
 
 void PageInterface::Fill(const SettingsValues& v) {
     SetText(IDC_NAME_USED, " " + v.skinName);
-    ShowPanels(UnknownThemePanels());
     SetPosition(IDC_BAR_OPACITY, v.bar_opacity);
     form.savedOpacityPosition = Position(IDC_BAR_OPACITY);
     SetChecked(IDC_BOX_HOVER, v.box_hover);
@@ -293,14 +300,17 @@ void PageInterface::Fill(const SettingsValues& v) {
     SetChecked(IDC_BOX_RESET, v.box_reset);
     Enable(IDC_BOX_RESET, v.box_animation);
     SetText(IDC_BOX_ANIMATION, v.box_reset ? kAnimationFromOne : kAnimationFromZero);
+    // The theme field first: the radio button's handler lists the elements of the theme the field shows.
+    SetText(IDC_EDT_SKIN, v.edt_skin);
     SetChecked(IDC_RAD_DEFAULT, v.rad_default);
     SetChecked(IDC_RAD_CUSTOM, !v.rad_default);
     defaultSelected_ = !v.rad_default;
+    elementsListedFrom_.reset();
     RadioChanged();  // selecting the built-in theme runs its handler, as the form does
     Enable(IDC_EDT_SKIN, !v.rad_default);
     SetText(IDC_EDT_SKIN, v.edt_skin);
     ListThemeVariants(v.edt_skin);
-    ListThemeElements(v.edt_skin);
+    if (elementsListedFrom_ != v.edt_skin) ListThemeElements(v.edt_skin);
     SetIndex(IDC_BOX_VARIATIONS, v.box_variations);
 }
 

@@ -54,6 +54,7 @@ private:
     std::array<HICON, 7> previews_{};  // pictures loaded from files that img_o, img_0 .. img_5 show (owned)
     std::array<HICON, 4> builtIn_{};   // the built-in offline, idle, online and maximum pictures (owned)
     bool defaultSelected_ = false;     // which theme radio button was selected when last looked at
+    std::optional<std::string> elementsListedFrom_;  // the theme lst_visibility was last listed from
 };
 
 }  // namespace quon::config

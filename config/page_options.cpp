@@ -91,8 +91,8 @@ void PageOptions::OnInitDialog() {
     SetRange(IDC_UDN_HIDE, 1, 120);
     SetRange(IDC_UDN_IDLE, 1, 120);
     SetRange(IDC_UDN_FLOAT, 0, 6);
-    SetRange(IDC_UDN_X, 0, 0x7fff);
-    SetRange(IDC_UDN_Y, 0, 0x7fff);
+    SetRange(IDC_UDN_X, 0, GetSystemMetrics(SM_CXSCREEN));
+    SetRange(IDC_UDN_Y, 0, GetSystemMetrics(SM_CYSCREEN));
     SetText(IDC_EDT_HIDE, "1");
     SetText(IDC_EDT_IDLE, "1");
     SetText(IDC_EDT_FLOAT, "3");
@@ -237,6 +237,7 @@ void PageOptions::img_languageClick() {
 
 void PageOptions::edt_eChange() {
     OptionChanged(form);
+    if (form.isLoading) return;  // no warning while the settings are read
     std::array<std::string, kLevelCount> texts;
     for (int i = 0; i < kLevelCount; ++i) texts[i] = Text(kLevelEdits[i]);
     if (LevelsOutOfOrder(texts)) form.ShowHintMessage(true, 3, kLevelOrderWarning);
@@ -250,8 +251,6 @@ void PageOptions::Fill(const SettingsValues& v) {
     SetChecked(IDC_BOX_REINIT, v.box_reinit);
     SetText(IDC_EDT_X, v.edt_x);
     SetText(IDC_EDT_Y, v.edt_y);
-    SetRange(IDC_UDN_X, 0, GetSystemMetrics(SM_CXSCREEN));
-    SetRange(IDC_UDN_Y, 0, GetSystemMetrics(SM_CYSCREEN));
     SetChecked(IDC_BOX_FREEZE, v.box_freeze);
     SetChecked(IDC_BOX_PROTECTION, v.box_protection);
     SetChecked(IDC_BOX_NOTIFY, v.box_notify);
@@ -264,8 +263,10 @@ void PageOptions::Fill(const SettingsValues& v) {
     SetText(IDC_EDT_HIDE, v.edt_hide);
     SetIndex(IDC_BOX_UNITS, v.box_units);
     SetIndex(IDC_BOX_SPEED, v.box_speed);
-    SetTag(IDC_IMG_LANGUAGE, v.img_language);
-    InvalidateRect(Item(IDC_IMG_LANGUAGE), nullptr, TRUE);
+    if (Tag(IDC_IMG_LANGUAGE) != v.img_language) {  // the flag is drawn from the tag
+        SetTag(IDC_IMG_LANGUAGE, v.img_language);
+        InvalidateRect(Item(IDC_IMG_LANGUAGE), nullptr, TRUE);
+    }
     SetText(IDC_EDT_FLOAT, v.edt_float);
     for (int i = 0; i < 4; ++i) SetChecked(kHintRadios[i], v.hint == i);
     SetChecked(IDC_BOX_HANGUP_IDLE, v.box_hangup_idle);

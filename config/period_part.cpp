@@ -54,7 +54,7 @@ bool PeriodPart::Create(HWND parent, int x, int y, int w, int h) {
 }
 
 void PeriodPart::EnableInner(bool on) {
-    for (HWND c : {remind_, next_, remindDays_, remindSpin_, period_, periodSpin_}) EnableWindow(c, on);
+    for (HWND c : {remind_, next_, remindDays_, remindSpin_, period_, periodSpin_}) fw::Enable(c, on);
 }
 
 void PeriodPart::SetExpanded(bool expanded) {
@@ -77,10 +77,11 @@ void PeriodPart::Fill(const SettingsValues& v) {
     fw::SetPosition(periodSpin_, static_cast<int>(fw::ParseInteger(v.edt_period).value_or(30)));
     SetText(remindDays_, v.edt_remind);
     SetText(period_, v.edt_period);
-    SetText(next_, v.edt_next.empty() ? FormatDateText(Today()) : v.edt_next);
+    const std::string next = v.edt_next.empty() ? FormatDateText(Today()) : v.edt_next;
+    SetText(next_, next);
     EnableInner(v.box_alt);
     reading_ = false;
-    UpdateDaysLeft();
+    ShowDaysLeft(next, v.edt_period, v.edt_remind);  // what the fields were just given, not read back
 }
 
 void PeriodPart::Collect(SettingsValues& v) const {
@@ -91,8 +92,10 @@ void PeriodPart::Collect(SettingsValues& v) const {
     v.edt_next = TextOf(next_);
 }
 
-void PeriodPart::UpdateDaysLeft() {
-    const std::optional<DaysLeftLabel> label = DaysLeft(TextOf(next_), TextOf(period_), TextOf(remindDays_), Today());
+void PeriodPart::UpdateDaysLeft() { ShowDaysLeft(TextOf(next_), TextOf(period_), TextOf(remindDays_)); }
+
+void PeriodPart::ShowDaysLeft(const std::string& next, const std::string& period, const std::string& remind) {
+    const std::optional<DaysLeftLabel> label = DaysLeft(next, period, remind, Today());
     if (!label) {
         fw::Show(left_, false);
         return;

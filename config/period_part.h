@@ -4,11 +4,13 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
 
 #include "config/page_data_ids.h"
 #include "config/page_host.h"
 #include "config/page_part.h"
 #include "config/settings_values.h"
+#include "framework/control_values.h"
 
 namespace quon::config {
 
@@ -21,7 +23,7 @@ public:
     void Collect(SettingsValues& values) const;
 
     // The expander button: enabled with the plug-ins option; a click asks the page to fold or unfold.
-    void EnableExpander(bool on) { EnableWindow(expander_, on); }
+    void EnableExpander(bool on) { fw::Enable(expander_, on); }
     void SetExpanded(bool expanded);  // shows or hides the inner panel, sets the button's caption
     HWND Expander() const { return expander_; }
     std::function<void()> onExpanderClick;
@@ -36,6 +38,8 @@ private:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void OnCommand(int id, int code);
     void EnableInner(bool on);
+    // The days-left label for these texts of the date, the period and the reminder.
+    void ShowDaysLeft(const std::string& next, const std::string& period, const std::string& remind);
 
     PageHost& host_;
     HWND alt_ = nullptr, expander_ = nullptr, remind_ = nullptr, next_ = nullptr, left_ = nullptr;

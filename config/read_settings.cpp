@@ -1,11 +1,25 @@
 #include "config/read_settings.h"
 
+#include <windows.h>
+
 #include "config/conversions.h"
+#include "engine/calendar_date.h"
 #include "engine/item_list.h"
+#include "framework/program_folder.h"
 
 namespace quon::config {
 
 using namespace keys;
+
+namespace {
+
+std::string Today() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return FormatDateText(CivilDate{now.wYear, now.wMonth, now.wDay});
+}
+
+}  // namespace
 
 std::array<std::string, 7> DefaultIconPaths(const std::string& folder) {
     const std::string icons = folder + "icons\\default\\";
@@ -113,6 +127,12 @@ SettingsValues ReadSettingsValues(const IniAccess& ini, const IniAccess& plugins
     v.box_log_clear = ini.ReadInteger(kClearLogs, 1) != 0;
     v.box_log_traffic = ini.ReadInteger(kActivityLog, 0) != 0;
     return v;
+}
+
+SettingsValues ReadProgramFolderSettings() {
+    const std::string folder = fw::ProgramFolder();
+    const IniFileAccess data(folder + "data.qif"), plugins(folder + "plugins.qif");
+    return ReadSettingsValues(data, plugins, folder, Today());
 }
 
 }  // namespace quon::config

@@ -16,6 +16,10 @@ inline constexpr keys::Key kCounterKeys[kCounterFields] = {keys::kMonthLimit, ke
 SettingsValues ReadSettingsValues(const IniAccess& data, const IniAccess& plugins, const std::string& programFolder,
                                   const std::string& today);
 
+// ReadSettingsValues on data.qif and plugins.qif of the program folder, today the default next period:
+// all that ReadSettings reads before it fills the pages.
+SettingsValues ReadProgramFolderSettings();
+
 // The plug-in rows of plugins.qif.
 std::vector<PluginRow> ReadPluginRows(const IniAccess& plugins);
 

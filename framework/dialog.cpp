@@ -19,6 +19,7 @@ void Dialog::Destroy() {
     HWND h = hwnd_;
     SetWindowLongPtrW(h, DWLP_USER, 0);
     hwnd_ = nullptr;
+    items_.clear();
     DestroyWindow(h);
 }
 
@@ -64,6 +65,22 @@ void Dialog::RunModal(HACCEL accelerators) {
     for (HWND w : disabled.windows)
         if (IsWindow(w)) EnableWindow(w, TRUE);
     if (quit) PostQuitMessage(static_cast<int>(msg.wParam));
+}
+
+// The first child with an id is the one GetDlgItem finds.
+void Dialog::LearnItems() {
+    items_.clear();
+    for (HWND c = GetWindow(hwnd_, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+        items_.try_emplace(GetDlgCtrlID(c), c);
+}
+
+HWND Dialog::Item(int id) const {
+    auto it = items_.find(id);
+    if (it != items_.end() && IsWindow(it->second) && GetDlgCtrlID(it->second) == id) return it->second;
+    HWND control = GetDlgItem(hwnd_, id);
+    if (control) items_[id] = control;
+    else if (it != items_.end()) items_.erase(it);
+    return control;
 }
 
 int Dialog::Tag(int id) const {
@@ -134,6 +151,7 @@ INT_PTR CALLBACK Dialog::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         auto* self = reinterpret_cast<Dialog*>(lp);
         self->hwnd_ = hwnd;
         SetWindowLongPtrW(hwnd, DWLP_USER, lp);
+        self->LearnItems();
     }
     auto* self = reinterpret_cast<Dialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
     if (!self) return FALSE;
@@ -143,6 +161,7 @@ INT_PTR CALLBACK Dialog::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         if (msg == WM_NCDESTROY) {
             SetWindowLongPtrW(hwnd, DWLP_USER, 0);
             self->hwnd_ = nullptr;
+            self->items_.clear();
         }
         return handled ? r : FALSE;
     } catch (...) {

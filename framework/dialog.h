@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -37,7 +38,10 @@ public:
     bool ModalEnded() const { return modalEnded_; }
 
     HWND Handle() const { return hwnd_; }
-    HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
+    // A control by id. The controls of the template are learnt once as the dialog is made (under Wine every
+    // GetDlgItem asks the server for the list of children); a control made later, or one that is gone,
+    // is asked for again.
+    HWND Item(int id) const;
 
     // Controls by id, through the helpers of control_values.h (a setter leaves a control alone when it
     // already shows the value).
@@ -89,6 +93,7 @@ protected:
 private:
     static INT_PTR CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     INT_PTR Route(UINT msg, WPARAM wp, LPARAM lp, bool& handled);
+    void LearnItems();
 
     HWND hwnd_ = nullptr;
     bool modalEnded_ = false;
@@ -98,6 +103,7 @@ private:
     std::map<int, std::function<void()>> scrolls_;
     std::map<int, int> tags_;
     std::map<int, std::string> hints_;
+    mutable std::unordered_map<int, HWND> items_;
 };
 
 }  // namespace fw

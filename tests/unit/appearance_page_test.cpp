@@ -72,6 +72,47 @@ TEST(AppearancePage, ChosenThemeIsCheckedDescribedAndListed) {
     EXPECT_EQ(p.Text(IDC_NAME_SELECTED), " ТЕМА  БЕЗ  НАЗВАНИЯ,  версия 1.0");
 }
 
+// Opening the dialog shows the theme the settings name, with its variants and shown elements.
+TEST(AppearancePage, TheThemeReadComesWithItsOwnLists) {
+    const std::vector<std::string> kDefaultVariant{kDefaultVariantName};
+    const struct {
+        const char* theme;  // the theme file's text; null: the settings name no theme, "-": a missing file
+        const char* variation;
+        bool builtIn;
+        std::vector<std::string> variants;
+        int selected;
+        std::vector<std::string> elements;
+    } rows[] = {
+        {nullptr, "0", true, kDefaultVariant, 0, ThemeElements(kBuiltInThemeFile)},
+        {"[plugin]\r\ntype=skin\r\nhost=Quon Tollen\r\n[info]\r\nvariants=2\r\nvariant_0=день\r\nvariant_1=ночь\r\n"
+         "[visibility]\r\nd_now=1\r\ngraph=1\r\n",
+         "1", false, {"ДЕНЬ", "НОЧЬ"}, 1, {"", "БАЙТ  СКАЧАНО  ЗА  СОЕДИНЕНИЕ", "", "ГРАФИК  ТРАФИКА", ""}},
+        {"-", "0", false, kDefaultVariant, 0, {"", "", ""}},
+    };
+    int n = 0;
+    for (const auto& r : rows) {
+        OpenDialog d(TestName() + std::to_string(n++));
+        test::Map settings{{{"skin", "variation"}, r.variation}};
+        std::string file = kBuiltInThemeFile;
+        if (r.theme) {
+            file = (d.folder.Path() / "theme.qsf").string();
+            if (std::string(r.theme) != "-") WriteTheme(d, "theme.qsf", r.theme);
+            settings[{"skin", "file"}] = file;
+        }
+        test::WriteIni(d.Data(), settings);
+        d.Show();
+        const PageInterface& p = d.form.tab_interface;
+        EXPECT_EQ(p.Checked(IDC_RAD_DEFAULT), r.builtIn) << n;
+        EXPECT_EQ(p.Checked(IDC_RAD_CUSTOM), !r.builtIn) << n;
+        EXPECT_EQ(p.Enabled(IDC_EDT_SKIN), !r.builtIn) << n;
+        EXPECT_EQ(p.Text(IDC_EDT_SKIN), file) << n;
+        EXPECT_EQ(Items(p, IDC_BOX_VARIATIONS), r.variants) << n;
+        EXPECT_EQ(p.Index(IDC_BOX_VARIATIONS), r.selected) << n;
+        EXPECT_EQ(Items(p, IDC_LST_VISIBILITY), r.elements) << n;
+        EXPECT_FALSE(d.form.Enabled(IDC_BTN_APPLY)) << n;
+    }
+}
+
 TEST(AppearancePage, RefusedThemesFallBackToTheBuiltInOne) {
     OpenDialog d(TestName());
     d.Show();

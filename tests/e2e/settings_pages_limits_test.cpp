@@ -62,6 +62,24 @@ std::string DateAfterDays(int days) {
     return TwoDigits(d.wDay) + "." + TwoDigits(d.wMonth) + "." + TwoDigits(d.wYear);
 }
 
+// The data page of the meter's dialog, opened by a double click on the window, with its statistics and
+// period parts.
+struct DataPage {
+    HWND dialog = nullptr, stats = nullptr, period = nullptr;
+};
+DataPage OpenDataPage(MeterSession& m, HWND window) {
+    DataPage page;
+    PostMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(60, 22));
+    page.dialog = rig::SettingsWindow::WaitFor(m.program->Pid()).Handle();
+    EXPECT_NE(page.dialog, nullptr);
+    if (!page.dialog) return page;
+    page.stats = PartOf(page.dialog, L"QuonStatisticsPart");
+    page.period = PartOf(page.dialog, L"QuonPeriodPart");
+    EXPECT_NE(page.stats, nullptr);
+    EXPECT_NE(page.period, nullptr);
+    return page;
+}
+
 TEST(SettingsApply, ALimitAndPeriodChangedInTheDialogTakeEffectAfterApply) {
     MeterSession m(QuietSettings({{"reset", TodayStamp()},
                                   {"events", "hangup_d=1\r\nbeep_d=0\r\n"},
@@ -71,13 +89,9 @@ TEST(SettingsApply, ALimitAndPeriodChangedInTheDialogTakeEffectAfterApply) {
     ASSERT_TRUE(m.WaitFirstPoll());
 
     // The data page opens on a double click; the meter is offline, so the statistics can be changed.
-    PostMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(60, 22));
-    HWND dialog = rig::SettingsWindow::WaitFor(m.program->Pid()).Handle();
-    ASSERT_NE(dialog, nullptr);
-    HWND stats = PartOf(dialog, L"QuonStatisticsPart");
-    HWND period = PartOf(dialog, L"QuonPeriodPart");
-    ASSERT_NE(stats, nullptr);
-    ASSERT_NE(period, nullptr);
+    const DataPage page = OpenDataPage(m, window);
+    ASSERT_TRUE(page.dialog && page.stats && page.period);
+    HWND dialog = page.dialog, stats = page.stats, period = page.period;
 
     // The daily limit typed in bytes, committed with Enter.
     SendMessageW(GetDlgItem(stats, config::StatisticsPart::idUnits), CB_SETCURSEL, 0, 0);
@@ -143,13 +157,9 @@ TEST(SettingsApply, AnOwnPeriodChosenInTheDialogEndsAtTheNextStartOnANewDay) {
 
     // On the data page: the bank on, and the own period of 30 days whose next one began three days ago,
     // with a warning five days before its end and the notice at its change.
-    PostMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(60, 22));
-    HWND dialog = rig::SettingsWindow::WaitFor(m.program->Pid()).Handle();
-    ASSERT_NE(dialog, nullptr);
-    HWND stats = PartOf(dialog, L"QuonStatisticsPart");
-    HWND period = PartOf(dialog, L"QuonPeriodPart");
-    ASSERT_NE(stats, nullptr);
-    ASSERT_NE(period, nullptr);
+    const DataPage page = OpenDataPage(m, window);
+    ASSERT_TRUE(page.dialog && page.stats && page.period);
+    HWND dialog = page.dialog, stats = page.stats, period = page.period;
     SendMessageW(GetDlgItem(stats, config::StatisticsPart::idBackup), BM_SETCHECK, BST_CHECKED, 0);
     Command(stats, config::StatisticsPart::idBackup, BN_CLICKED);
     SendMessageW(GetDlgItem(period, config::PeriodPart::idAlt), BM_SETCHECK, BST_CHECKED, 0);

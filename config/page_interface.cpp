@@ -315,8 +315,8 @@ void PageInterface::Fill(const SettingsValues& v) {
 }
 
 void PageInterface::Collect(SettingsValues& v) const {
-    const std::string selected = Text(IDC_NAME_SELECTED);
-    v.skinName = Text(IDC_NAME_USED).substr(Text(IDC_NAME_USED).empty() ? 0 : 1);
+    const std::string selected = Text(IDC_NAME_SELECTED), used = Text(IDC_NAME_USED);
+    v.skinName = used.substr(used.empty() ? 0 : 1);
     v.skinNameSelected = selected == " -" ? std::string() : selected.substr(selected.empty() ? 0 : 1);
     v.bar_opacity = Position(IDC_BAR_OPACITY);
     v.box_hover = Checked(IDC_BOX_HOVER);

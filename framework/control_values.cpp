@@ -42,7 +42,15 @@ bool Checked(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BS
 
 void SetChecked(HWND button, bool on) {
     const WPARAM state = on ? BST_CHECKED : BST_UNCHECKED;
-    if (static_cast<WPARAM>(SendMessageW(button, BM_GETCHECK, 0, 0)) != state) SendMessageW(button, BM_SETCHECK, state, 0);
+    if (static_cast<WPARAM>(SendMessageW(button, BM_GETCHECK, 0, 0)) == state) return;
+    // Checking an automatic radio button makes the control clear the others of its group, and finding
+    // them walks every control of the dialog (under Wine a trip to the server per control: half a
+    // millisecond on a page of 80). Callers set each button of a group, so it is checked as a plain one.
+    const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(button, GWL_STYLE));
+    const bool autoRadio = on && (style & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
+    if (autoRadio) SendMessageW(button, BM_SETSTYLE, (style & 0xFFFF & ~BS_TYPEMASK) | BS_RADIOBUTTON, FALSE);
+    SendMessageW(button, BM_SETCHECK, state, 0);
+    if (autoRadio) SendMessageW(button, BM_SETSTYLE, style & 0xFFFF, FALSE);
 }
 
 void Enable(HWND control, bool on) {

@@ -13,7 +13,8 @@ namespace fw {
 
 std::string TextOf(HWND control);
 void SetText(HWND control, std::string_view text);
-// Check boxes and radio buttons.
+// Check boxes and radio buttons. Checking a radio button leaves the others of its group as they are: the
+// caller sets each.
 bool Checked(HWND button);
 void SetChecked(HWND button, bool on);
 void Enable(HWND control, bool on);

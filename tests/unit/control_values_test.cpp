@@ -68,6 +68,33 @@ TEST(ControlValues, ChecksEnablingAndSelectionsTakeTheAskedState) {
     }
 }
 
+// A radio button is checked without the control's own search of its group, and stays automatic: a click
+// still moves the check within the group.
+TEST(ControlValues, ARadioButtonCheckedInCodeStaysAutomatic) {
+    Parent parent;
+    HWND radios[3] = {parent.Child(L"BUTTON", BS_AUTORADIOBUTTON | BS_LEFTTEXT | WS_GROUP),
+                      parent.Child(L"BUTTON", BS_AUTORADIOBUTTON | BS_LEFTTEXT),
+                      parent.Child(L"BUTTON", BS_AUTORADIOBUTTON | BS_LEFTTEXT)};
+    parent.Child(L"BUTTON", BS_AUTOCHECKBOX | WS_GROUP);  // the next group
+    auto checks = [&] {
+        std::string marks;
+        for (HWND r : radios) marks += fw::Checked(r) ? 'x' : '-';
+        return marks;
+    };
+    for (int i = 0; i < 3; ++i) fw::SetChecked(radios[i], i == 1);
+    EXPECT_EQ(checks(), "-x-");
+    for (HWND r : radios) {
+        const LONG_PTR style = GetWindowLongPtrW(r, GWL_STYLE);
+        EXPECT_EQ(style & BS_TYPEMASK, BS_AUTORADIOBUTTON);
+        EXPECT_NE(style & BS_LEFTTEXT, 0);
+    }
+    EXPECT_NE(GetWindowLongPtrW(radios[1], GWL_STYLE) & WS_TABSTOP, 0) << "the checked button is the group's tab stop";
+    SendMessageW(radios[2], BM_CLICK, 0, 0);
+    EXPECT_EQ(checks(), "--x");
+    for (int i = 0; i < 3; ++i) fw::SetChecked(radios[i], i == 0);
+    EXPECT_EQ(checks(), "x--");
+}
+
 TEST(ControlValues, ItemsAreReplacedOnlyWhenTheyDiffer) {
     Parent parent;
     for (const wchar_t* cls : {L"LISTBOX", L"COMBOBOX"}) {

@@ -54,42 +54,12 @@ void OpenThroughLibrary(CallSettingsFn* call, int page, UINT closeAfterMs) {
     KillTimer(nullptr, timer);
 }
 
-// Wine's static control of the common controls version 6 keeps a small block for each static that was given a
-// font, after the control is gone (it frees the block for icons only): measured in this process, so that
-// the openings' growth can be told apart from it. On Windows the figure is 0.
-long long BytesKeptPerLabel() {
-    const HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    auto makeAndDestroy = [&](int count) {
-        HWND parent = CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
-        for (int i = 0; i < count; ++i) {
-            HWND label = CreateWindowExW(0, L"Static", L"label", WS_CHILD | SS_LEFT, 0, 0, 50, 10, parent, nullptr, nullptr, nullptr);
-            SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        }
-        DestroyWindow(parent);
-    };
-    const int kLabels = 500;
-    makeAndDestroy(kLabels);  // the heap's own first growth
-    const long long before = probe::HeapBytesInUse();
-    makeAndDestroy(kLabels);
-    return std::max(0LL, (probe::HeapBytesInUse() - before) / kLabels);
-}
-
-BOOL CALLBACK CountLabel(HWND w, LPARAM count) {
-    wchar_t cls[16] = {};
-    GetClassNameW(w, cls, static_cast<int>(std::size(cls)));
-    const LONG_PTR type = GetWindowLongPtrW(w, GWL_STYLE) & SS_TYPEMASK;
-    if (lstrcmpiW(cls, L"Static") == 0 && type != SS_ICON && SendMessageW(w, WM_GETFONT, 0, 0)) ++*reinterpret_cast<int*>(count);
-    return TRUE;
-}
-
 // The statics with a font in one dialog, as an opening makes it.
 int LabelsPerDialog() {
     quon::config::ExtendedEdits edits(GetModuleHandleW(nullptr));
     quon::config::Tfrm_quons form(GetModuleHandleW(nullptr));
     form.Create();
-    int count = 0;
-    EnumChildWindows(form.Handle(), &CountLabel, reinterpret_cast<LPARAM>(&count));
-    return count;
+    return probe::LabelsIn(form.Handle());
 }
 
 struct Parts {
@@ -214,7 +184,7 @@ int main(int argc, char** argv) {
         OpenThroughLibrary(reinterpret_cast<CallSettingsFn*>(reinterpret_cast<void*>(GetProcAddress(warm, "_callSettings"))), i, 0);
         FreeLibrary(warm);
     }
-    const long long keptPerLabel = BytesKeptPerLabel();
+    const long long keptPerLabel = probe::BytesKeptPerLabel();
     const int labels = LabelsPerDialog();
     {
         MSG msg;

@@ -81,4 +81,41 @@ inline Resources Measure() {
     return r;
 }
 
+// Wine's static control of the common controls version 6 keeps a small block of every static that was
+// given a font, after the control is gone (it frees the block of icons only). Measured in the calling
+// process, so that a probe can tell its own growth from the system's; 0 where the system keeps nothing.
+inline long long BytesKeptPerLabel() {
+    const HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    auto makeAndDestroy = [&](int count) {
+        HWND parent = CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+        for (int i = 0; i < count; ++i) {
+            HWND label = CreateWindowExW(0, L"Static", L"label", WS_CHILD | SS_LEFT, 0, 0, 50, 10, parent, nullptr,
+                                         nullptr, nullptr);
+            SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        }
+        DestroyWindow(parent);
+    };
+    constexpr int kLabels = 500;
+    makeAndDestroy(kLabels);  // the heap's own first growth
+    const long long before = HeapBytesInUse();
+    makeAndDestroy(kLabels);
+    return std::max(0LL, (HeapBytesInUse() - before) / kLabels);
+}
+
+inline BOOL CALLBACK CountLabel(HWND w, LPARAM count) {
+    wchar_t cls[16] = {};
+    GetClassNameW(w, cls, 16);
+    const LONG_PTR type = GetWindowLongPtrW(w, GWL_STYLE) & SS_TYPEMASK;
+    if (lstrcmpiW(cls, L"Static") == 0 && type != SS_ICON && SendMessageW(w, WM_GETFONT, 0, 0))
+        ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+// The statics with a font inside `window`: the labels whose blocks the system may keep.
+inline int LabelsIn(HWND window) {
+    int count = 0;
+    EnumChildWindows(window, &CountLabel, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
 }  // namespace probe

@@ -6,9 +6,11 @@
 //                                           to data_at_command_<n>.qif at that moment
 //   settings_host.exe leak <n>              n openings, each closed at once; the resource figures before
 //                                           and after go to host_leak.txt (kernel handles, GDI objects,
-//                                           windows, heap bytes; before, then after)
+//                                           windows, heap bytes; before, then after), then the bytes the
+//                                           system keeps of a destroyed label and the labels of a dialog
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -49,7 +51,17 @@ LRESULT CALLBACK HostProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     return DefWindowProcW(w, msg, wp, lp);
 }
 
+int g_labels = -1;  // of the first dialog closed at once
+
 void CALLBACK CloseAtOnce(HWND, UINT, UINT_PTR, DWORD) {
+    if (g_labels < 0)
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND w, LPARAM) -> BOOL {
+                if (IsWindowVisible(w)) g_labels = std::max(g_labels, probe::LabelsIn(w));
+                return TRUE;
+            },
+            0);
     CancelVisibleDialogsOfThisThread();
 }
 
@@ -78,17 +90,20 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     if (__argc >= 3 && std::string(__argv[1]) == "leak") {
         const int rounds = std::atoi(__argv[2]);
         // The main program keeps rasapi32 loaded while it runs; so does the host (the RAS double beside it).
+        // It imports the common controls too, so they stay loaded between openings (Wine's version 6 leaves
+        // a GDI object behind each time they are unloaded).
         LoadLibraryA("rasapi32");
+        LoadLibraryA("comctl32");
         for (int i = 0; i < 9; ++i) OpenOnce(i, "0", true);  // a first opening of each page: what the process keeps once
         const probe::Resources before = probe::Measure();
         for (int i = 0; i < rounds; ++i)
             if (!OpenOnce(i % 9, "0", true)) return 2;
         const probe::Resources after = probe::Measure();
         char line[256];
-        std::snprintf(line, sizeof line, "%lld %lld %d %lld %lld %lld %d %lld", before.handlesInUse,
+        std::snprintf(line, sizeof line, "%lld %lld %d %lld %lld %lld %d %lld %lld %d", before.handlesInUse,
                       before.gdiInUse, before.windows, before.heapBytes,
                       after.handlesInUse, after.gdiInUse, after.windows,
-                      after.heapBytes);
+                      after.heapBytes, probe::BytesKeptPerLabel(), g_labels);
         Append("host_leak.txt", line);
         return 0;
     }

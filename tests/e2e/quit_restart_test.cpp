@@ -128,7 +128,9 @@ TEST(Restart, WhileOnlineFromAFolderWithABlankStartsAFreshInstance) {
     ASSERT_TRUE(m.Start());
     ASSERT_TRUE(m.WaitCounted(true));
     PlantProtectFiles(m.folder);
-    ASSERT_TRUE(m.commands.Send(m.window, 4, "Perform(Reboot)"));
+    // The command returns once the new instance is started and the modules have had their exit call: under
+    // the load of a full run, starting a process under Wine alone can take seconds.
+    ASSERT_TRUE(m.commands.Send(m.window, 4, "Perform(Reboot)", 30000));
     ASSERT_TRUE(m.program->WaitForExit(5000));
     EXPECT_TRUE(ProtectFilesGone(m.folder));  // so the new instance recovers nothing
     HWND fresh = nullptr;

@@ -1,5 +1,6 @@
 #include "config/days_left.h"
 
+#include "controls/date_util.h"
 #include "framework/ini_file.h"
 
 namespace quon::config {
@@ -9,6 +10,19 @@ bool PiecesAreIntegers(const std::string& text) {
     for (size_t at : {0u, 3u, 6u})
         if (at >= text.size() || !fw::ParseInteger(text.substr(at, 2))) return false;
     return true;
+}
+
+// The date the field's text reads as ("01. 3.26", " 1. 3.25" as typed through the mask), if any.
+std::optional<CivilDate> TypedDate(const std::string& text, int currentYear) {
+    controls::DateLocale locale;
+    locale.separator = '.';
+    locale.shortFormat = "dd.MM.yy";
+    controls::DateValue value = controls::kNullDate;
+    int year = 0, month = 0, day = 0;
+    if (!controls::TryTextToDate("DD/MM/YY", text, locale, currentYear, value) || value == controls::kNullDate ||
+        !controls::DecodeDate(value, year, month, day) || year < 2000 || year > 2099)
+        return std::nullopt;
+    return CivilDate{year, month, day};
 }
 
 }  // namespace
@@ -34,6 +48,7 @@ std::optional<DaysLeftLabel> DaysLeft(const std::string& next, const std::string
 }
 
 std::string RepairedNextDate(const std::string& text, const CivilDate& today) {
+    if (const std::optional<CivilDate> typed = TypedDate(text, today.year)) return FormatDateText(*typed);
     return PiecesAreIntegers(text) ? text : FormatDateText(today);
 }
 

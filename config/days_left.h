@@ -18,7 +18,8 @@ struct DaysLeftLabel {
 std::optional<DaysLeftLabel> DaysLeft(const std::string& next, const std::string& period, const std::string& remind,
                                       const CivilDate& today);
 
-// Leaving the date box: a text whose day, month or year piece is not an integer becomes today's date.
+// Leaving the date box: a text that reads as a date is written "dd.mm.yy" ("1. 3.25" as 01.03.25); of the
+// rest, a text whose day, month or year piece is not an integer becomes today's date.
 std::string RepairedNextDate(const std::string& text, const CivilDate& today);
 
 }  // namespace quon::config

@@ -96,7 +96,10 @@ HWND AddSoundFileEdit(HWND parent, int x, int y, int w, int h, int id) {
 
 HWND AddDateEdit(HWND parent, int x, int y, int w, int h, int id) {
     HWND edit = AddExtendedEdit(parent, L"TDateEdit", controls::DES_FIXEDDMY, x, y, w, h, id);
-    if (controls::DateEdit* date = controls::DateEditOf(edit)) date->SetDialogTitle("Выбор даты...");
+    if (controls::DateEdit* date = controls::DateEditOf(edit)) {
+        date->SetDialogTitle("Выбор даты...");
+        date->SetCalendar(1, 1 << 0 | 1 << 6, RGB(255, 0, 0));  // Monday first; Sunday and Saturday red
+    }
     return edit;
 }
 

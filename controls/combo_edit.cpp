@@ -8,8 +8,44 @@
 namespace controls {
 namespace {
 constexpr int kButtonId = 1;
+constexpr UINT kPressOutside = WM_APP + 0x52;  // lParam: the window the mouse was pressed on
 
 bool Held(int vk) { return (GetKeyState(vk) & 0x8000) != 0; }
+
+// While a popup is open, every mouse press of the thread is told to its edit, which closes the popup
+// when the press was outside it (on a label, a group, the page, another window of the program).
+HHOOK pressHook = nullptr;
+HWND pressHookEdit = nullptr;
+
+bool IsPress(WPARAM msg) {
+    switch (msg) {
+        case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDOWN: case WM_MBUTTONDBLCLK: case WM_NCLBUTTONDOWN: case WM_NCLBUTTONDBLCLK:
+        case WM_NCRBUTTONDOWN: case WM_NCRBUTTONDBLCLK: case WM_NCMBUTTONDOWN: case WM_NCMBUTTONDBLCLK:
+            return true;
+        default:
+            return false;
+    }
+}
+
+LRESULT CALLBACK TellPress(int code, WPARAM wp, LPARAM lp) {
+    if (code == HC_ACTION && pressHookEdit && IsPress(wp))
+        PostMessageW(pressHookEdit, kPressOutside, 0,
+                     reinterpret_cast<LPARAM>(reinterpret_cast<MOUSEHOOKSTRUCT*>(lp)->hwnd));
+    return CallNextHookEx(pressHook, code, wp, lp);
+}
+
+void WatchPresses(HWND edit) {
+    if (!pressHook) pressHook = SetWindowsHookExW(WH_MOUSE, &TellPress, nullptr, GetCurrentThreadId());
+    pressHookEdit = edit;
+}
+
+void StopWatchingPresses(HWND edit) {
+    if (pressHookEdit != edit) return;
+    pressHookEdit = nullptr;
+    if (pressHook) UnhookWindowsHookEx(pressHook);
+    pressHook = nullptr;
+}
 }  // namespace
 
 bool RegisterComboEditClass(HINSTANCE module) {
@@ -17,7 +53,7 @@ bool RegisterComboEditClass(HINSTANCE module) {
 }
 void UnregisterComboEditClass() { ControlClass<ComboEdit>::Unregister(); }
 
-ComboEdit::~ComboEdit() = default;
+ComboEdit::~ComboEdit() { StopWatchingPresses(Handle()); }
 
 ComboEdit* ComboEdit::From(HWND hwnd) { return dynamic_cast<ComboEdit*>(ControlWindowOf(hwnd)); }
 
@@ -92,6 +128,9 @@ void ComboEdit::ShowPopup() {
     if (GetFocus() != Handle() && IsWindowEnabled(Handle())) SetFocus(Handle());
     popup_->ShowAt(at);
     popupVisible_ = true;
+    WatchPresses(Handle());
+    // No typing while the popup is open: the caret goes until it closes.
+    caretHidden_ = GetFocus() == Handle() && HideCaret(Handle());
 }
 
 void ComboEdit::HidePopup(bool accept) {
@@ -100,11 +139,14 @@ void ComboEdit::HidePopup(bool accept) {
         bool& flag;
         ~ClearFlag() { flag = false; }
     } clear{popupVisible_};
+    StopWatchingPresses(Handle());
     if (HWND capture = GetCapture()) SendMessageW(capture, WM_CANCELMODE, 0, 0);
     double value = popup_->Value();
     popup_->Hide();
     if (refocus_ && GetFocus() != Handle() && IsWindowEnabled(Handle()) && IsWindowVisible(Handle()))
         SetFocus(Handle());
+    if (caretHidden_ && GetFocus() == Handle()) ShowCaret(Handle());
+    caretHidden_ = false;
     InvalidateRect(Handle(), nullptr, TRUE);
     if (accept && !readOnly_ && AcceptPopup(value)) {
         AcceptValue(value);
@@ -199,17 +241,31 @@ LRESULT ComboEdit::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         }
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
+            // The edit pastes Shift+Insert and cuts Shift+Delete itself; as messages they meet the same
+            // rules as Ctrl+V and Ctrl+X.
+            if (msg == WM_KEYDOWN && wp == VK_INSERT && Held(VK_SHIFT)) {
+                SendMessageW(Handle(), WM_PASTE, 0, 0);
+                return 0;
+            }
+            if (msg == WM_KEYDOWN && wp == VK_DELETE && Held(VK_SHIFT) && !Held(VK_CONTROL)) {
+                DWORD start = 0, end = 0;
+                CallBase(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+                if (start != end) {
+                    SendMessageW(Handle(), WM_CUT, 0, 0);
+                    return 0;
+                }
+            }
             if (KeyDown(static_cast<UINT>(wp))) return 0;
             // The edit itself would press the dialog's default or cancel button; the character closes the
             // popup instead.
             if (popupVisible_ && (wp == VK_RETURN || wp == VK_ESCAPE)) return 0;
-            if (msg == WM_KEYDOWN && (!directInput_ || readOnly_ || popupVisible_) && wp == VK_DELETE) return 0;
+            if (msg == WM_KEYDOWN && !Editable() && wp == VK_DELETE) return 0;
             break;
         case WM_CHAR:
             if (KeyChar(static_cast<wchar_t>(wp))) return 0;
             if (wp == L'\r' || wp == 27 || wp == L'\n') return 0;
             if (wp == 3) break;  // Ctrl+C copies even from a field the user cannot type into
-            if (!directInput_ || readOnly_ || popupVisible_) return 0;
+            if (!Editable()) return 0;
             break;
         case WM_SYSCHAR:
             if (popupVisible_) return 0;
@@ -217,8 +273,20 @@ LRESULT ComboEdit::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_PASTE:
         case WM_CUT:
         case WM_CLEAR:
-            if (!directInput_ || readOnly_) return 0;
+        case WM_UNDO:
+        case EM_UNDO:
+            if (!Editable()) return 0;
             break;
+        case CB_GETDROPPEDSTATE:  // as a combo box answers it: the dialog keeps its keys off meanwhile
+            return popupVisible_;
+        case kPressOutside: {
+            const HWND target = reinterpret_cast<HWND>(lp);
+            const HWND popup = popup_ ? popup_->Handle() : nullptr;
+            const bool inside = target == Handle() || IsChild(Handle(), target) ||
+                                (popup && (target == popup || IsChild(popup, target)));
+            if (popupVisible_ && !inside) HidePopup(false);
+            return 0;
+        }
         case CEM_SETBUTTONWIDTH:
             SetButtonWidth(static_cast<int>(wp));
             return 0;

@@ -53,6 +53,8 @@ protected:
     PopupWindow* Popup() const { return popup_; }
     void Notify(UINT code);        // WM_NOTIFY with an NMHDR
     void SelectAllIfDirect();
+    // Typing, pasting and cutting change the text: direct input on, not read-only, no popup open.
+    bool Editable() const { return directInput_ && !readOnly_ && !popupVisible_; }
 
 private:
     void PlaceButton();
@@ -67,6 +69,7 @@ private:
     bool directInput_ = true;
     bool popupVisible_ = false;
     bool swallowNextClick_ = false;
+    bool caretHidden_ = false;
     bool refocus_ = true;  // off while the focus is leaving for another window
     PopupAlign popupAlign_ = PopupAlign::Right;
 };

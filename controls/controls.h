@@ -4,7 +4,8 @@
 //   "TFilenameEdit"  an edit with a browse button inside its right edge; the button (or the click key)
 //                    opens the open-file dialog, and files dropped from the shell fill the edit.
 //   "TDateEdit"      an edit for a date with a button that drops a month calendar under the edit (or,
-//                    set through DateEditOf, opens the modal date dialog).
+//                    set through DateEditOf, opens the modal date dialog). Its text always keeps the
+//                    date's mask: separators in place, blanks where no digit is ("  .  .  " when empty).
 //   "TComboEdit"     the plain edit with a side button (the base of both; its button only notifies).
 //   "TRxSpeedButton" the flat-capable speed button the edits and the calendar use.
 //
@@ -37,7 +38,8 @@
 //   CEM_SETCLICKKEY     wParam = the key that presses the button: virtual-key code in the low byte, with
 //                       HOTKEYF_SHIFT/CONTROL/ALT in the next byte (default Alt+Down); 0 = no key.
 //   CEM_SETREADONLY     wParam = TRUE: no typing and no button action (the button stays enabled).
-//   CEM_ISPOPUPSHOWN    returns TRUE while the drop-down calendar is open.
+//   CEM_ISPOPUPSHOWN    returns TRUE while the drop-down calendar is open (CB_GETDROPPEDSTATE answers the
+//                       same, as a combo box does, so a dialog can leave Esc and Enter to the open popup).
 //   DEM_SETFIXEDDMY     wParam = TRUE/FALSE (see DES_FIXEDDMY).
 //   DEM_GETDATE/DEM_SETDATE  lParam = DateValue* (days since 30.12.1899; 0 is no date).
 // Everything else (the file dialog's filter, title, folder and options, the date edit's calendar

@@ -6,6 +6,7 @@
 #include "controls/system_locale.h"
 #include "controls/window_util.h"
 #include "framework/message_box.h"
+#include "framework/text.h"
 
 namespace controls {
 namespace {
@@ -41,6 +42,8 @@ void DateEdit::UpdateFormat() {
                     (yearDigits_ == YearDigits::Default && LocaleUsesFourDigitYears());
         format_ = DefaultDateFormatText(DateOrderOfFormat(locale_.shortFormat), four);
     }
+    const bool fourDigits = format_.size() > 8;
+    mask_ = EditMask(DefaultDateMask(' ', DateOrderOfFormat(format_), fourDigits), locale_.separator);
     if (Handle()) CallBase(EM_LIMITTEXT, format_.size(), 0);
 }
 
@@ -73,7 +76,7 @@ DateValue DateEdit::Date() const {
 
 void DateEdit::SetDate(DateValue date) {
     if (date == kNullDate || !ValidDateValue(date)) date = defaultToday_ ? Today() : kNullDate;
-    std::string text = FormatDateText(date, format_, locale_.separator);
+    std::string text = mask_.Conform(FormatDateText(date, format_, locale_.separator));
     if (text != WindowText(Handle())) SetWindowText1251(Handle(), text);  // the edit sends one EN_CHANGE
 }
 
@@ -154,6 +157,10 @@ bool DateEdit::KeyDown(UINT vk) {
         calendar_->KeyDown(vk, Held(VK_CONTROL));
         return true;
     }
+    if (vk == VK_DELETE && Editable() && !Held(VK_SHIFT)) {
+        EraseMasked(false, Held(VK_CONTROL));  // Ctrl+Delete blanks to the end
+        return true;
+    }
     if ((vk == VK_ADD || vk == VK_SUBTRACT) && !AnyModifier() && DirectInput()) {
         if (!ReadOnly()) {
             DateValue d = Date();
@@ -177,9 +184,70 @@ bool DateEdit::KeyChar(wchar_t c) {
         }
     }
     if (ComboEdit::KeyChar(c)) return true;
-    // Only digits and the separator are typed into a date; control characters (editing, copy) pass.
-    if (c >= 32 && !(c >= L'0' && c <= L'9') && c != static_cast<unsigned char>(locale_.separator)) return true;
+    if (!Editable()) return false;  // the combo edit refuses it
+    if (c == L'\b') {
+        EraseMasked(true, false);
+        return true;
+    }
+    // Every other character goes through the mask, which takes digits and the separator only; control
+    // characters (copy, paste, cut, undo) pass to the edit, which sends their messages.
+    if (c >= 32) {
+        if (c < 256) TypeMasked(static_cast<char>(c));
+        return true;
+    }
     return false;
+}
+
+void DateEdit::SelectionOf(size_t& start, size_t& end) {
+    DWORD s = 0, e = 0;
+    CallBase(EM_GETSEL, reinterpret_cast<WPARAM>(&s), reinterpret_cast<LPARAM>(&e));
+    start = s;
+    end = e;
+}
+
+void DateEdit::ApplyMasked(const EditMask::Result& r) {
+    if (r.changed) {
+        undoText_ = WindowText(Handle());
+        canUndo_ = true;
+        const std::wstring wide = fw::Widen(r.text);
+        CallBase(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));  // one EN_CHANGE
+    }
+    CallBase(EM_SETSEL, r.caret, r.caret);
+}
+
+void DateEdit::TypeMasked(char c) {
+    size_t start, end;
+    SelectionOf(start, end);
+    ApplyMasked(mask_.Type(WindowText(Handle()), start, end, c));
+}
+
+void DateEdit::EraseMasked(bool backward, bool toEnd) {
+    size_t start, end;
+    SelectionOf(start, end);
+    const std::string text = WindowText(Handle());
+    ApplyMasked(toEnd ? mask_.Blank(text, start, text.size()) : mask_.Erase(text, start, end, backward));
+}
+
+void DateEdit::BlankSelection() {
+    size_t start, end;
+    SelectionOf(start, end);
+    ApplyMasked(mask_.Blank(WindowText(Handle()), start, end));
+}
+
+void DateEdit::PasteMasked() {
+    std::string pasted;
+    if (OpenClipboard(Handle())) {
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            if (const auto* wide = static_cast<const wchar_t*>(GlobalLock(data))) {
+                pasted = fw::Narrow(wide);
+                GlobalUnlock(data);
+            }
+        }
+        CloseClipboard();
+    }
+    size_t start, end;
+    SelectionOf(start, end);
+    ApplyMasked(mask_.Paste(WindowText(Handle()), start, end, pasted));
 }
 
 LRESULT DateEdit::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -203,6 +271,39 @@ LRESULT DateEdit::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             if (IsWindowEnabled(Handle())) SetFocus(Handle());
             fw::ShowBox(InvalidDateMessage(WindowText(Handle())), MB_OK | MB_ICONWARNING | MB_TOPMOST);
             return 0;
+        case WM_SETTEXT: {
+            // Whatever text is given is put into the mask as if typed.
+            const std::string given = lp ? fw::Narrow(reinterpret_cast<const wchar_t*>(lp)) : std::string();
+            const std::string text = mask_.Conform(given);
+            canUndo_ = false;
+            if (text == given) break;
+            const std::wstring wide = fw::Widen(text);
+            return CallBase(msg, wp, reinterpret_cast<LPARAM>(wide.c_str()));
+        }
+        case WM_PASTE:
+            if (Editable()) PasteMasked();
+            return 0;
+        case WM_CUT:
+            if (Editable()) {
+                CallBase(WM_COPY, 0, 0);
+                BlankSelection();
+            }
+            return 0;
+        case WM_CLEAR:
+            if (Editable()) BlankSelection();
+            return 0;
+        case WM_UNDO:
+        case EM_UNDO:
+            if (Editable() && canUndo_) {
+                const std::string now = WindowText(Handle());
+                const std::wstring wide = fw::Widen(undoText_);
+                CallBase(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+                undoText_ = now;
+                return TRUE;
+            }
+            return FALSE;
+        case EM_CANUNDO:
+            return canUndo_;
         case DEM_SETFIXEDDMY:
             SetFixedDayMonthYear(wp != 0);
             return 0;

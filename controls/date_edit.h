@@ -1,12 +1,14 @@
 #pragma once
 // The date edit: its button drops a month calendar under the edit (or opens the date dialog); numeric
 // plus and minus step a day, "T" gives today. The text follows the regional date order and separator,
-// or the fixed "dd.mm.yy" layout.
+// or the fixed "dd.mm.yy" layout, through a mask: the separators stay in place, digits overwrite the
+// blanks, and typed, pasted and programmatically set text alike is laid into it.
 #include <cstdint>
 #include <string>
 
 #include "controls/combo_edit.h"
 #include "controls/date_util.h"
+#include "controls/edit_mask.h"
 
 namespace controls {
 
@@ -50,9 +52,19 @@ private:
     void UpdatePopup();
     void SetDateAndSelect(DateValue date);
     bool AcceptDate(DateValue& date);
+    // Edits of the text through the mask, with the selection as it is.
+    void TypeMasked(char c);
+    void EraseMasked(bool backward, bool toEnd);
+    void BlankSelection();
+    void PasteMasked();
+    void ApplyMasked(const EditMask::Result& r);
+    void SelectionOf(size_t& start, size_t& end);
 
     PopupCalendar* calendar_ = nullptr;
     DateLocale locale_;
+    EditMask mask_;
+    std::string undoText_;  // the text before the last edit, for Ctrl+Z
+    bool canUndo_ = false;
     std::string format_ = "DD/MM/YY";
     bool fixed_ = false;
     YearDigits yearDigits_ = YearDigits::Default;

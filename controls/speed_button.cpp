@@ -290,8 +290,9 @@ LRESULT SpeedButton::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_ERASEBKGND:
             return PaintMessage(msg, wp, [this](HDC dc) { Paint(dc); });
         case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
             PressDown(lp);
+            return 0;
+        case WM_LBUTTONDBLCLK:  // the second press of a double click is no press: one click only
             return 0;
         case WM_LBUTTONUP:
             Release(lp);

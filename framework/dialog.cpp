@@ -39,6 +39,20 @@ BOOL CALLBACK DisableOther(HWND w, LPARAM p) {
     return TRUE;
 }
 
+// A control with its list open takes the keys itself: a dropped combo box (or the edit inside one), or a
+// control that answers CB_GETDROPPEDSTATE as a combo box does (an edit with its popup open).
+bool FocusHasListOpen() {
+    HWND focus = GetFocus();
+    if (!focus) return false;
+    if (SendMessageW(focus, CB_GETDROPPEDSTATE, 0, 0)) return true;
+    HWND parent = GetParent(focus);
+    wchar_t name[16] = {};
+    return parent && GetClassNameW(parent, name, 16) && lstrcmpiW(name, L"ComboBox") == 0 &&
+           SendMessageW(parent, CB_GETDROPPEDSTATE, 0, 0);
+}
+
+bool IsKeyMessage(UINT msg) { return msg >= WM_KEYFIRST && msg <= WM_KEYLAST; }
+
 }  // namespace
 
 void Dialog::RunModal(HACCEL accelerators) {
@@ -56,7 +70,9 @@ void Dialog::RunModal(HACCEL accelerators) {
             quit = got == 0;
             break;
         }
-        if (accelerators && hwnd_ && TranslateAcceleratorW(hwnd_, accelerators, &msg)) continue;
+        // While a list or popup is open, Esc, Enter and the shortcuts are its keys, not the dialog's.
+        const bool listKeys = IsKeyMessage(msg.message) && FocusHasListOpen();
+        if (accelerators && hwnd_ && !listKeys && TranslateAcceleratorW(hwnd_, accelerators, &msg)) continue;
         if (hwnd_ && IsDialogMessageW(hwnd_, &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);

@@ -1,5 +1,6 @@
 // The date edit in a dialog, driven with real keys and clicks: the drop-down calendar opens without
-// taking the focus, moves, accepts with exactly one change notice, cancels, and closes on Tab.
+// taking the focus, moves, accepts with exactly one change notice, cancels, and closes on Tab or on a
+// press elsewhere; typed and pasted text keeps the date's mask.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -16,7 +17,7 @@
 namespace {
 
 using controls_test::HostDialog;
-constexpr WORD kDate = 10, kOther = 11;
+constexpr WORD kDate = 10, kOther = 11, kLabel = 12;
 
 controls::DateValue Date(int y, int m, int d) {
     controls::DateValue v = 0;
@@ -33,6 +34,7 @@ protected:
             {L"TDateEdit", WS_BORDER | WS_TABSTOP | extraStyle, 10, 10, 80, 12, kDate},
             {L"EDIT", WS_BORDER | WS_TABSTOP, 10, 40, 80, 12, kOther},
             {L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 120, 80, 50, 14, IDOK},
+            {L"STATIC", SS_LEFT, 150, 10, 60, 10, kLabel},  // beside the calendar, not under it
         });
         ASSERT_NE(host->Handle(), nullptr);
         edit = host->Item(kDate);
@@ -203,10 +205,11 @@ TEST_F(DateEditTest, AClickKeyOfZeroMeansNoShortcut) {
 
 TEST_F(DateEditTest, AnEmptyEditOpensTheCalendarOnToday) {
     SetWindowTextW(edit, L"");
+    EXPECT_EQ(Text(), L"  .  .  ");  // the blank mask
     OpenWithAltDown();
     EXPECT_EQ(Calendar()->Date(), controls::Today());
     controls_test::Press(VK_ESCAPE);
-    EXPECT_EQ(Text(), L"");
+    EXPECT_EQ(Text(), L"  .  .  ");
 }
 
 TEST_F(DateEditTest, TheParentMayChangeOrRefuseAPickedDate) {
@@ -226,6 +229,112 @@ TEST_F(DateEditTest, TheParentMayChangeOrRefuseAPickedDate) {
     controls_test::Press(VK_RETURN);
     EXPECT_FALSE(PopupShown());
     EXPECT_EQ(Text(), L"02.01.10");
+}
+
+// A date typed key by key, pasted with Ctrl+V or with Shift+Insert over the whole text: all three go
+// through the mask, so the separators stay in place and the date reads as the user meant it.
+TEST_F(DateEditTest, TypedAndPastedDatesGoThroughTheMask) {
+    struct Case {
+        const wchar_t* input;
+        const wchar_t* text;
+        controls::DateValue date;
+    } cases[] = {
+        {L"010326", L"01.03.26", Date(2026, 3, 1)},
+        {L"1.3.25", L" 1. 3.25", Date(2025, 3, 1)},
+        {L"01.3.26", L"01. 3.26", Date(2026, 3, 1)},
+        {L"31.12.2026", L"31.12.20", Date(2020, 12, 31)},  // digits past the end are refused
+        {L"7 d/4-x09", L"7 .40.9 ", 0},                     // letters and other separators are refused
+    };
+    enum Way { kTyped, kCtrlV, kShiftInsert };
+    for (Way way : {kTyped, kCtrlV, kShiftInsert}) {
+        for (const Case& c : cases) {
+            SetWindowTextW(edit, L"15.03.05");
+            SendMessageW(edit, EM_SETSEL, 0, -1);
+            host->notices.clear();
+            if (way == kTyped) {
+                for (const wchar_t* p = c.input; *p; ++p) controls_test::TypeChar(*p);
+            } else {
+                controls_test::SetClipboardText(c.input);
+                if (way == kCtrlV) controls_test::PressWith(VK_CONTROL, 'V');
+                else controls_test::PressWith(VK_SHIFT, VK_INSERT);
+            }
+            EXPECT_EQ(Text(), c.text) << "way " << way << ": " << c.input;
+            EXPECT_EQ(controls::DateEditOf(edit)->Date(), c.date) << "way " << way << ": " << c.input;
+            EXPECT_GE(Changes(), 1) << "way " << way << ": " << c.input;
+        }
+    }
+}
+
+TEST_F(DateEditTest, DigitsOverwriteInPlaceAndErasingKeepsTheSeparators) {
+    SendMessageW(edit, EM_SETSEL, 3, 3);
+    controls_test::TypeChar(L'1');
+    controls_test::TypeChar(L'1');
+    EXPECT_EQ(Text(), L"15.11.05");
+    controls_test::Press(VK_BACK);  // over the separator, the month's last digit
+    EXPECT_EQ(Text(), L"15.1 .05");
+    SendMessageW(edit, EM_SETSEL, 6, 6);
+    controls_test::Press(VK_DELETE);
+    EXPECT_EQ(Text(), L"15.1 . 5");
+    SendMessageW(edit, EM_SETSEL, 0, 4);
+    controls_test::PressWith(VK_CONTROL, 'X');
+    EXPECT_EQ(Text(), L"  .  . 5");
+    controls_test::PressWith(VK_CONTROL, 'Z');
+    EXPECT_EQ(Text(), L"15.1 . 5");
+    SendMessageW(edit, EM_SETSEL, 8, 8);
+    controls_test::TypeChar(L'9');  // the mask is full
+    EXPECT_EQ(Text(), L"15.1 . 5");
+}
+
+// A press anywhere outside the open calendar closes it without taking its date, the focus staying on
+// the edit.
+TEST_F(DateEditTest, APressOutsideTheCalendarClosesItWithoutAccepting) {
+    struct Case {
+        const char* where;
+        POINT at;
+    } cases[] = {
+        {"a label", controls_test::CentreOf(host->Item(kLabel))},
+        {"the dialog's background", controls_test::ScreenPoint(host->Handle(), POINT{300, 60})},
+    };
+    for (const Case& c : cases) {
+        OpenWithAltDown();
+        controls_test::Press(VK_LEFT);
+        host->notices.clear();
+        controls_test::Click(c.at);
+        EXPECT_TRUE(controls_test::WaitFor([&] { return !PopupShown(); })) << c.where;
+        EXPECT_EQ(Text(), L"15.03.05") << c.where;
+        EXPECT_EQ(Changes(), 0) << c.where;
+        EXPECT_EQ(GetFocus(), edit) << c.where;
+    }
+}
+
+// The caret blinks on the screen: its column of the edit turns dark at least once in a while.
+bool CaretSeen(HWND edit, int ms) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return controls_test::WaitFor([&] {
+        if (!GetGUIThreadInfo(GetCurrentThreadId(), &info) || info.hwndCaret != edit) return false;
+        const RECT& r = info.rcCaret;
+        POINT top = controls_test::ScreenPoint(edit, POINT{r.left, r.top});
+        HDC screen = GetDC(nullptr);
+        int dark = 0;
+        for (int y = 0; y < r.bottom - r.top; ++y) {
+            const COLORREF px = GetPixel(screen, top.x, top.y + y);
+            if (GetRValue(px) + GetGValue(px) + GetBValue(px) < 3 * 64) ++dark;
+        }
+        ReleaseDC(nullptr, screen);
+        return dark > (r.bottom - r.top) / 2;
+    }, ms);
+}
+
+TEST_F(DateEditTest, TheCaretIsHiddenWhileTheCalendarIsOpen) {
+    SendMessageW(edit, EM_SETSEL, 0, 0);
+    const int blink = static_cast<int>(GetCaretBlinkTime());
+    ASSERT_TRUE(CaretSeen(edit, 4 * blink));
+    OpenWithAltDown();
+    EXPECT_FALSE(CaretSeen(edit, 3 * blink));
+    controls_test::Press(VK_ESCAPE);
+    ASSERT_FALSE(PopupShown());
+    EXPECT_TRUE(CaretSeen(edit, 4 * blink));
 }
 
 }  // namespace

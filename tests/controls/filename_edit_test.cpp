@@ -230,4 +230,43 @@ TEST_F(FilenameEditTest, WithoutDirectInputTypingIsOffButTheButtonWorks) {
     ASSERT_TRUE(controls_test::WaitFor([&] { return Text() == L"\"" + chosen.wstring() + L"\""; }, 10000));
 }
 
+// The clipboard keys change only a field the user may type into: with typing off (the theme field) or
+// read-only, Shift+Insert pastes nothing, as Ctrl+V does not, and nothing is cut.
+TEST_F(FilenameEditTest, ClipboardKeysLeaveAFieldWithoutTypingAlone) {
+    struct Key {
+        const char* name;
+        WORD modifier, vk;
+        const wchar_t* typedResult;  // what the keys give in a field the user may type into
+    } keys[] = {
+        {"Shift+Insert", VK_SHIFT, VK_INSERT, L"C:\\pasted.wav"},
+        {"Ctrl+V", VK_CONTROL, 'V', L"C:\\pasted.wav"},
+        {"Shift+Delete", VK_SHIFT, VK_DELETE, L""},
+        {"Ctrl+X", VK_CONTROL, 'X', L""},
+    };
+    enum Field { kTyping, kNoDirectInput, kReadOnly };
+    for (Field field : {kTyping, kNoDirectInput, kReadOnly}) {
+        controls::FilenameEditOf(edit)->SetDirectInput(field != kNoDirectInput);
+        controls::FilenameEditOf(edit)->SetReadOnly(field == kReadOnly);
+        for (const Key& k : keys) {
+            controls_test::SetClipboardText(L"C:\\pasted.wav");
+            SetWindowTextW(edit, L"x.wav");
+            SetFocus(edit);
+            SendMessageW(edit, EM_SETSEL, 0, -1);
+            controls_test::PressWith(k.modifier, k.vk);
+            EXPECT_EQ(Text(), field == kTyping ? k.typedResult : L"x.wav") << "field " << field << ", " << k.name;
+        }
+    }
+}
+
+// The second press of a double click is no press: the button acts once.
+TEST_F(FilenameEditTest, ADoubleClickOnTheButtonActsOnce) {
+    host->onNotify = [](NMHDR* hdr) {
+        if (hdr->code == controls::FEN_BEFOREDIALOG) reinterpret_cast<controls::FileDialogNotify*>(hdr)->action = false;
+    };
+    controls_test::DoubleClick(controls_test::CentreOf(controls::FilenameEditOf(edit)->Button()));
+    controls_test::Pump(300);
+    EXPECT_EQ(host->Count(kFile, controls::CEN_BUTTONCLICK), 1);
+    EXPECT_EQ(host->Count(kFile, controls::FEN_BEFOREDIALOG), 1);
+}
+
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "controls/controls.h"
 
 namespace controls_test {
@@ -118,7 +120,8 @@ void Key(WORD vk, bool down) {
     in.ki.wVk = vk;
     in.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
     in.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-    if (vk == VK_LEFT || vk == VK_RIGHT || vk == VK_UP || vk == VK_DOWN || vk == VK_PRIOR || vk == VK_NEXT)
+    if (vk == VK_LEFT || vk == VK_RIGHT || vk == VK_UP || vk == VK_DOWN || vk == VK_PRIOR || vk == VK_NEXT ||
+        vk == VK_INSERT || vk == VK_DELETE || vk == VK_HOME || vk == VK_END)
         in.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
     SendInput(1, &in, sizeof in);
 }
@@ -164,13 +167,52 @@ void MouseButton(bool down) {
     SendInput(1, &in, sizeof in);
 }
 
+namespace {
+DWORD lastPress = 0;
+// A click is a click of its own, not the second half of a double click: the double-click time since the
+// last press has passed.
+void AfterTheDoubleClickTime() {
+    const DWORD wait = GetDoubleClickTime() + 50;
+    const DWORD since = GetTickCount() - lastPress;
+    if (lastPress && since < wait) Pump(static_cast<int>(wait - since));
+}
+}  // namespace
+
 void Click(POINT p) {
+    AfterTheDoubleClickTime();
     MouseTo(p);
     Pump(40);
+    lastPress = GetTickCount();
     MouseButton(true);
     Pump(40);
     MouseButton(false);
     Pump(80);
+}
+
+void DoubleClick(POINT p) {
+    AfterTheDoubleClickTime();
+    MouseTo(p);
+    Pump(40);
+    lastPress = GetTickCount();
+    for (int i = 0; i < 2; ++i) {
+        MouseButton(true);
+        MouseButton(false);
+    }
+    Pump(150);
+}
+
+void SetClipboardText(const std::wstring& text) {
+    if (!OpenClipboard(nullptr)) return;
+    EmptyClipboard();
+    HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    if (mem) {
+        auto* p = static_cast<wchar_t*>(GlobalLock(mem));
+        std::copy(text.begin(), text.end(), p);
+        p[text.size()] = 0;
+        GlobalUnlock(mem);
+        if (!SetClipboardData(CF_UNICODETEXT, mem)) GlobalFree(mem);
+    }
+    CloseClipboard();
 }
 
 POINT ScreenPoint(HWND hwnd, POINT client) {

@@ -45,7 +45,9 @@ void Press(WORD vk);                      // down and up
 void PressWith(WORD modifier, WORD vk);  // modifier held around the key
 void TypeChar(wchar_t c);
 void MouseTo(POINT screen);
-void Click(POINT screen);
+void Click(POINT screen);  // a click of its own: after the double-click time since the last press
+void DoubleClick(POINT screen);  // two presses within the double-click time
+void SetClipboardText(const std::wstring& text);
 void MouseButton(bool down);
 POINT CentreOf(HWND hwnd);
 POINT ScreenPoint(HWND hwnd, POINT client);

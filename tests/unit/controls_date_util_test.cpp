@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "controls/edit_mask.h"
+
 namespace controls {
 namespace {
 
@@ -148,6 +150,31 @@ TEST(ControlDates, WritesCanonicalFormatsWithTheSeparator) {
     EXPECT_EQ(FormatDateText(Date(2005, 8, 4), "MM/DD/YYYY", '/'), "08/04/2005");
     EXPECT_EQ(FormatDateText(Date(5, 8, 4), "YYYY/MM/DD", '-'), "0005-08-04");
     EXPECT_EQ(FormatDateText(kNullDate, "DD/MM/YY", '.'), "");
+}
+
+// Each of the date masks lays text out at its fixed places with the locale's separator, whatever
+// text it is given.
+TEST(ControlDates, EveryMaskKeepsItsSeparatorsInPlace) {
+    struct Case {
+        DateOrder order;
+        bool four;
+        char separator;
+        const char* given;
+        const char* text;
+    } cases[] = {
+        {kDayMonthYear, false, '.', "", "  .  .  "},
+        {kDayMonthYear, false, '.', "15.03.05", "15.03.05"},
+        {kDayMonthYear, false, '.', "1.3.25", " 1. 3.25"},
+        {kDayMonthYear, true, '/', "1/3/2026", " 1/ 3/2026"},
+        {kMonthDayYear, true, '-', "03012026", "03-01-2026"},
+        {kYearMonthDay, true, '-', "2026-3-1", "2026- 3-1 "},
+        {kYearMonthDay, false, '.', "260301", "26.03.01"},
+    };
+    for (const Case& c : cases) {
+        const EditMask mask(DefaultDateMask(' ', c.order, c.four), c.separator);
+        EXPECT_EQ(mask.Conform(c.given), c.text) << c.given;
+        EXPECT_TRUE(mask.Fits(mask.Conform(c.given))) << c.given;
+    }
 }
 
 }  // namespace

@@ -3,7 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "config/page_controls.h"
+#include "config/period_part.h"
 #include "config/settings_dialog.h"
+#include "controls/calendar_view.h"
+#include "controls/date_edit.h"
+#include "controls/popup_calendar.h"
+#include "tests/controls/probes.h"
 #include "tests/unit/settings_dialog_fixture.h"
 
 namespace quon::config {
@@ -61,6 +66,95 @@ TEST(SettingsDialog, ShortcutKeysInTheModalLoop) {
         EXPECT_EQ(d.sent, c.sent) << c.what;
         EXPECT_EQ(d.helps.empty() ? 0 : d.helps[0].second, c.helpContext) << c.what;
         EXPECT_EQ(steps.StepsRun() == 1 || closedByKey, c.closes) << c.what;
+    }
+}
+
+// The next-period date of the data page, made editable as the user does: the own period ticked and
+// its group unfolded.
+HWND UnfoldedNextDate(OpenDialog& d) {
+    d.form.SelectPage(3);
+    PeriodPart& period = d.form.tab_data.Parts().period;
+    HWND alt = GetDlgItem(period.Handle(), PeriodPart::idAlt);
+    if (SendMessageW(alt, BM_GETCHECK, 0, 0) != BST_CHECKED) SendMessageW(alt, BM_CLICK, 0, 0);
+    if (!d.form.tab_data.Parts().Expanded()) d.form.tab_data.Parts().ToggleExpanded();
+    return GetDlgItem(period.Handle(), PeriodPart::idNext);
+}
+
+// While a drop-down list or the drop-down calendar is open, Esc, Enter and the shortcuts are its keys:
+// the dialog neither closes nor saves.
+TEST(SettingsDialog, KeysOfAnOpenListOrCalendarDoNotReachTheDialog) {
+    struct Key {
+        const char* name;
+        WPARAM key;
+        bool control;
+        bool closesTheList;
+    } keys[] = {{"Esc", VK_ESCAPE, false, true},
+                {"Enter", VK_RETURN, false, true},
+                {"Ctrl+Enter", VK_RETURN, true, false},
+                {"Ctrl+S", 'S', true, false}};
+    for (bool calendar : {false, true}) {
+        for (const Key& k : keys) {
+            const std::string what = std::string(calendar ? "calendar, " : "list, ") + k.name;
+            OpenDialog d(TestName());
+            d.Show();
+            HWND control = nullptr;
+            auto isOpen = [&] {
+                return SendMessageW(control, calendar ? controls::CEM_ISPOPUPSHOWN : CB_GETDROPPEDSTATE, 0, 0) != 0;
+            };
+            bool openBefore = false, openAfter = true, dialogOpen = false;
+            test::DuringModal steps({[&] {
+                                         if (calendar) {
+                                             control = UnfoldedNextDate(d);
+                                             SetFocus(control);
+                                             controls::DateEditOf(control)->ShowPopup();
+                                         } else {
+                                             d.form.SelectPage(3);
+                                             control = GetDlgItem(d.form.tab_data.Parts().statistics.Handle(),
+                                                                  StatisticsPart::idUnits);
+                                             SetFocus(control);
+                                             SendMessageW(control, CB_SHOWDROPDOWN, TRUE, 0);
+                                         }
+                                         openBefore = isOpen();
+                                         PressKey(GetFocus(), k.key, k.control);  // where the keyboard puts it
+                                     },
+                                     [&] {
+                                         HoldControl(false);
+                                         dialogOpen = d.form.InModalLoop();
+                                         openAfter = isOpen();
+                                         if (calendar) controls::DateEditOf(control)->HidePopup(false);
+                                         else SendMessageW(control, CB_SHOWDROPDOWN, FALSE, 0);
+                                         PressKey(d.form.Handle(), VK_ESCAPE, false);
+                                     }},
+                                    200);
+            d.form.ShowModal();
+            HoldControl(false);
+            ASSERT_TRUE(openBefore) << what;
+            EXPECT_TRUE(dialogOpen) << what;
+            EXPECT_TRUE(d.sent.empty()) << what;  // nothing saved, the meter not told to reload
+            if (k.closesTheList) {
+                EXPECT_FALSE(openAfter) << what;
+            }
+        }
+    }
+}
+
+// The next-period calendar starts its weeks on Monday and shows Saturday and Sunday in red.
+TEST(SettingsDialog, TheNextPeriodCalendarIsMondayFirstWithSaturdayAndSundayRed) {
+    OpenDialog d(TestName());
+    d.Show();
+    HWND next = UnfoldedNextDate(d);
+    controls::PopupCalendar* popup = controls::DateEditOf(next)->Calendar();
+    ASSERT_NE(popup, nullptr);
+    controls::CalendarView* view = popup->Calendar();
+    const controls::Pixels px = controls_test::Printed(view->Handle());
+    const COLORREF red = RGB(255, 0, 0);
+    for (int column = 0; column < 7; ++column) {
+        const int reds = controls_test::CountColour(px, view->CellRect(column, 0), red);
+        if (column >= 5) {
+            EXPECT_GT(reds, 0) << "weekday column " << column;
+        } else {
+            EXPECT_EQ(reds, 0) << "weekday column " << column;
+        }
     }
 }
 

@@ -162,13 +162,17 @@ TEST(DaysLeft, LabelFromTheDatesThemselves) {
     EXPECT_FALSE(DaysLeft("11.12.26", "30", "", today));
 }
 
-TEST(DaysLeft, LeavingTheBoxRepairsOnlyPiecesThatAreNoIntegers) {
+// Leaving the box keeps a date as typed through the mask, in its "dd.mm.yy" form; only a text that is
+// still no date and has a piece that is no integer becomes today.
+TEST(DaysLeft, LeavingTheBoxKeepsTypedDatesAndRepairsTheRest) {
     const CivilDate today{2026, 12, 10};
-    EXPECT_EQ(RepairedNextDate("ab.12.26", today), "10.12.26");
-    EXPECT_EQ(RepairedNextDate("10.12", today), "10.12.26");
-    EXPECT_EQ(RepairedNextDate("", today), "10.12.26");
-    EXPECT_EQ(RepairedNextDate("31.02.27", today), "31.02.27");  // ranges are not checked here
-    EXPECT_EQ(RepairedNextDate("05.01.27", today), "05.01.27");
+    struct Case { const char* text; const char* left; } cases[] = {
+        {"01.03.26", "01.03.26"}, {" 1. 3.25", "01.03.25"}, {"01. 3.26", "01.03.26"}, {"1 .3 .25", "01.03.25"},
+        {"05.01.27", "05.01.27"},
+        {"31.02.27", "31.02.27"},  // integer pieces: ranges are not checked here
+        {"ab.12.26", "10.12.26"}, {"01.03.  ", "10.12.26"}, {"  .  .  ", "10.12.26"}, {"", "10.12.26"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(RepairedNextDate(c.text, today), c.left) << '"' << c.text << '"';
 }
 
 TEST(StatisticsEditor, TypingFollowsAtOnceAndEnterGivesTheButtonsBack) {

@@ -157,8 +157,11 @@ bool DateEdit::KeyDown(UINT vk) {
         calendar_->KeyDown(vk, Held(VK_CONTROL));
         return true;
     }
-    if (vk == VK_DELETE && Editable() && !Held(VK_SHIFT)) {
-        EraseMasked(false, Held(VK_CONTROL));  // Ctrl+Delete blanks to the end
+    if (vk == VK_DELETE && Editable()) {
+        // Shift+Delete (a selection is cut before this) erases the digit before the caret, Ctrl+Delete
+        // blanks to the end, both together do nothing, as in a plain edit.
+        const bool shift = Held(VK_SHIFT), ctrl = Held(VK_CONTROL);
+        if (!(shift && ctrl)) EraseMasked(shift, ctrl);
         return true;
     }
     if ((vk == VK_ADD || vk == VK_SUBTRACT) && !AnyModifier() && DirectInput()) {

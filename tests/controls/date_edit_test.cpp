@@ -275,14 +275,17 @@ TEST_F(DateEditTest, DigitsOverwriteInPlaceAndErasingKeepsTheSeparators) {
     SendMessageW(edit, EM_SETSEL, 6, 6);
     controls_test::Press(VK_DELETE);
     EXPECT_EQ(Text(), L"15.1 . 5");
+    SendMessageW(edit, EM_SETSEL, 2, 2);
+    controls_test::PressWith(VK_SHIFT, VK_DELETE);  // without a selection: the digit before the caret
+    EXPECT_EQ(Text(), L"1 .1 . 5");
     SendMessageW(edit, EM_SETSEL, 0, 4);
     controls_test::PressWith(VK_CONTROL, 'X');
     EXPECT_EQ(Text(), L"  .  . 5");
     controls_test::PressWith(VK_CONTROL, 'Z');
-    EXPECT_EQ(Text(), L"15.1 . 5");
+    EXPECT_EQ(Text(), L"1 .1 . 5");
     SendMessageW(edit, EM_SETSEL, 8, 8);
     controls_test::TypeChar(L'9');  // the mask is full
-    EXPECT_EQ(Text(), L"15.1 . 5");
+    EXPECT_EQ(Text(), L"1 .1 . 5");
 }
 
 // A press anywhere outside the open calendar closes it without taking its date, the focus staying on

@@ -80,64 +80,6 @@ HWND UnfoldedNextDate(OpenDialog& d) {
     return GetDlgItem(period.Handle(), PeriodPart::idNext);
 }
 
-// While a drop-down list or the drop-down calendar is open, Esc, Enter and the shortcuts are its keys:
-// the dialog neither closes nor saves.
-TEST(SettingsDialog, KeysOfAnOpenListOrCalendarDoNotReachTheDialog) {
-    struct Key {
-        const char* name;
-        WPARAM key;
-        bool control;
-        bool closesTheList;
-    } keys[] = {{"Esc", VK_ESCAPE, false, true},
-                {"Enter", VK_RETURN, false, true},
-                {"Ctrl+Enter", VK_RETURN, true, false},
-                {"Ctrl+S", 'S', true, false}};
-    for (bool calendar : {false, true}) {
-        for (const Key& k : keys) {
-            const std::string what = std::string(calendar ? "calendar, " : "list, ") + k.name;
-            OpenDialog d(TestName());
-            d.Show();
-            HWND control = nullptr;
-            auto isOpen = [&] {
-                return SendMessageW(control, calendar ? controls::CEM_ISPOPUPSHOWN : CB_GETDROPPEDSTATE, 0, 0) != 0;
-            };
-            bool openBefore = false, openAfter = true, dialogOpen = false;
-            test::DuringModal steps({[&] {
-                                         if (calendar) {
-                                             control = UnfoldedNextDate(d);
-                                             SetFocus(control);
-                                             controls::DateEditOf(control)->ShowPopup();
-                                         } else {
-                                             d.form.SelectPage(3);
-                                             control = GetDlgItem(d.form.tab_data.Parts().statistics.Handle(),
-                                                                  StatisticsPart::idUnits);
-                                             SetFocus(control);
-                                             SendMessageW(control, CB_SHOWDROPDOWN, TRUE, 0);
-                                         }
-                                         openBefore = isOpen();
-                                         PressKey(GetFocus(), k.key, k.control);  // where the keyboard puts it
-                                     },
-                                     [&] {
-                                         HoldControl(false);
-                                         dialogOpen = d.form.InModalLoop();
-                                         openAfter = isOpen();
-                                         if (calendar) controls::DateEditOf(control)->HidePopup(false);
-                                         else SendMessageW(control, CB_SHOWDROPDOWN, FALSE, 0);
-                                         PressKey(d.form.Handle(), VK_ESCAPE, false);
-                                     }},
-                                    200);
-            d.form.ShowModal();
-            HoldControl(false);
-            ASSERT_TRUE(openBefore) << what;
-            EXPECT_TRUE(dialogOpen) << what;
-            EXPECT_TRUE(d.sent.empty()) << what;  // nothing saved, the meter not told to reload
-            if (k.closesTheList) {
-                EXPECT_FALSE(openAfter) << what;
-            }
-        }
-    }
-}
-
 // The next-period calendar starts its weeks on Monday and shows Saturday and Sunday in red.
 TEST(SettingsDialog, TheNextPeriodCalendarIsMondayFirstWithSaturdayAndSundayRed) {
     OpenDialog d(TestName());

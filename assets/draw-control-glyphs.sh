@@ -8,10 +8,11 @@ out="$(cd "$(dirname "$0")/.." && pwd)/controls/res"
 mkdir -p "$out"
 bmp() { name=$1; shift; convert "$@" +set date:create +set date:modify "BMP3:$out/$name"; }
 
-bmp feditbmp.bmp -size 14x12 xc:'#ff00ff' \
+# Drawn without smoothing: a blended edge pixel would be neither the picture's colour nor the magenta.
+bmp feditbmp.bmp -size 14x12 xc:'#ff00ff' +antialias \
     -fill '#8a6a10' -draw 'rectangle 1,2 5,3' -draw 'rectangle 1,3 12,10' \
     -fill '#f0c840' -draw 'rectangle 2,4 11,9' \
-    -fill '#ffe890' -draw 'polygon 3,6 13,6 11,10 1,10' -type truecolor
+    -fill '#ffe890' -draw 'polygon 3,6 12,6 11,9 2,9' -type truecolor
 
 sheet() { # file, colour of the rings, of the header, of the days
     bmp "$1" -size 14x12 xc:'#ff00ff' -fill "$4" -draw 'rectangle 1,1 12,11' -fill '#ffffff' -draw 'rectangle 2,4 11,10' \
@@ -27,7 +28,8 @@ arrow() { name=$1; shift; bmp "$name" -size 8x6 xc:white -fill black "$@" -type 
 arrow prev1.bmp -draw 'polygon 5,0 5,5 2,2.5'
 arrow next1.bmp -draw 'polygon 2,0 2,5 5,2.5'
 arrow prev2.bmp -draw 'polygon 3,0 3,5 0,2.5' -draw 'polygon 7,0 7,5 4,2.5'
-arrow next2.bmp -draw 'polygon 0,0 0,5 3,2.5' -draw 'polygon 4,0 4,5 7,2.5'
+# The bottom-left pixel stays white: the buttons take its colour as the transparent one.
+arrow next2.bmp -draw 'polygon 1,0 1,5 4,2.5' -draw 'polygon 5,0 5,5 8,2.5'
 
 # Cursors: an icon file whose type field says cursor and whose entry carries the hot spot.
 cursor() { name=$1 hx=$2 hy=$3; shift 3

@@ -3,7 +3,7 @@
 namespace quon::config {
 namespace {
 
-constexpr int kStatisticsHeight = 196, kGap = 4, kFolded = 35, kUnfolded = 95;
+constexpr int kStatisticsHeight = 180, kGap = 2, kFolded = 35, kUnfolded = 95;
 
 }  // namespace
 

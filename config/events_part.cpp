@@ -21,40 +21,49 @@ bool EventsPart::Create(HWND parent, int x, int y, int w, int h) {
     if (!CreatePart(L"QuonEventsPart", parent, x, y, w, h))
         return false;
     HWND p = Handle();
-    // Four groups stacked, each with its boxes and a file-name edit on a row of its own; the tests below.
+    // The part spans the page: the two limit groups, whose captions are long, run across it, and the entry
+    // groups and the tests fill the left column below them. The page's own controls on the right stay above.
+    SetWindowLongPtrW(p, GWL_STYLE, GetWindowLongPtrW(p, GWL_STYLE) | WS_CLIPSIBLINGS);
+    SetWindowPos(p, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    const int column = (w - 14) / 2;
     int top = 0;
-    auto group = [&](const char* caption, bool limit, int slot, int hangupId, int beepId, int playId, int editId) {
-        const int rows = limit ? 4 : 2;
-        UseSmallFont(AddGroup(p, caption, 0, top, w, 14 + rows * 17));
-        int y = top + 13;
-        if (limit) {
-            HWND hangup = AddCheck(p, kHangupCaption, 10, y, w - 20, 15, hangupId);
-            HWND beep = AddCheck(p, kBeepCaption, 10, y + 17, w - 20, 15, beepId);
-            UseSmallFont(hangup);
-            UseSmallFont(beep);
-            (slot == ssMonthLimit ? hangupM_ : hangupD_) = hangup;
-            (slot == ssMonthLimit ? beepM_ : beepD_) = beep;
-            y += 34;
-        }
-        play_[slot] = AddCheck(p, kPlayCaption, 10, y, w - 20, 15, playId);
+    auto limitGroup = [&](const char* caption, int slot, int hangupId, int beepId, int playId, int editId) {
+        constexpr int kHeight = 55;
+        UseSmallFont(AddGroup(p, caption, 0, top, w, kHeight));
+        HWND hangup = AddCheck(p, kHangupCaption, 10, top + 13, 150, 15, hangupId);
+        HWND beep = AddCheck(p, kBeepCaption, 170, top + 13, w - 180, 15, beepId);
+        UseSmallFont(hangup);
+        UseSmallFont(beep);
+        (slot == ssMonthLimit ? hangupM_ : hangupD_) = hangup;
+        (slot == ssMonthLimit ? beepM_ : beepD_) = beep;
+        play_[slot] = AddCheck(p, kPlayCaption, 10, top + 32, 170, 15, playId);
         UseSmallFont(play_[slot]);
-        edit_[slot] = AddSoundFileEdit(p, 28, y + 16, w - 38, 18, editId);
-        top += 14 + rows * 17 + 3;
+        edit_[slot] = AddSoundFileEdit(p, 190, top + 31, w - 200, 18, editId);
+        top += kHeight + 3;
     };
-    group(" д е й с т в и я    п р и    п р е в ы ш е н и и    м е с я ч н о г о    л и м и т а   в х о д я щ е г о    т р а ф и к а ",
-          true, ssMonthLimit, idHangupM, idBeepM, idWavM, idEditM);
-    group(" д е й с т в и я    п р и    п р е в ы ш е н и и    д н е в н о г о    л и м и т а   в х о д я щ е г о    т р а ф и к а ",
-          true, ssDayLimit, idHangupD, idBeepD, idWavD, idEditD);
-    group(" д е й с т в и я    п р и    в х о д е    в    с е т ь ", false, ssConnect, 0, 0, idWavO, idEditO);
-    group(" д е й с т в и я    п р и    в ы х о д е    и з    с е т и ", false, ssDisconnect, 0, 0, idWavX, idEditX);
-    const int testHeight = std::max(h - top, 60);
-    UseSmallFont(AddGroup(p, " т е с т ", 0, top, w, testHeight));
+    auto entryGroup = [&](const char* caption, int slot, int playId, int editId) {
+        constexpr int kHeight = 48;
+        UseSmallFont(AddGroup(p, caption, 0, top, column, kHeight));
+        play_[slot] = AddCheck(p, kPlayCaption, 10, top + 13, column - 20, 15, playId);
+        UseSmallFont(play_[slot]);
+        edit_[slot] = AddSoundFileEdit(p, 28, top + 29, column - 38, 18, editId);
+        top += kHeight + 3;
+    };
+    limitGroup(" д е й с т в и я    п р и    п р е в ы ш е н и и    м е с я ч н о г о    л и м и т а   в х о д я щ е г о    т р а ф и к а ",
+               ssMonthLimit, idHangupM, idBeepM, idWavM, idEditM);
+    limitGroup(" д е й с т в и я    п р и    п р е в ы ш е н и и    д н е в н о г о    л и м и т а   в х о д я щ е г о    т р а ф и к а ",
+               ssDayLimit, idHangupD, idBeepD, idWavD, idEditD);
+    entryGroup(" д е й с т в и я    п р и    в х о д е    в    с е т ь ", ssConnect, idWavO, idEditO);
+    entryGroup(" д е й с т в и я    п р и    в ы х о д е    и з    с е т и ", ssDisconnect, idWavX, idEditX);
+    const int testHeight = std::max(h - top, 90);
+    UseSmallFont(AddGroup(p, " т е с т ", 0, top, column, testHeight));
     const char* tests[] = {"ЗВУКОВОЙ  СИГНАЛ  (М)", "АУДИО  ФАЙЛ  (месяц)", "АУДИО  ФАЙЛ  (вход)",
                            "ЗВУКОВОЙ  СИГНАЛ  (Д)", "АУДИО  ФАЙЛ  (день)",  "АУДИО  ФАЙЛ  (выход)"};
     const int ids[] = {idTest1, idTest3, idTest5, idTest2, idTest4, idTest6};
-    const int bw = (w - 24) / 3;
+    // Two columns of three: the beeps, the limits' sounds, the entry sounds.
+    const int bw = (column - 20) / 2;
     for (int i = 0; i < 6; ++i) {
-        HWND button = AddButton(p, tests[i], 8 + (i % 3) * (bw + 4), top + 12 + (i / 3) * 24, bw, 23, ids[i]);
+        HWND button = AddButton(p, tests[i], 8 + (i / 3) * (bw + 4), top + 14 + (i % 3) * 34, bw, 32, ids[i]);
         SetWindowLongPtrW(button, GWL_STYLE, GetWindowLongPtrW(button, GWL_STYLE) | BS_MULTILINE);
         UseSmallFont(button);
     }

@@ -62,9 +62,9 @@ bool LogsPage::Create(HWND parent, int x, int y, int w, int h) {
     SendMessageW(viewer_, LB_SETHORIZONTALEXTENT, 900, 0);
     ShowLines({{"Нажмите кнопку «показать» для загрузки данных из журнала событий...", kViewerGrey}, {"", kViewerGrey}});
     const char* filters[4] = {"СОСТОЯНИЕ", "СТАТИСТИКА", "ПРОГРАММА", "ВАЖНАЯ  ИНФОРМАЦИЯ"};
-    const int fx[4] = {10, 98, 190, 280};
+    const int fx[4] = {8, 96, 190, 280}, fw[4] = {86, 92, 88, 154};
     for (int i = 0; i < 4; ++i) {
-        vis_[i] = AddCheck(p, filters[i], fx[i], 100 + vh - 26, i == 3 ? 152 : 88, 16, idVisA + i);
+        vis_[i] = AddCheck(p, filters[i], fx[i], 100 + vh - 26, fw[i], 16, idVisA + i);
         SetChecked(vis_[i], true);
     }
     show_ = AddButton(p, "ПОКАЗАТЬ", w - 110, 100 + vh - 29, 100, 22, idShow);

@@ -18,7 +18,7 @@ void PageEvents::FillRasEntries() {
 }
 
 void PageEvents::OnInitDialog() {
-    RECT area{2, 0, 216, 246};  // the left column, in dialog units
+    RECT area{2, 0, 433, 246};  // the whole page, in dialog units: the sounds part lies under the right column
     MapDialogRect(Handle(), &area);
     sounds_.Create(Handle(), area.left, area.top, area.right - area.left, area.bottom - area.top);
     WireIgnoreListAndActions();

@@ -27,20 +27,21 @@ bool PeriodPart::Create(HWND parent, int x, int y, int w, int h) {
     UseSmallFont(alt_);  // the long caption fits beside the button
     expander_ = AddButton(p, "НАСТРОИТЬ", w - 112, 12, 104, 19, idExpander);
     EnableWindow(expander_, FALSE);
-    remind_ = AddCheck(p, "УВЕДОМЛЯТЬ  О  НАЧАЛЕ  НОВОГО  ОТЧЕТНОГО  ПЕРИОДА", 10, 38, 320, 14, idRemind);
-    AddLabel(p, "НАЧАЛО  СЛЕДУЮЩЕГО  ОТЧЕТНОГО  ПЕРИОДА:", 10, 62, 240, 14);
+    remind_ = AddCheck(p, "УВЕДОМЛЯТЬ  О  НАЧАЛЕ  НОВОГО  ОТЧЕТНОГО  ПЕРИОДА", 10, 38, 316, 14, idRemind);
+    UseSmallFont(remind_);
+    UseSmallFont(AddLabel(p, "НАЧАЛО  СЛЕДУЮЩЕГО  ОТЧЕТНОГО  ПЕРИОДА:", 10, 62, 236, 14));
     next_ = AddDateEdit(p, 250, 58, 76, 20, idNext);
     left_ = AddLabel(p, "", 10, 80, 310, 14, -1, SS_RIGHT);
     SendMessageW(left_, WM_SETFONT, reinterpret_cast<WPARAM>(PageBoldFont()), FALSE);
     ShowWindow(left_, SW_HIDE);
-    AddLabel(p, "ПРЕДУПРЕЖДАТЬ  ЗА:", 330, 38, 130, 14);
+    UseSmallFont(AddLabel(p, "ПРЕДУПРЕЖДАТЬ  ЗА:", 334, 39, 126, 14));
     remindDays_ = AddEdit(p, "0", 462, 35, 36, 20, idRemindDays, ES_READONLY);
     remindSpin_ = AddControl(p, UPDOWN_CLASSW, "", UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS, 0, 0, 0, 0,
                              idRemindSpin);
     SendMessageW(remindSpin_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(remindDays_), 0);
     SendMessageW(remindSpin_, UDM_SETRANGE32, 0, 20);
     AddLabel(p, "(сут.)", 512, 38, w - 516, 14);
-    AddLabel(p, "ДЛИТЕЛЬНОСТЬ  ПЕРИОДА:", 330, 78, 130, 14);
+    UseSmallFont(AddLabel(p, "ДЛИТЕЛЬНОСТЬ  ПЕРИОДА:", 334, 77, 126, 14));
     period_ = AddEdit(p, "30", 462, 73, 36, 20, idPeriod, ES_READONLY);
     periodSpin_ = AddControl(p, UPDOWN_CLASSW, "", UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS, 0, 0, 0, 0,
                              idPeriodSpin);

@@ -23,14 +23,15 @@ bool PluginsPart::Create(HWND parent, int x, int y, int w, int h) {
         return false;
     HWND p = Handle();
     AddGroup(p, " д о п о л н и т е ль н ы е    в о з м о ж н о с т и ", 0, 0, w, h);
-    control_ = AddCheck(p, "ИСПОЛЬЗОВАТЬ  ВНЕШНИЕ  МОДУЛИ  ДЛЯ  РАСШИРЕНИЯ  ВОЗМОЖНОСТЕЙ  ПРОГРАММЬI", 10, 15, w - 140,
+    control_ = AddCheck(p, "ИСПОЛЬЗОВАТЬ  ВНЕШНИЕ  МОДУЛИ  ДЛЯ  РАСШИРЕНИЯ  ВОЗМОЖНОСТЕЙ  ПРОГРАММЬI", 10, 13, w - 122,
                         14, idControl);
     UseSmallFont(control_);  // the long caption fits beside the button
     restore_ = AddButton(p, "НАСТРОИТЬ", w - 112, 12, 104, 19, idRestore);
     ShowWindow(restore_, SW_HIDE);
     const int side = w - 132;
-    list_ = AddControl(p, WC_LISTVIEWW, "", LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP, 10, 34,
-                       side - 16, h - 42, idList, WS_EX_CLIENTEDGE);
+    list_ = AddControl(p, WC_LISTVIEWW, "", LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP, 10, 28,
+                       side - 16, h - 32, idList, WS_EX_CLIENTEDGE);
+    UseSmallFont(list_);  // four rows and more show above the scroll bar
     SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, 0x130);
     const char* columns[kPluginColumns] = {"МОДУЛЬ", "СТАТУС", "АКТИВАЦИЯ", "НАЗВАНИЕ", "АВТОР", "MAIL", "WEB"};
     const int widths[kPluginColumns] = {110, 70, 90, 130, 80, 90, 90};
@@ -43,11 +44,11 @@ bool PluginsPart::Create(HWND parent, int x, int y, int w, int h) {
         col.iSubItem = c;
         SendMessageW(list_, LVM_INSERTCOLUMNW, static_cast<WPARAM>(c), reinterpret_cast<LPARAM>(&col));
     }
-    on_ = AddButton(p, "ВКЛЮЧИТЬ", side, 34, 61, 20, idOn);
-    off_ = AddButton(p, "ВЬIКЛЮЧИТЬ", side + 63, 34, 61, 20, idOff);
-    enabled_ = AddCheck(p, "", side + 2, 58, 16, 16, idEnabled);
-    config_ = AddButton(p, "НАСТРОИТЬ", side + 20, 56, 104, 20, idConfig);
-    scan_ = AddButton(p, "СКАНИРОВАТЬ", side, 78, 124, 20, idScan);
+    on_ = AddButton(p, "ВКЛЮЧИТЬ", side, 28, 58, 20, idOn);
+    off_ = AddButton(p, "ВЬIКЛЮЧИТЬ", side + 60, 28, 64, 20, idOff);
+    enabled_ = AddCheck(p, "", side + 2, 52, 16, 16, idEnabled);
+    config_ = AddButton(p, "НАСТРОИТЬ", side + 20, 50, 104, 20, idConfig);
+    scan_ = AddButton(p, "СКАНИРОВАТЬ", side, 72, 124, 20, idScan);
     for (HWND b : {on_, off_, config_, scan_}) UseSmallFont(b);
     SetChecked(enabled_, true);
     for (HWND c : {on_, off_, enabled_, config_}) EnableWindow(c, FALSE);

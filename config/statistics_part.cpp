@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "config/byte_field.h"
 #include "config/page_controls.h"
 #include "config/page_data_ids.h"
@@ -45,47 +47,53 @@ bool StatisticsPart::Create(HWND parent, int x, int y, int w, int h) {
     if (!CreatePart(L"QuonStatisticsPart", parent, x, y, w, h))
         return false;
     HWND p = Handle();
-    const int gw = w - 166;
+    // The table's columns take 306 pixels; the rest of the width holds the units, the options and the
+    // lock texts.
+    const int gw = std::min(w, 306);
     AddGroup(p, " т е к у щ а я    с т а т и с т и к а ", 0, 0, gw, h);
-    UseSmallFont(AddLabel(p, "ВХОДЯЩИЙ  ТРАФИК  (скачано = получено)", 8, 12, gw - 16, 11));
-    int top = 24;
+    UseSmallFont(AddLabel(p, "ВХОДЯЩИЙ  ТРАФИК  (скачано = получено)", 8, 13, gw - 16, 11));
+    constexpr int kRow = 14, kHeight = 13;  // a pixel between the rows, into which an edited box reaches
+    int top = 25;
     for (size_t i = 0; i < std::size(kRows); ++i) {
         const Row& row = kRows[i];
         if (i == 7) {
-            UseSmallFont(AddLabel(p, "ИСХОДЯЩИЙ  ТРАФИК  (закачано = отправлено)", 8, top, gw - 16, 11));
+            UseSmallFont(AddLabel(p, "ИСХОДЯЩИЙ  ТРАФИК  (закачано = отправлено)", 8, top + 1, gw - 16, 11));
             top += 12;
         }
-        UseSmallFont(AddLabel(p, row.label, 8, top, 120, 14, -1, SS_SUNKEN | SS_CENTERIMAGE));
+        UseSmallFont(AddLabel(p, row.label, 8, top, 120, kHeight, -1, SS_SUNKEN | SS_CENTERIMAGE));
         if (row.field) {
             const int f = row.field;
-            edit_[f - 1] = AddControl(p, WC_EDITW, "0", ES_READONLY | ES_AUTOHSCROLL | WS_TABSTOP, 130, top, 120, 14,
+            edit_[f - 1] = AddControl(p, WC_EDITW, "0", ES_READONLY | ES_AUTOHSCROLL | WS_TABSTOP, 130, top, 120, kHeight,
                                       idEdit + f);
-            shownAt_[f - 1] = {130, top, 250, top + 14};
+            shownAt_[f - 1] = {130, top, 250, top + kHeight};
             fw::HookControl(edit_[f - 1], [this, f](HWND, UINT msg, WPARAM wp, LPARAM) { return EditMessage(f, msg, wp); });
-            AddLabel(p, "...", 252, top, 18, 14, idPlus + f, SS_NOTIFY | SS_CENTER | SS_SUNKEN);
-            unit_[f - 1] = AddLabel(p, "Мб", 272, top, 26, 14, -1, SS_SUNKEN | SS_CENTERIMAGE);
+            UseSmallFont(AddLabel(p, "...", 252, top, 18, kHeight, idPlus + f, SS_NOTIFY | SS_CENTER | SS_SUNKEN));
+            unit_[f - 1] = AddLabel(p, "Мб", 272, top, 26, kHeight, -1, SS_SUNKEN | SS_CENTERIMAGE);
+            UseSmallFont(unit_[f - 1]);
         } else {
-            statusText_[row.status] = AddLabel(p, "", 130, top, 120, 14, -1, SS_SUNKEN | SS_CENTERIMAGE);
-            statusSquare_[row.status] = AddLabel(p, "", 252, top, 18, 14, -1, SS_SUNKEN);
-            AddLabel(p, "", 272, top, 26, 14, -1, SS_SUNKEN);
+            statusText_[row.status] = AddLabel(p, "", 130, top, 120, kHeight, -1, SS_SUNKEN | SS_CENTERIMAGE);
+            UseSmallFont(statusText_[row.status]);
+            statusSquare_[row.status] = AddLabel(p, "", 252, top, 18, kHeight, -1, SS_SUNKEN);
+            AddLabel(p, "", 272, top, 26, kHeight, -1, SS_SUNKEN);
         }
-        top += 15;
+        top += kRow;
     }
-    const int rx = gw + 6, rw = w - rx;
-    units_ = AddDropList(p, rx, 4, 98, 120, idUnits, {"БАЙТЬI", "КИЛОБАЙТЬI", "МЕГАБАЙТЬI", "ГИГАБАЙТЬI"});
-    decimals_ = AddDropList(p, rx + 102, 4, rw - 102, 160, idFloat,
+    const int rx = gw + 6, rw = w - rx, half = (rw - 4) / 2;
+    units_ = AddDropList(p, rx, 2, half, 120, idUnits, {"БАЙТЬI", "КИЛОБАЙТЬI", "МЕГАБАЙТЬI", "ГИГАБАЙТЬI"});
+    decimals_ = AddDropList(p, rx + half + 4, 2, rw - half - 4, 160, idFloat,
                             {"0", "0,0", "0,00", "0,000", "0,0000", "0,00000", "0,000000"});
-    AddButton(p, "R E S E T", rx, 30, rw, 20, idReset);
-    auto_ = AddButton(p, "РАССЧИТАТЬ  ЛИМИТ", rx, 54, rw, 20, idAuto);
+    AddButton(p, "R E S E T", rx, 28, 80, 20, idReset);
+    auto_ = AddButton(p, "РАССЧИТАТЬ  ЛИМИТ", rx + 84, 28, rw - 84, 20, idAuto);
     ShowWindow(auto_, SW_HIDE);
-    unlim_ = AddCheck(p, "ИСПОЛЬЗОВАТЬ  БЕЗВРЕМЕННОЙ  ЛИМИТ", rx, 78, rw, 28, idUnlim);
-    backup_ = AddCheck(p, "СОХРАНЯТЬ  НЕИСПОЛЬЗОВАННЬIЕ  БАЙТЬI", rx, 108, rw, 28, idBackup);
+    unlim_ = AddCheck(p, "ИСПОЛЬЗОВАТЬ  БЕЗВРЕМЕННОЙ  ЛИМИТ", rx, 51, rw, 15, idUnlim);
+    backup_ = AddCheck(p, "СОХРАНЯТЬ  НЕИСПОЛЬЗОВАННЬIЕ  БАЙТЬI", rx, 67, rw, 15, idBackup);
     for (HWND box : {unlim_, backup_}) {
         SetWindowLongPtrW(box, GWL_STYLE, GetWindowLongPtrW(box, GWL_STYLE) | BS_MULTILINE);
         UseSmallFont(box);
     }
-    warn_ = AddLabel(p, "", rx, 138, rw, 36, IDC_TXT_WARN, SS_CENTER);
-    solution_ = AddLabel(p, "", rx, 174, rw, h - 174, IDC_TXT_SOLUTION, SS_CENTER);
+    // The lock texts: four lines of the reason, then what to do, each line whole.
+    warn_ = AddLabel(p, "", rx, 86, rw, 46, IDC_TXT_WARN, SS_CENTER);
+    solution_ = AddLabel(p, "", rx, 134, rw, h - 134, IDC_TXT_SOLUTION, SS_CENTER);
     for (HWND label : {warn_, solution_}) {
         UseSmallFont(label);
         ShowWindow(label, SW_HIDE);

@@ -191,6 +191,13 @@ LRESULT ComboEdit::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
                     }
                     PressButton();
                 };
+                // Unless pressed, the button is set off from the text by a line down its left edge.
+                b->onPainted = [b](HDC dc, const RECT& client, ButtonState state) {
+                    if (state == kStatePressed || state == kStateExclusive) return;
+                    RECT outer{0, 0, 1, client.bottom - 1}, inner{1, 1, 2, client.bottom - 2};
+                    FillRect(dc, &outer, GetSysColorBrush(b->NewStyle() ? COLOR_BTNFACE : COLOR_BTNSHADOW));
+                    FillRect(dc, &inner, GetSysColorBrush(COLOR_BTNHIGHLIGHT));
+                };
                 b->onMouseDown = [this] {
                     swallowNextClick_ = popup_ && popupVisible_;
                     if (popupVisible_) HidePopup(true);

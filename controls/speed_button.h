@@ -40,6 +40,7 @@ public:
     void SetLayout(GlyphLayout layout, int margin, int spacing);
     ButtonState State() const { return state_; }
     bool MouseInside() const { return mouseInside_; }
+    bool NewStyle() const;
     void Click();
 
     std::function<void()> onClick;
@@ -56,7 +57,6 @@ private:
     void Release(LPARAM lp);
     void UpdateMouseInside();
     void GroupPressed(HWND sender);
-    bool NewStyle() const;
 
     ButtonGlyph glyph_;
     ButtonState state_ = kStateUp;

@@ -15,6 +15,7 @@
 #include "controls/filename_edit.h"
 #include "framework/text.h"
 #include "tests/controls/host.h"
+#include "tests/controls/probes.h"
 
 namespace {
 
@@ -270,3 +271,13 @@ TEST_F(FilenameEditTest, ADoubleClickOnTheButtonActsOnce) {
 }
 
 }  // namespace
+
+TEST_F(FilenameEditTest, TheButtonIsSetOffFromTheTextByALineDownItsLeftEdge) {
+    HWND button = controls::FilenameEditOf(edit)->Button();
+    const controls::Pixels px = controls_test::Printed(button);
+    ASSERT_GT(px.height, 4);
+    for (int y : {1, px.height / 2, px.height - 3}) {
+        EXPECT_EQ(px.At(0, y), GetSysColor(COLOR_BTNFACE)) << y;
+        EXPECT_EQ(px.At(1, y), GetSysColor(COLOR_BTNHIGHLIGHT)) << y;
+    }
+}

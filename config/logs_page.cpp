@@ -7,6 +7,7 @@
 #include "config/log_files.h"
 #include "config/page_controls.h"
 #include "engine/event_log_format.h"
+#include "framework/context_menu_point.h"
 #include "framework/program_folder.h"
 #include "framework/text.h"
 
@@ -262,8 +263,8 @@ LRESULT LogsPage::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
                 HMENU menu = CreatePopupMenu();
                 AppendMenuW(menu, MF_STRING, idMenuLoad, fw::Widen("Показать данные журнала событий").c_str());
                 AppendMenuW(menu, MF_STRING, idMenuCopy, fw::Widen("Копировать строку в буфер обмена").c_str());
-                TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, static_cast<short>(LOWORD(lp)),
-                               static_cast<short>(HIWORD(lp)), 0, Handle(), nullptr);
+                const POINT at = fw::ContextMenuPoint(viewer_, lp);  // from the keyboard: under the selected line
+                TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, Handle(), nullptr);
                 DestroyMenu(menu);
                 return 0;
             }

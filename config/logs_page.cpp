@@ -176,8 +176,9 @@ void LogsPage::CopyLine() {
     const std::wstring text = fw::Widen(model_.Line(static_cast<size_t>(at)).text);
     if (!OpenClipboard(Handle())) return;
     EmptyClipboard();
-    if (HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, text.size() * sizeof(wchar_t))) {
-        std::memcpy(GlobalLock(mem), text.c_str(), text.size() * sizeof(wchar_t));
+    const size_t bytes = (text.size() + 1) * sizeof(wchar_t);  // with the terminator
+    if (HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+        std::memcpy(GlobalLock(mem), text.c_str(), bytes);
         GlobalUnlock(mem);
         if (!SetClipboardData(CF_UNICODETEXT, mem)) GlobalFree(mem);
     }

@@ -261,6 +261,22 @@ TEST_F(LogsPageTest, ViewerFiltersAndClearing) {
     CloseHandle(held);
 }
 
+TEST_F(LogsPageTest, TheSelectedLineIsCopiedWhole) {
+    Write("data.log", "[status]\r\n05.03.26|10:00:01|1=Start\r\n05.03.26|10:00:02|4=Disconnected\r\n");
+    LogsPage page(host_);
+    ASSERT_TRUE(page.Create(window_.Handle(), 0, 0, 545, 390));
+    page.LoadViewer();
+    HWND viewer = GetDlgItem(page.Handle(), LogsPage::idViewer);
+    SendMessageW(viewer, LB_SETCURSEL, 1, 0);
+    SendMessageW(page.Handle(), WM_COMMAND, MAKEWPARAM(LogsPage::idMenuCopy, 0), 0);
+    ASSERT_TRUE(OpenClipboard(window_.Handle()));
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    const std::wstring copied = data ? static_cast<const wchar_t*>(GlobalLock(data)) : L"(nothing)";
+    if (data) GlobalUnlock(data);
+    CloseClipboard();
+    EXPECT_EQ(fw::Narrow(copied), "05.03.26 | 10:00:02 (*4) - Соединение завершено.");
+}
+
 TEST_F(LogsPageTest, PlaybackRunsToTheEndOfTheLog) {
     Write("traffic.log", "0123459a");
     LogsPage page(host_);

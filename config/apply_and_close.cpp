@@ -12,6 +12,10 @@ constexpr const char* kSaveFailedText =
     "внимание! не удалось сохранить настройки программы.\n\n"
     "возможно, файл настроек защищён от записи или диск недоступен.\n"
     "изменения не применены; окно настроек остаётся открытым.";
+constexpr const char* kPluginListNotSavedText =
+    "внимание! не удалось сохранить список модулей расширения.\n\n"
+    "возможно, файл «plugins.qif» защищён от записи или занят другой программой.\n"
+    "остальные настройки сохранены, а изменения в списке модулей не записаны.";
 }  // namespace
 
 void SendCommandToMainWindow(HWND sender, int code, const std::string& message) {
@@ -38,7 +42,7 @@ bool Tfrm_quons::SaveSettings() {
         const std::string folder = fw::ProgramFolder();
         IniFileAccess data(folder + "data.qif");
         IniFileAccess plugins(folder + "plugins.qif");
-        SaveSettingsValues(values, StatisticsLock(), data, plugins);
+        pluginListUnsaved_ = !SaveSettingsValues(values, StatisticsLock(), data, plugins).pluginListSaved;
         tab_data.CountersSaved();
         return true;
     } catch (...) {
@@ -53,6 +57,8 @@ void Tfrm_quons::btn_applyClick() {
         Enable(IDC_BTN_APPLY, false);
         SendToMainWindow(0, "0");
         lastSaveFailed_ = false;
+        // Said after the reload: everything else took effect, only the choice of modules was lost.
+        if (pluginListUnsaved_) showWarning(kPluginListNotSavedText);
     } else {
         lastSaveFailed_ = true;
         showWarning(kSaveFailedText);

@@ -7,23 +7,42 @@ namespace {
 
 constexpr uint32_t kBlack = 0x000000, kRed = 0x0000FF, kGreen = 0x008000, kNavy = 0x800000, kMaroon = 0x000080;
 
-// The text from a 0-based position to the end; empty when the line is shorter.
-std::string From(const std::string& s, size_t at) { return at < s.size() ? s.substr(at) : std::string(); }
-
-// "dd.mm.yy|hh:nn:ss|N=value" with N a known event code.
-bool IsEventLine(const std::string& s) {
-    return s.size() >= 20 && s[8] == '|' && s[17] == '|' && s[18] >= '0' && s[18] <= '8' && s[19] == '=';
+// The text from a 0-based position to the end, and `count` characters from one; shorter or empty where
+// the line is shorter.
+std::string From(std::string_view s, size_t at) { return at < s.size() ? std::string(s.substr(at)) : std::string(); }
+std::string Piece(std::string_view s, size_t at, size_t count) {
+    return at < s.size() ? std::string(s.substr(at, count)) : std::string();
 }
 
-bool IsSectionHeader(const std::string& s) { return s.size() >= 2 && s.front() == '[' && s.back() == ']'; }
+bool IsSectionHeader(std::string_view s) { return s.size() >= 2 && s.front() == '[' && s.back() == ']'; }
+
+std::string_view Trimmed(std::string_view s) {
+    while (!s.empty() && (s.back() == '\r' || s.back() == '\n')) s.remove_suffix(1);
+    return s;
+}
+
+// The event code: the digit at the code's place; a line without one there counts as a message (8).
+// -1: not a line of the log (a section header, an empty line).
+int CodeOf(std::string_view s) {
+    if (s.find_first_not_of(" \t") == std::string_view::npos || IsSectionHeader(s)) return -1;
+    return s.size() > 18 && s[18] >= '0' && s[18] <= '9' ? s[18] - '0' : 8;
+}
 
 bool Shows(int code, const ViewerFilter& f) {
     switch (code) {
         case 3: case 4: return f.state;
         case 5: case 6: return f.statistics;
         case 0: case 1: case 7: return f.program;
-        default: return f.important;
+        case 2: case 8: return f.important;
+        default: return false;  // 9 and what is no line of the log
     }
+}
+
+// How many lines a shown event makes: the figures have a sub-line each, a balance only with its limit.
+size_t LineCount(int code, bool receivedBalance, bool sentBalance) {
+    if (code == 5) return 1 + 4 + (receivedBalance ? 1 : 0);
+    if (code == 6) return 1 + 2 + (sentBalance ? 1 : 0);
+    return 1;
 }
 
 // value split at ":" into `count` fields; the last runs to the end, a missing one is empty.
@@ -45,9 +64,8 @@ void AddSubLine(std::vector<ViewerLine>& out, const char* label, const std::stri
     out.push_back({std::string(38, ' ') + "» " + label + field, kViewerGrey});
 }
 
-void AddEvent(std::vector<ViewerLine>& out, const std::string& s, bool receivedBalance, bool sentBalance) {
-    const int code = s[18] - '0';
-    const std::string prefix = s.substr(0, 8) + " | " + s.substr(9, 8) + " (*" + s[18] + ") - ";
+void AddEvent(std::vector<ViewerLine>& out, std::string_view s, int code, bool receivedBalance, bool sentBalance) {
+    const std::string prefix = Piece(s, 0, 8) + " | " + Piece(s, 9, 8) + " (*" + std::to_string(code) + ") - ";
     const std::string value = From(s, 20);
     switch (code) {
         case 0: out.push_back({prefix + "Перезапуск...", kBlack}); break;
@@ -87,19 +105,46 @@ void AddEvent(std::vector<ViewerLine>& out, const std::string& s, bool receivedB
 
 }  // namespace
 
-std::vector<ViewerLine> BuildViewerLines(const std::vector<std::string>& raw, const ViewerFilter& filter,
+std::vector<ViewerLine> BuildViewerLines(const std::vector<std::string_view>& raw, const ViewerFilter& filter,
                                          bool showReceivedBalance, bool showSentBalance) {
     std::vector<ViewerLine> out;
-    for (std::string line : raw) {
-        while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.pop_back();
-        if (line.find_first_not_of(" \t") == std::string::npos || IsSectionHeader(line)) continue;
-        if (!IsEventLine(line)) {
-            if (filter.important) out.push_back({line, kViewerGrey});
-            continue;
-        }
-        if (Shows(line[18] - '0', filter)) AddEvent(out, line, showReceivedBalance, showSentBalance);
+    for (std::string_view stored : raw) {
+        const std::string_view line = Trimmed(stored);
+        const int code = CodeOf(line);
+        if (Shows(code, filter)) AddEvent(out, line, code, showReceivedBalance, showSentBalance);
     }
     return out;
+}
+
+void ViewerModel::Build(LogLines log, const ViewerFilter& filter, bool showReceivedBalance, bool showSentBalance) {
+    fixed_.clear();
+    entries_.clear();
+    log_ = std::move(log);
+    filter_ = filter;
+    receivedBalance_ = showReceivedBalance;
+    sentBalance_ = showSentBalance;
+    for (size_t i = 0; i < log_.lines.size(); ++i) {
+        const int code = CodeOf(Trimmed(log_.lines[i]));
+        if (!Shows(code, filter)) continue;
+        const size_t count = LineCount(code, showReceivedBalance, showSentBalance);
+        for (size_t part = 0; part < count; ++part)
+            entries_.push_back({static_cast<uint32_t>(i), static_cast<uint32_t>(part)});
+    }
+}
+
+void ViewerModel::Show(std::vector<ViewerLine> lines) {
+    log_ = {};
+    entries_.clear();
+    fixed_ = std::move(lines);
+}
+
+ViewerLine ViewerModel::Line(size_t index) const {
+    if (index < fixed_.size()) return fixed_[index];
+    if (index >= entries_.size()) return {"", kViewerGrey};
+    const Entry e = entries_[index];
+    const std::vector<ViewerLine> made =
+        BuildViewerLines({log_.lines[e.stored]}, filter_, receivedBalance_, sentBalance_);
+    return e.part < made.size() ? made[e.part] : ViewerLine{"", kViewerGrey};
 }
 
 std::string LogClearedLine(const SYSTEMTIME& t) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "config/list_order.h"
 #include "framework/text.h"
 
 namespace quon::config {
@@ -26,23 +27,23 @@ std::optional<std::string> ReadWhole(const std::string& path) {
 
 }  // namespace
 
-std::optional<std::vector<std::string>> ReadEventLogLines(const std::string& path) {
-    const std::optional<std::string> text = ReadWhole(path);
+std::optional<LogLines> ReadEventLogLines(const std::string& path) {
+    std::optional<std::string> text = ReadWhole(path);
     if (!text) return std::nullopt;
-    std::vector<std::string> lines;
+    LogLines log{std::make_shared<const std::string>(std::move(*text)), {}};
+    const std::string_view all(*log.text);
+    log.lines.reserve(static_cast<size_t>(std::count(all.begin(), all.end(), '\n')) + 1);
     size_t from = 0;
-    while (from < text->size()) {
-        size_t end = text->find('\n', from);
-        if (end == std::string::npos) end = text->size();
-        std::string line = text->substr(from, end - from);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
+    while (from < all.size()) {
+        size_t end = all.find('\n', from);
+        if (end == std::string_view::npos) end = all.size();
+        std::string_view line = all.substr(from, end - from);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        log.lines.push_back(line);
         from = end + 1;
     }
-    std::stable_sort(lines.begin(), lines.end(), [](const std::string& a, const std::string& b) {
-        return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) == CSTR_LESS_THAN;
-    });
-    return lines;
+    SortInListOrder(log.lines);
+    return log;
 }
 
 std::optional<std::string> ReadActivityLog(const std::string& path) { return ReadWhole(path); }

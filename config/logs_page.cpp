@@ -7,6 +7,7 @@
 #include "config/log_files.h"
 #include "config/page_controls.h"
 #include "engine/event_log_format.h"
+#include "framework/context_menu_point.h"
 #include "framework/program_folder.h"
 #include "framework/text.h"
 
@@ -57,7 +58,7 @@ bool LogsPage::Create(HWND parent, int x, int y, int w, int h) {
     const int vh = h - 100 - 50;
     AddGroup(p, " ж у р н а л    с о б ы т и й ", 0, 100, w, vh);
     viewer_ = AddControl(p, WC_LISTBOXW, "",
-                         LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY | WS_VSCROLL | WS_HSCROLL,
+                         LBS_OWNERDRAWFIXED | LBS_NODATA | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY | WS_VSCROLL | WS_HSCROLL,
                          10, 116, w - 20, vh - 46, idViewer, WS_EX_CLIENTEDGE);
     SendMessageW(viewer_, LB_SETHORIZONTALEXTENT, 900, 0);
     ShowLines({{"Нажмите кнопку «показать» для загрузки данных из журнала событий...", kViewerGrey}, {"", kViewerGrey}});
@@ -87,29 +88,33 @@ void LogsPage::Collect(SettingsValues& v) const {
     v.box_log_traffic = Checked(logTraffic_);
 }
 
-void LogsPage::ShowLines(const std::vector<ViewerLine>& lines) {
+// The list box holds no lines, only their number: each is made from the log when it is drawn.
+void LogsPage::ShowModel() {
     SendMessageW(viewer_, WM_SETREDRAW, FALSE, 0);
     SendMessageW(viewer_, LB_RESETCONTENT, 0, 0);
-    for (const ViewerLine& line : lines) {
-        const LRESULT at = SendMessageW(viewer_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(fw::Widen(line.text).c_str()));
-        SendMessageW(viewer_, LB_SETITEMDATA, static_cast<WPARAM>(at), static_cast<LPARAM>(line.colour));
-    }
+    SendMessageW(viewer_, LB_SETCOUNT, model_.Count(), 0);
     SendMessageW(viewer_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(viewer_, nullptr, TRUE);
+}
+
+void LogsPage::ShowLines(const std::vector<ViewerLine>& lines) {
+    model_.Show(lines);
+    ShowModel();
 }
 
 void LogsPage::LoadViewer() {
     loaded_ = true;
     EnableWindow(show_, FALSE);
     UpdateWindow(show_);
-    const std::optional<std::vector<std::string>> lines = ReadEventLogLines(LogPath(kEventLogFile));
+    std::optional<LogLines> lines = ReadEventLogLines(LogPath(kEventLogFile));
     if (!lines) {
         host_.Box("невозможно прочитать журнал событий", MB_ICONWARNING);
         EnableWindow(show_, TRUE);
         return;
     }
     const ViewerFilter filter{Checked(vis_[0]), Checked(vis_[1]), Checked(vis_[2]), Checked(vis_[3])};
-    ShowLines(BuildViewerLines(*lines, filter, receivedLimitSet(), sentLimitSet()));
+    model_.Build(std::move(*lines), filter, receivedLimitSet(), sentLimitSet());
+    ShowModel();
     EnableWindow(show_, TRUE);
 }
 
@@ -168,12 +173,12 @@ void LogsPage::CopyLine() {
         host_.Box("ничего не выделено", MB_ICONWARNING);
         return;
     }
-    std::wstring text(static_cast<size_t>(SendMessageW(viewer_, LB_GETTEXTLEN, static_cast<WPARAM>(at), 0)) + 1, L'\0');
-    SendMessageW(viewer_, LB_GETTEXT, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(text.data()));
+    const std::wstring text = fw::Widen(model_.Line(static_cast<size_t>(at)).text);
     if (!OpenClipboard(Handle())) return;
     EmptyClipboard();
-    if (HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, text.size() * sizeof(wchar_t))) {
-        std::memcpy(GlobalLock(mem), text.c_str(), text.size() * sizeof(wchar_t));
+    const size_t bytes = (text.size() + 1) * sizeof(wchar_t);  // with the terminator
+    if (HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+        std::memcpy(GlobalLock(mem), text.c_str(), bytes);
         GlobalUnlock(mem);
         if (!SetClipboardData(CF_UNICODETEXT, mem)) GlobalFree(mem);
     }
@@ -233,14 +238,12 @@ void LogsPage::DrawLine(const DRAWITEMSTRUCT& d) const {
     const bool selected = d.itemState & ODS_SELECTED;
     SetDCBrushColor(d.hDC, selected ? GetSysColor(COLOR_HIGHLIGHT) : kViewerBack);
     FillRect(d.hDC, &d.rcItem, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-    COLORREF colour = static_cast<COLORREF>(d.itemData);
-    if (d.itemState & ODS_FOCUS) colour = RGB(255, 255, 255);
-    SetTextColor(d.hDC, colour);
+    const ViewerLine line = model_.Line(d.itemID);
+    SetTextColor(d.hDC, d.itemState & ODS_FOCUS ? RGB(255, 255, 255) : static_cast<COLORREF>(line.colour));
     SetBkMode(d.hDC, TRANSPARENT);
-    std::wstring text(static_cast<size_t>(SendMessageW(d.hwndItem, LB_GETTEXTLEN, d.itemID, 0)) + 1, L'\0');
-    const LRESULT n = SendMessageW(d.hwndItem, LB_GETTEXT, d.itemID, reinterpret_cast<LPARAM>(text.data()));
+    const std::wstring text = fw::Widen(line.text);
     HGDIOBJ old = SelectObject(d.hDC, PageFont());
-    TextOutW(d.hDC, d.rcItem.left + 2, d.rcItem.top, text.c_str(), n > 0 ? static_cast<int>(n) : 0);
+    TextOutW(d.hDC, d.rcItem.left + 2, d.rcItem.top, text.c_str(), static_cast<int>(text.size()));
     SelectObject(d.hDC, old);
 }
 
@@ -261,8 +264,8 @@ LRESULT LogsPage::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
                 HMENU menu = CreatePopupMenu();
                 AppendMenuW(menu, MF_STRING, idMenuLoad, fw::Widen("Показать данные журнала событий").c_str());
                 AppendMenuW(menu, MF_STRING, idMenuCopy, fw::Widen("Копировать строку в буфер обмена").c_str());
-                TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, static_cast<short>(LOWORD(lp)),
-                               static_cast<short>(HIWORD(lp)), 0, Handle(), nullptr);
+                const POINT at = fw::ContextMenuPoint(viewer_, lp);  // from the keyboard: under the selected line
+                TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, Handle(), nullptr);
                 DestroyMenu(menu);
                 return 0;
             }

@@ -37,6 +37,7 @@ public:
     void ClearActivityLog();
     void StartPlayback();
     bool Playing() const { return playback_.Playing(); }
+    const ViewerModel& Viewer() const { return model_; }  // what the viewer shows, line by line
     const LevelStrip& Strip() const { return strip_; }
 
     enum Id : int { idLogData = 600, idLogTraffic, idLogClear, idStrip, idBar, idInterval, idSpeed, idViewer,
@@ -49,6 +50,7 @@ private:
     void DrawStrip(const DRAWITEMSTRUCT& d) const;
     void DrawLine(const DRAWITEMSTRUCT& d) const;
     void ShowLines(const std::vector<ViewerLine>& lines);
+    void ShowModel();
     void CopyLine();
 
     PageHost& host_;
@@ -57,6 +59,7 @@ private:
     std::unique_ptr<fw::Timer> tick_;
     ActivityPlayback playback_;
     LevelStrip strip_{};
+    ViewerModel model_;
     bool loaded_ = false;
 };
 

@@ -274,7 +274,10 @@ void PageOptions::Fill(const SettingsValues& v) {
     for (int i = 4; i >= 0; --i) SetText(kLevelEdits[i], v.levels[i]);
     SetChecked(IDC_BOX_SHOWHIDE, v.box_showhide);
     SetChecked(IDC_BOX_ONTOP, v.box_ontop);
-    // What the boxes' handlers would enable had the user ticked them.
+    // What the boxes' handlers would enable had the user ticked them. (Filling an edit with the text it
+    // already holds sends no change notice, so the delay's own handler cannot be relied on here.)
+    Enable(IDC_EDT_HIDE, v.box_disconnect);
+    Enable(IDC_UDN_HIDE, v.box_disconnect);
     Enable(IDC_EDT_IDLE, v.box_hangup_idle);
     Enable(IDC_UDN_IDLE, v.box_hangup_idle);
     Enable(IDC_BOX_INTERVAL, v.box_protection);

@@ -5,6 +5,7 @@
 
 #include "config/page_controls.h"
 #include "config/plugin_calls.h"
+#include "framework/context_menu_point.h"
 #include "framework/program_folder.h"
 #include "framework/text.h"
 
@@ -289,8 +290,7 @@ LRESULT PluginsPart::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_NOTIFY: return OnNotify(*reinterpret_cast<const NMHDR*>(lp));
         case WM_CONTEXTMENU:
             if (reinterpret_cast<HWND>(wp) == list_) {
-                POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
-                Popup(at);
+                Popup(fw::ContextMenuPoint(list_, lp));  // from the keyboard: under the selected row
                 return 0;
             }
             return DefaultMessage(msg, wp, lp);

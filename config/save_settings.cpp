@@ -40,7 +40,7 @@ void SavePluginRows(const std::vector<PluginRow>& rows, Writer& w) {
 
 }  // namespace
 
-void SaveSettingsValues(const SettingsValues& v, int statisticsLock, IniAccess& data, IniAccess& plugins) {
+SaveOutcome SaveSettingsValues(const SettingsValues& v, int statisticsLock, IniAccess& data, IniAccess& plugins) {
     Writer w(data);
     w.Flag(kAutoRestart, v.box_reinit);
     w.Text(kViewX, v.edt_x);
@@ -108,12 +108,19 @@ void SaveSettingsValues(const SettingsValues& v, int statisticsLock, IniAccess& 
     w.Integer(kStatisticsUnits, v.lst_units);
     w.Integer(kStatisticsDecimals, v.lst_float);
 
-    Writer list(plugins);
-    SavePluginRows(v.plugins, list);
+    // The plug-in list has a guard of its own: a list that cannot be written skips only its own writes.
+    SaveOutcome outcome;
+    try {
+        Writer list(plugins);
+        SavePluginRows(v.plugins, list);
+    } catch (...) {
+        outcome.pluginListSaved = false;
+    }
 
     w.Flag(kEventLog, v.box_log_data);
     w.Flag(kClearLogs, v.box_log_clear);
     w.Flag(kActivityLog, v.box_log_traffic);
+    return outcome;
 }
 
 }  // namespace quon::config

@@ -12,9 +12,15 @@ struct SaveError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// What a completed save could not write.
+struct SaveOutcome {
+    bool pluginListSaved = true;  // false: a write to the plug-in list failed, its later writes were skipped
+};
+
 // statisticsLock: the counters and limits are written only when it is 0, and then only those whose text
 // differs from the text read when the dialog opened (the main program may have stored a finished
-// connection meanwhile). Throws SaveError at the first failed write; what was written stays written.
-void SaveSettingsValues(const SettingsValues& values, int statisticsLock, IniAccess& data, IniAccess& plugins);
+// connection meanwhile). Throws SaveError at the first failed write of data.qif; what was written stays
+// written. A failed write of the plug-in list ends only the list; the rest is written all the same.
+SaveOutcome SaveSettingsValues(const SettingsValues& values, int statisticsLock, IniAccess& data, IniAccess& plugins);
 
 }  // namespace quon::config

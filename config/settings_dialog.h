@@ -132,6 +132,7 @@ private:
 
     HINSTANCE resources_;
     bool lastSaveFailed_ = false;
+    bool pluginListUnsaved_ = false;  // the last completed save could not write plugins.qif
     bool fillingPages_ = false;
     int pageIndex_ = 0;
     HFONT boldFont_ = nullptr;

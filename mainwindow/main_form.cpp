@@ -72,6 +72,15 @@ void Tfrm_quonm::ShowPopupMenuAtCursor() {
     mnu_popup.Popup(Handle(), pt);
 }
 
+// The meter appears activated, as a window shown at the user's request does, so that it comes to the
+// foreground with its first appearance: activated only after it appeared, it can lose the focus again on
+// the way (under X without a window manager, Wine takes a window that is first activated off the screen
+// and puts it back, and the focus stays behind). Not while a menu of this thread is open: taking the
+// focus would close it under the user.
+void Tfrm_quonm::ShowShownWindow() {
+    ShowWindow(Handle(), MenuOpenOnThisThread() ? SW_SHOWNA : SW_SHOW);
+}
+
 LRESULT Tfrm_quonm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     POINT client{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
     switch (msg) {
@@ -110,7 +119,8 @@ LRESULT Tfrm_quonm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_SHOWWINDOW:
             // A shown meter comes to the foreground, in front of other windows also when it is not
-            // top-most, and takes the wheel at once. Its owner stays hidden: no taskbar button.
+            // top-most, and takes the wheel at once (also where showing it activated did not make it
+            // the foreground). Its owner stays hidden: no taskbar button.
             if (wp && lp == 0) PostMessageW(Handle(), kBringForward, 0, 0);
             return DefaultMessage(msg, wp, lp);
         case kBringForward:

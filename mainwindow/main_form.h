@@ -93,6 +93,7 @@ public:
 
     // ---- window behaviour ----
     void sub_showClick();
+    void ShowShownWindow();
     void sub_hideClick();
     void OnMouseDown(int button, POINT client);
     void OnMouseMove(POINT client);

@@ -22,7 +22,7 @@ void Tfrm_quonm::sub_showClick() {
     // One tick so that the figures are current, but never while polling is off: before the start-up
     // delay has ended, or after a failed load of the settings.
     if (tmr_get.Enabled() && !tmr_offset.Enabled()) tmr_getTimer();
-    ShowWindow(Handle(), SW_SHOWNA);
+    ShowShownWindow();
     DrawSkin(false);
 }
 

@@ -79,6 +79,23 @@ TEST(GeneralPage, OptionHintsByKindAndText) {
     EXPECT_FALSE(p.Enabled(IDC_BOX_INTERVAL));  // protection off takes its interval with it
 }
 
+TEST(GeneralPage, AStoredHideDelayCanBeChangedAtOnce) {
+    struct Case {
+        const char* stored;  // [visibility] hide, or null for none (the default 1)
+        bool on;
+    } cases[] = {{nullptr, true}, {"1", true}, {"30", true}, {"0", false}, {"-3", false}};
+    for (const Case& c : cases) {
+        OpenDialog d(TestName());
+        if (c.stored) test::WriteIni(d.Data(), {{{"visibility", "hide"}, c.stored}});
+        d.Show();
+        PageOptions& p = d.form.tab_options;
+        const std::string what = c.stored ? c.stored : "default";
+        EXPECT_EQ(p.Checked(IDC_BOX_DISCONNECT), c.on) << what;
+        EXPECT_EQ(p.Enabled(IDC_EDT_HIDE), c.on) << what;
+        EXPECT_EQ(p.Enabled(IDC_UDN_HIDE), c.on) << what;
+    }
+}
+
 TEST(GeneralPage, HideAfterDisconnectIdleHangUpAndDecimals) {
     OpenDialog d(TestName());
     test::WriteIni(d.Data(), {{{"visibility", "hide"}, "0"}, {{"data", "units"}, "0"}});

@@ -31,7 +31,8 @@ TEST_F(LogFiles, EventLinesInListBoxOrder) {
     const auto lines = ReadEventLogLines(path_);
     ASSERT_TRUE(lines);
     // day of month first: two months with the same day stand together
-    EXPECT_EQ(*lines, (std::vector<std::string>{"[status]", "04.04.26|09:00:00|4=Disconnected",
+    EXPECT_EQ(std::vector<std::string>(lines->lines.begin(), lines->lines.end()),
+              (std::vector<std::string>{"[status]", "04.04.26|09:00:00|4=Disconnected",
                                                 "05.02.26|08:00:00|0=Restart", "05.03.26|10:00:01|1=Start"}));
     EXPECT_FALSE(ReadEventLogLines(path_ + ".missing"));
     EXPECT_FALSE(ReadActivityLog(path_ + ".missing"));

@@ -3,6 +3,8 @@
 #include "config/activity_playback.h"
 #include "config/event_log_view.h"
 
+#include <memory>
+
 namespace quon::config {
 namespace {
 
@@ -46,10 +48,11 @@ TEST(EventLogViewer, EveryCodeWithItsTextAndColour) {
                                    {kIndent + "байт отправлено за соединение: 7", kViewerGrey},
                                    {kIndent + "байт отправлено за месяц: ", kViewerGrey},
                                    {kIndent + "отсалось на балансе: ", kViewerGrey}}},
-        // not in the event format: shown as it stands
-        {"05.03.26|10:00:13|9=Later", {{"05.03.26|10:00:13|9=Later", kViewerGrey}}},
-        {"garbage without a key", {{"garbage without a key", kViewerGrey}}},
-        {"05.03.26|10:00:14|", {{"05.03.26|10:00:14|", kViewerGrey}}},
+        // code 9 is never shown; no digit where the code stands: a message, read at the same positions
+        {"05.03.26|10:00:13|9=Later", {}},
+        {"05.03.26|10:00:15|x=odd", {{"05.03.26 | 10:00:15 (*8) - Программа сообщает: «odd».", kViewerGrey}}},
+        {"garbage without a key", {{"garbage  | ithout a (*8) - Программа сообщает: «y».", kViewerGrey}}},
+        {"05.03.26|10:00:14|", {{"05.03.26 | 10:00:14 (*8) - Программа сообщает: «».", kViewerGrey}}},
         // the section header and empty lines are not lines of the log
         {"[status]", {}}, {"", {}}, {"   ", {}},
     };
@@ -64,7 +67,7 @@ TEST(EventLogViewer, EveryCodeWithItsTextAndColour) {
 }
 
 TEST(EventLogViewer, EveryLineOfTheFileAndNothingDroppedAtTheEnd) {
-    const std::vector<std::string> file = {"[status]\r", "05.03.26|10:00:02|1=Start\r", "05.03.26|10:00:05|4=Disconnected\r"};
+    const std::vector<std::string_view> file = {"[status]\r", "05.03.26|10:00:02|1=Start\r", "05.03.26|10:00:05|4=Disconnected\r"};
     const std::vector<ViewerLine> shown = BuildViewerLines(file, {}, true, true);
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[0].text, "05.03.26 | 10:00:02 (*1) - Запуск программы.");
@@ -73,29 +76,60 @@ TEST(EventLogViewer, EveryLineOfTheFileAndNothingDroppedAtTheEnd) {
 }
 
 TEST(EventLogViewer, FilterBoxesAndBalances) {
-    const std::vector<std::string> file = {
-        "01.03.26|09:00:00|0=Restart", "01.03.26|09:00:01|1=Start",  "01.03.26|09:00:02|2=Reset",
+    const std::vector<std::string_view> file = {
+        "01.03.26|09:00:09|9=Later",     "01.03.26|09:00:00|0=Restart", "01.03.26|09:00:01|1=Start",  "01.03.26|09:00:02|2=Reset",
         "01.03.26|09:00:03|3=Connected:X", "01.03.26|09:00:04|4=Disconnected", "01.03.26|09:00:05|5=1:2:3:4:X",
         "01.03.26|09:00:06|6=1:2:3", "01.03.26|09:00:07|7=Quit", "01.03.26|09:00:08|8=Error", "odd line",
     };
-    auto heads = [&](ViewerFilter f) {  // the codes shown, "?" for a line that stands as it is
+    auto heads = [&](ViewerFilter f) {  // the codes shown
         std::string codes;
         for (const ViewerLine& l : BuildViewerLines(file, f, true, true))
-            if (l.text.compare(0, 1, " ") != 0) codes += l.text.size() > 22 && l.text[21] == '*' ? l.text[22] : '?';
+            if (l.text.compare(0, 1, " ") != 0) codes += l.text[l.text.find("(*") + 2];
         return codes;
     };
-    EXPECT_EQ(heads({true, true, true, true}), "012345678?");
+    EXPECT_EQ(heads({true, true, true, true}), "0123456788");
     EXPECT_EQ(heads({true, false, false, false}), "34");
     EXPECT_EQ(heads({false, true, false, false}), "56");
     EXPECT_EQ(heads({false, false, true, false}), "017");
-    EXPECT_EQ(heads({false, false, false, true}), "28?");
+    EXPECT_EQ(heads({false, false, false, true}), "288");
     EXPECT_FALSE((ViewerFilter{false, false, false, false}.Any()));
 
     // without a monthly limit the received balance is left out, the account stays; likewise the upload one
-    const std::vector<ViewerLine> noLimits = BuildViewerLines({file[5], file[6]}, {}, false, false);
+    const std::vector<ViewerLine> noLimits = BuildViewerLines({file[6], file[7]}, {}, false, false);
     ASSERT_EQ(noLimits.size(), 1u + 4 + 1 + 2);
     EXPECT_EQ(noLimits[4].text, kIndent + "учётная запись: X");
     EXPECT_EQ(noLimits[7].text, kIndent + "байт отправлено за месяц: 2");
+}
+
+// The viewer makes each line when it is drawn: the same lines, in the same order, as made all at once.
+TEST(EventLogViewer, TheLinesMadeOneByOneAreTheLinesMadeAtOnce) {
+    const std::string text =
+        "[status]\r\n01.03.26|09:00:01|1=Start\r\n01.03.26|09:00:03|3=Connected:X\r\n01.03.26|09:00:04|4=Disconnected\r\n"
+        "01.03.26|09:00:04|5=1:2:3:4:X\r\n01.03.26|09:00:04|6=1:2:3\r\n01.03.26|09:00:05|9=Later\r\nodd line\r\n"
+        "02.03.26|09:00:06|5=5:6:7:8:[reset]\r\n02.03.26|09:00:07|7=Kill\r\n";
+    LogLines log{std::make_shared<const std::string>(text), {}};
+    for (size_t from = 0, end; from < log.text->size(); from = end + 2) {
+        end = log.text->find("\r\n", from);
+        log.lines.push_back(std::string_view(*log.text).substr(from, end - from));
+    }
+    const ViewerFilter filters[] = {{}, {true, false, false, false}, {false, true, false, false}, {false, false, true, true}};
+    for (const ViewerFilter& f : filters)
+        for (int balances = 0; balances < 4; ++balances) {
+            const bool received = balances & 1, sent = balances & 2;
+            const std::vector<ViewerLine> atOnce = BuildViewerLines(log.lines, f, received, sent);
+            ViewerModel model;
+            model.Build(log, f, received, sent);
+            ASSERT_EQ(model.Count(), atOnce.size()) << balances;
+            for (size_t i = 0; i < atOnce.size(); ++i) {
+                EXPECT_EQ(model.Line(i).text, atOnce[i].text) << i;
+                EXPECT_EQ(model.Line(i).colour, atOnce[i].colour) << i;
+            }
+        }
+    ViewerModel model;
+    model.Build(log, {}, true, true);
+    model.Show({{"hint", kViewerGrey}});  // lines of its own replace the log's
+    ASSERT_EQ(model.Count(), 1u);
+    EXPECT_EQ(model.Line(0).text, "hint");
 }
 
 TEST(EventLogViewer, ClearedLine) {

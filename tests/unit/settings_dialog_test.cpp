@@ -160,6 +160,21 @@ TEST(SettingsDialog, AFailedSaveWarnsSendsNothingAndKeepsTheDialogOpen) {
     EXPECT_FALSE(d.form.ModalEnded());
 }
 
+TEST(SettingsDialog, APluginListThatCannotBeWrittenIsSaidAndTheRestIsSaved) {
+    OpenDialog d(TestName());
+    d.Show();
+    // The list cannot be written: a folder took its name.
+    std::filesystem::create_directory(d.Plugins());
+    d.form.EnableApply();
+    d.form.btn_okClick();
+    EXPECT_EQ(test::ReadIni(d.Data(), "log", "traffic"), "0");  // written after the list
+    EXPECT_EQ(d.sent, (std::vector<std::pair<int, std::string>>{{0, "0"}}));
+    EXPECT_FALSE(d.form.Enabled(IDC_BTN_APPLY));
+    EXPECT_TRUE(d.form.ModalEnded());
+    ASSERT_EQ(d.warnings.size(), 1u);
+    EXPECT_NE(d.warnings[0].find("сохранить список модулей"), std::string::npos) << d.warnings[0];
+}
+
 TEST(SettingsDialog, HangupBoxAndLogClearingAsTheMainProgramReadsThem) {
     struct Case {
         const char* what;

@@ -205,15 +205,12 @@ TEST_F(StatisticsPage, ResetAndStatusRows) {
 
 using LogsPageTest = PageTest;
 
-std::vector<std::string> ViewerLines(HWND page) {
-    HWND viewer = GetDlgItem(page, LogsPage::idViewer);
+// What the viewer shows: as many lines as the list box has, each as the page draws it.
+std::vector<std::string> ViewerLines(const LogsPage& page) {
+    HWND viewer = GetDlgItem(page.Handle(), LogsPage::idViewer);
     std::vector<std::string> lines;
     const int n = static_cast<int>(SendMessageW(viewer, LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < n; ++i) {
-        std::wstring text(static_cast<size_t>(SendMessageW(viewer, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0)) + 1, L'\0');
-        text.resize(static_cast<size_t>(SendMessageW(viewer, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()))));
-        lines.push_back(fw::Narrow(text));
-    }
+    for (int i = 0; i < n; ++i) lines.push_back(page.Viewer().Line(static_cast<size_t>(i)).text);
     return lines;
 }
 
@@ -222,15 +219,15 @@ TEST_F(LogsPageTest, ViewerFiltersAndClearing) {
     LogsPage page(host_);
     ASSERT_TRUE(page.Create(window_.Handle(), 0, 0, 545, 390));
     page.LoadViewer();
-    EXPECT_EQ(ViewerLines(page.Handle()),
+    EXPECT_EQ(ViewerLines(page),
               (std::vector<std::string>{"05.03.26 | 10:00:01 (*1) - Запуск программы.",
                                         "05.03.26 | 10:00:02 (*3) - Обнаружено активное соединение (учётная запись «Home»)."}));
     page.ClickFilter(2);  // programme events off: reloaded at once
-    EXPECT_EQ(ViewerLines(page.Handle()).size(), 1u);
+    EXPECT_EQ(ViewerLines(page).size(), 1u);
     for (int box : {1, 3, 0}) page.ClickFilter(box);
     ASSERT_EQ(host_.boxes.size(), 1u);  // the last box unticked: told, nothing reloaded
     EXPECT_EQ(host_.boxes[0], "не выделен ни один тип отображаемой информации");
-    EXPECT_EQ(ViewerLines(page.Handle()).size(), 1u);
+    EXPECT_EQ(ViewerLines(page).size(), 1u);
 
     // a log that cannot be deleted: a warning, the viewer as it was
     ASSERT_TRUE(DeleteFileA(Path("data.log").c_str()));
@@ -239,7 +236,7 @@ TEST_F(LogsPageTest, ViewerFiltersAndClearing) {
     ASSERT_EQ(host_.boxes.size(), 3u);
     EXPECT_EQ(host_.boxes[1], "очистить журнал событий сейчас?");
     EXPECT_NE(host_.boxes[2].find("невозможно удалить журнал событий"), std::string::npos);
-    EXPECT_EQ(ViewerLines(page.Handle()).size(), 1u);
+    EXPECT_EQ(ViewerLines(page).size(), 1u);
     RemoveDirectoryA(Path("data.log").c_str());
 
     Write("data.log", "[status]\r\n");
@@ -248,7 +245,7 @@ TEST_F(LogsPageTest, ViewerFiltersAndClearing) {
     EXPECT_NE(GetFileAttributesA(Path("data.log").c_str()), INVALID_FILE_ATTRIBUTES);
     page.ClearEventLog();
     EXPECT_EQ(GetFileAttributesA(Path("data.log").c_str()), INVALID_FILE_ATTRIBUTES);
-    const std::vector<std::string> cleared = ViewerLines(page.Handle());
+    const std::vector<std::string> cleared = ViewerLines(page);
     ASSERT_EQ(cleared.size(), 1u);
     EXPECT_NE(cleared[0].find(" - Журнал очищен."), std::string::npos);
 
@@ -262,6 +259,22 @@ TEST_F(LogsPageTest, ViewerFiltersAndClearing) {
     ASSERT_EQ(host_.boxes.size(), before + 2);
     EXPECT_NE(host_.boxes.back().find("невозможно удалить журнал скорости"), std::string::npos);
     CloseHandle(held);
+}
+
+TEST_F(LogsPageTest, TheSelectedLineIsCopiedWhole) {
+    Write("data.log", "[status]\r\n05.03.26|10:00:01|1=Start\r\n05.03.26|10:00:02|4=Disconnected\r\n");
+    LogsPage page(host_);
+    ASSERT_TRUE(page.Create(window_.Handle(), 0, 0, 545, 390));
+    page.LoadViewer();
+    HWND viewer = GetDlgItem(page.Handle(), LogsPage::idViewer);
+    SendMessageW(viewer, LB_SETCURSEL, 1, 0);
+    SendMessageW(page.Handle(), WM_COMMAND, MAKEWPARAM(LogsPage::idMenuCopy, 0), 0);
+    ASSERT_TRUE(OpenClipboard(window_.Handle()));
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    const std::wstring copied = data ? static_cast<const wchar_t*>(GlobalLock(data)) : L"(nothing)";
+    if (data) GlobalUnlock(data);
+    CloseClipboard();
+    EXPECT_EQ(fw::Narrow(copied), "05.03.26 | 10:00:02 (*4) - Соединение завершено.");
 }
 
 TEST_F(LogsPageTest, PlaybackRunsToTheEndOfTheLog) {

@@ -103,13 +103,14 @@ TEST(SettingsFiles, KeysTheControlsCannotExpressAreLeftAsStored) {
     EXPECT_EQ(data.Value("ignore", "item_5"), "E5");
 }
 
-TEST(SettingsFiles, AFailedWriteStopsTheSaveThere) {
+TEST(SettingsFiles, AFailedWriteStopsTheSaveThereExceptInThePluginList) {
     struct Case {
         const char* failing;
-        const char* lastWritten;  // the write before the failing one
-        bool inPluginList;
+        const char* lastWritten;  // the last write to the failing key's file
+        bool inPluginList;        // the list ends there and the logs are written after it all the same
     } cases[] = {{"view.x", "visibility.reaload=1", false},
                  {"bytes.level_2", "bytes.level_1=2048", false},
+                 {"plugins.items", nullptr, true},
                  {"plugins.item_1", "plugins.items=2", true},
                  {"log.clear", "log.data=1", false}};
     for (const Case& c : cases) {
@@ -118,14 +119,25 @@ TEST(SettingsFiles, AFailedWriteStopsTheSaveThere) {
         data.failingKey = plugins.failingKey = c.failing;
         data.writes.clear();
         plugins.writes.clear();
-        EXPECT_THROW(SaveSettingsValues(values, 0, data, plugins), SaveError) << c.failing;
-        const MemoryIni& file = c.inPluginList ? plugins : data;
-        ASSERT_FALSE(file.writes.empty()) << c.failing;
-        EXPECT_EQ(file.writes.back(), c.lastWritten) << c.failing;
-        if (c.inPluginList) {
-            EXPECT_EQ(data.WrittenKeys().back(), "memory.float") << "the logs come after the list";
+        if (!c.inPluginList) {
+            EXPECT_THROW(SaveSettingsValues(values, 0, data, plugins), SaveError) << c.failing;
+            ASSERT_FALSE(data.writes.empty()) << c.failing;
+            EXPECT_EQ(data.writes.back(), c.lastWritten) << c.failing;
+            continue;
         }
+        SaveOutcome outcome;
+        EXPECT_NO_THROW(outcome = SaveSettingsValues(values, 0, data, plugins)) << c.failing;
+        EXPECT_FALSE(outcome.pluginListSaved) << c.failing;
+        EXPECT_EQ(plugins.writes, c.lastWritten ? std::vector<std::string>{c.lastWritten} : std::vector<std::string>{})
+            << c.failing;
+        const auto keys = data.WrittenKeys();
+        ASSERT_GE(keys.size(), 4u);
+        EXPECT_EQ(std::vector<std::string>(keys.end() - 4, keys.end()),
+                  (std::vector<std::string>{"memory.float", "log.data", "log.clear", "log.traffic"}))
+            << c.failing;
     }
+    MemoryIni data(EveryKeyChanged()), plugins(PluginList());
+    EXPECT_TRUE(SaveSettingsValues(ReadSettingsValues(data, plugins, kFolder, kToday), 0, data, plugins).pluginListSaved);
 }
 
 TEST(SettingsFiles, AnUnbelievableCountEndsTheListAtItsFirstMissingKey) {

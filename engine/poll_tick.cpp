@@ -27,13 +27,12 @@ bool IsIgnored(const Options& opt, const std::string& entry) {
     return std::find(opt.ignoreList.begin(), opt.ignoreList.end(), entry) != opt.ignoreList.end();
 }
 
-ConnectionId PolledConnection(const EngineState& eng) { return {eng.connHandle, eng.entryName}; }
-
 void Connect(EngineState& eng, Options& opt, TickPort& port) {
     // A connection the counters already hold in part (it went on after an odd poll, or across a restart)
     // adds only what it gains from now on; any other starts from nothing stored.
     const ConnectionTotals now{eng.connIn, eng.connOut, eng.connDuration};
     if (!Continues(eng.stored, PolledConnection(eng), now)) eng.stored = StoredConnection{PolledConnection(eng), {}};
+    else eng.stored.id.startMs = eng.connStartMs;  // the record names it by the beginning this run reads
     eng.dayWarned = eng.monthWarned = false;
     port.SetTimerTag(TickTimer::Idle, 0);
     port.StopTimer(TickTimer::Wait);
@@ -179,9 +178,10 @@ void RunPollTick(EngineState& eng, Options& opt, DisplayTexts& texts, TickPort& 
 
     const double r = opt.method == 1 ? -1 : port.PollStatistics();
     eng.polledOnline = r >= 0;
-    // Another connection than the counted one (dropped and dialled again between two ticks): the counted
-    // one has ended with the totals the last tick saw, and the new one starts from its own.
-    if (eng.polledOnline && eng.countedOnline && !(PolledConnection(eng) == eng.stored.id)) {
+    // Another connection than the counted one (dropped and dialled again between two ticks, perhaps with
+    // the same handle): the counted one has ended with the totals the last tick saw, and the new one starts
+    // from its own.
+    if (eng.polledOnline && eng.countedOnline && !SameConnection(PolledConnection(eng), eng.stored.id)) {
         Disconnect(eng, opt, port);
         eng.countedOnline = false;
     }

@@ -33,7 +33,8 @@ std::vector<std::pair<std::string, std::string>> ProtectCopyKeys(const Connectio
             {kProtectSentKey, ProtectCountText(totals.out)},
             {kProtectHandleKey, std::to_string(id.handle)},
             {kProtectEntryKey, QuotedEntry(id.entry)},
-            {kProtectDurationKey, ProtectCountText(totals.duration)}};
+            {kProtectDurationKey, ProtectCountText(totals.duration)},
+            {kProtectStartKey, StartText(id.startMs)}};
 }
 
 }  // namespace quon

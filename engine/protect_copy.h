@@ -13,10 +13,11 @@ inline constexpr const char* kProtectNextFile = "protect_next.tmp";
 inline constexpr const char* kProtectSection = "save";
 inline constexpr const char* kProtectReceivedKey = "Dbytes";
 inline constexpr const char* kProtectSentKey = "Ubytes";
-// Which connection the counts belong to: its RAS handle, entry name and connect time.
+// Which connection the counts belong to: its RAS handle, entry name, connect time and beginning.
 inline constexpr const char* kProtectHandleKey = "Handle";
 inline constexpr const char* kProtectEntryKey = "Entry";
 inline constexpr const char* kProtectDurationKey = "Duration";
+inline constexpr const char* kProtectStartKey = "Start";
 
 // A byte count as the copies hold it: unsigned 64-bit decimal, the fraction cut (negative gives "0").
 std::string ProtectCountText(double bytes);

@@ -115,7 +115,8 @@ void RecoverInterruptedSession(SettingsStore& store, StartOfDayHost& host, const
     if (received == 0 && sent == 0) return;  // nothing was interrupted: the copies stay as they are
 
     const ConnectionId id{ParseProtectCount(host.ReadProtectValue(copy, kProtectHandleKey)).value_or(0),
-                          host.ReadProtectValue(copy, kProtectEntryKey)};
+                          host.ReadProtectValue(copy, kProtectEntryKey),
+                          ParseStart(host.ReadProtectValue(copy, kProtectStartKey))};
     const double duration =
         static_cast<double>(ParseProtectCount(host.ReadProtectValue(copy, kProtectDurationKey)).value_or(0));
     const ConnectionTotals copied{static_cast<double>(received), static_cast<double>(sent), duration};

@@ -1,6 +1,7 @@
 #include "engine/stored_connection.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "engine/protect_copy.h"
 #include "engine/value_forms.h"
@@ -13,12 +14,19 @@ constexpr const char* kEntryKey = "session_entry";
 constexpr const char* kInKey = "session_in";
 constexpr const char* kOutKey = "session_out";
 constexpr const char* kDurationKey = "session_time";
+constexpr const char* kStartKey = "session_start";
 
 }  // namespace
 
+bool SameConnection(const ConnectionId& a, const ConnectionId& b) {
+    if (a.handle != b.handle || a.entry != b.entry) return false;
+    if (a.startMs == 0 || b.startMs == 0) return true;
+    return std::llabs(a.startMs - b.startMs) <= kStartToleranceMs;
+}
+
 bool Continues(const StoredConnection& stored, const ConnectionId& id, const ConnectionTotals& now) {
     const ConnectionTotals& was = stored.totals;
-    return stored.id == id && now.in >= was.in && now.out >= was.out && now.duration >= was.duration;
+    return SameConnection(stored.id, id) && now.in >= was.in && now.out >= was.out && now.duration >= was.duration;
 }
 
 ConnectionTotals Unstored(const StoredConnection& stored, const ConnectionId& id, const ConnectionTotals& now) {
@@ -34,7 +42,8 @@ KeyValues CounterStoreKeys(const Counters& c, const ConnectionTotals& added, con
             {kEntryKey, QuotedEntry(record.id.entry)},
             {kInKey, ProtectCountText(record.totals.in)},
             {kOutKey, ProtectCountText(record.totals.out)},
-            {kDurationKey, ProtectCountText(record.totals.duration)}};
+            {kDurationKey, ProtectCountText(record.totals.duration)},
+            {kStartKey, StartText(record.id.startMs)}};
 }
 
 StoredConnection ParseStoredConnection(const std::function<std::string(const char* key)>& read) {
@@ -43,9 +52,17 @@ StoredConnection ParseStoredConnection(const std::function<std::string(const cha
     p.id.handle = ParseProtectCount(read(kHandleKey)).value_or(0);
     p.id.entry = read(kEntryKey);
     p.totals = {number(kInKey), number(kOutKey), number(kDurationKey)};
+    p.id.startMs = ParseStart(read(kStartKey));
     return p;
 }
 
 std::string QuotedEntry(const std::string& entry) { return "\"" + entry + "\""; }
+
+std::string StartText(int64_t startMs) { return startMs > 0 ? std::to_string(startMs) : "0"; }
+
+int64_t ParseStart(const std::string& text) {
+    const std::optional<uint64_t> ms = ParseProtectCount(text);
+    return ms && *ms <= static_cast<uint64_t>(INT64_MAX) ? static_cast<int64_t>(*ms) : 0;
+}
 
 }  // namespace quon

@@ -1,8 +1,10 @@
 #pragma once
 // Which connection the counters of data.qif already hold, and up to which of its totals. RAS tells one
-// connection from the next by its handle and entry name. A connection seen again (after a poll that failed
-// or listed two connections, or still up across a restart of the program) adds only what it gained since;
-// any other connection adds all of its bytes.
+// connection from the next by its handle and entry name, but hands a handle out again once its connection
+// has ended (after a reboot the first connection may well get the same one); so a connection is also
+// known by the instant it began. A connection seen again (after a poll that failed or listed two
+// connections, or still up across a restart of the program) adds only what it gained since; any other
+// connection adds all of its bytes.
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -18,9 +20,18 @@ using KeyValues = std::vector<std::pair<std::string, std::string>>;
 struct ConnectionId {
     uint64_t handle = 0;  // 0: not known (protection copies of an older version name no connection)
     std::string entry;
+    // When it began: the wall clock (milliseconds since 1970, UTC) less its connect time, as a reading of it
+    // found them. 0: not known (files of an older version).
+    int64_t startMs = 0;
     bool Known() const { return handle != 0; }
-    friend bool operator==(const ConnectionId&, const ConnectionId&) = default;
 };
+
+// Two readings of one connection give beginnings this close; the clock and the connect time are read
+// one after the other, and the clock may be set a little meanwhile.
+inline constexpr int64_t kStartToleranceMs = 5000;
+
+// The same handle and entry, and beginnings within the tolerance where both are known.
+bool SameConnection(const ConnectionId& a, const ConnectionId& b);
 
 // Cumulative figures of one connection as RAS reports them (wraps of its 32-bit counters carried).
 struct ConnectionTotals {
@@ -34,7 +45,7 @@ struct StoredConnection {
     ConnectionTotals totals;  // the counters hold this connection's bytes up to these totals
 };
 
-// The same connection going on: its handle and entry are the record's and none of its totals fell. RAS
+// The same connection going on: it is the record's (SameConnection) and none of its totals fell. RAS
 // never names a connection by handle 0, so a record without a connection (protection copies of an older
 // version) matches only such copies, which are then the very ones recovered before.
 bool Continues(const StoredConnection& stored, const ConnectionId& id, const ConnectionTotals& now);
@@ -53,5 +64,10 @@ StoredConnection ParseStoredConnection(const std::function<std::string(const cha
 
 // An entry name as an INI value: quoted, so that the reader gives back its blanks as they were.
 std::string QuotedEntry(const std::string& entry);
+
+// A connection's beginning as the files hold it: decimal milliseconds, "0" when not known; a missing or
+// unreadable text gives 0.
+std::string StartText(int64_t startMs);
+int64_t ParseStart(const std::string& text);
 
 }  // namespace quon

@@ -6,6 +6,9 @@
 #include <cstdlib>
 #include <vector>
 
+#include "framework/ini_text.h"
+#include "framework/whole_file.h"
+
 namespace fw {
 
 std::optional<int64_t> ParseInteger(const std::string& text) {
@@ -57,6 +60,7 @@ bool IniFile::KeyExists(const char* section, const std::string& key) const {
 }
 
 bool IniFile::WriteString(const char* section, const std::string& key, const std::string& value) const {
+    if (value.size() > kLongestPlatformValue) return WriteKeys(section, {{key, value}});
     return WritePrivateProfileStringA(section, key.c_str(), value.c_str(), path_.c_str()) != FALSE;
 }
 
@@ -64,54 +68,32 @@ bool IniFile::WriteInteger(const char* section, const std::string& key, int64_t 
     return WriteString(section, key, std::to_string(value));
 }
 
-}  // namespace fw
-
-namespace fw {
 namespace {
 
-bool SameKey(const std::string& line, const std::string& key) {
-    const size_t eq = line.find('=');
-    if (eq == std::string::npos) return false;
-    size_t end = eq;
-    while (end > 0 && (line[end - 1] == ' ' || line[end - 1] == '\t')) --end;
-    size_t begin = line.find_first_not_of(" \t");
-    if (begin == std::string::npos || end <= begin || end - begin != key.size()) return false;
-    return CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, line.data() + begin, static_cast<int>(key.size()),
-                          key.data(), static_cast<int>(key.size())) == CSTR_EQUAL;
+// A file saved in UTF-8 or UTF-16 by some editor: its text is not code page 1251, so it is left to the
+// platform's writer, key by key.
+bool MarkedAsUnicode(const std::string& text) {
+    return text.rfind("\xEF\xBB\xBF", 0) == 0 || text.rfind("\xFF\xFE", 0) == 0 || text.rfind("\xFE\xFF", 0) == 0;
 }
 
 }  // namespace
 
 bool IniFile::WriteKeys(const char* section, const std::vector<std::pair<std::string, std::string>>& keys) const {
-    std::vector<char> buf(32768);
-    DWORD n = 0;
-    for (;;) {
-        n = GetPrivateProfileSectionA(section, buf.data(), static_cast<DWORD>(buf.size()), path_.c_str());
-        if (n + 2 < buf.size()) break;
-        if (buf.size() >= (1u << 24)) return false;  // a section this large is not rewritten in part
-        buf.resize(buf.size() * 4);
+    const std::optional<std::string> text = ReadWholeFile(path_);
+    if (!text) return false;
+    if (MarkedAsUnicode(*text)) {
+        for (const auto& [key, value] : keys)
+            if (value.size() > kLongestPlatformValue ||
+                !WritePrivateProfileStringA(section, key.c_str(), value.c_str(), path_.c_str()))
+                return false;
+        return true;
     }
-    // Each key keeps its place in the section; a key the section lacks is added at its end.
-    std::vector<std::string> lines;
-    std::vector<bool> placed(keys.size(), false);
-    for (size_t i = 0; i < n;) {
-        std::string line(buf.data() + i);
-        i += line.size() + 1;
-        if (line.empty()) continue;
-        for (size_t k = 0; k < keys.size(); ++k) {
-            if (!SameKey(line, keys[k].first)) continue;
-            line = placed[k] ? std::string() : keys[k].first + "=" + keys[k].second;
-            placed[k] = true;
-            break;
-        }
-        if (!line.empty()) lines.push_back(std::move(line));
-    }
-    for (size_t k = 0; k < keys.size(); ++k)
-        if (!placed[k]) lines.push_back(keys[k].first + "=" + keys[k].second);
-    std::string block;
-    for (const std::string& line : lines) block += line + '\0';
-    block += '\0';
-    return WritePrivateProfileSectionA(section, block.c_str(), path_.c_str()) != FALSE;
+    if (!ReplaceWholeFile(path_, SetIniKeys(*text, section, keys))) return false;
+    // The platform may keep a parsed copy of the file and tell a change by the time of the last write alone;
+    // the copy is dropped, so that the next read sees the new file.
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, path_.c_str());
+    return true;
 }
 
 }  // namespace fw
+

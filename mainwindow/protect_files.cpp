@@ -16,8 +16,7 @@ void Tfrm_quonm::tmr_protectTimer() {
         tmr_protect.SetEnabled(false);
         return;
     }
-    const ConnectionId polled{eng.connHandle, eng.entryName};
-    if (!WriteProtectCopies(ProtectCopyKeys(polled, {eng.connIn, eng.connOut, eng.connDuration}))) {
+    if (!WriteProtectCopies(ProtectCopyKeys(PolledConnection(eng), {eng.connIn, eng.connOut, eng.connDuration}))) {
         tmr_protect.SetEnabled(false);
         fw::ShowBox("внимание! возникла ошибка при попытке записать данные на диск\n"
                     "[ защита от сбоев отключена на всё время текущего соединения ]",

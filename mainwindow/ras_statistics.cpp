@@ -12,6 +12,14 @@
 namespace quon {
 namespace {
 
+// Milliseconds since 1970, UTC.
+int64_t WallClockMs() {
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    const uint64_t ticks = static_cast<uint64_t>(now.dwHighDateTime) << 32 | now.dwLowDateTime;  // 100 ns since 1601
+    return static_cast<int64_t>(ticks / 10000) - 11644473600000LL;
+}
+
 // Exactly one connection is measured: a second one makes the enumeration report a too small buffer,
 // and that fails the reading as a whole.
 RasReading ReadRasStatistics(bool hangUp) {
@@ -31,6 +39,7 @@ RasReading ReadRasStatistics(bool hangUp) {
     stats.dwSize = sizeof stats;
     if (count == 0 || connection.hrasconn == nullptr) return reading;
     if (getStatistics(connection.hrasconn, &stats) != 0) return reading;
+    reading.readAtMs = WallClockMs();
 
     reading.ok = true;
     reading.bytesIn = stats.dwBytesRcved;

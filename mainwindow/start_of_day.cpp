@@ -17,8 +17,10 @@ public:
     std::string ReadString(const char* section, const std::string& key, const std::string& def) const override {
         return ini_.ReadString(section, key, def);
     }
+    // Every write replaces data.qif as a whole: a kill in the middle of a roll-over leaves each counter
+    // with its old value or its new one, and the file whole.
     bool WriteString(const char* section, const std::string& key, const std::string& value) override {
-        return ini_.WriteString(section, key, value);
+        return ini_.WriteKeys(section, {{key, value}});
     }
     bool WriteKeys(const char* section, const KeyValues& keys) override { return ini_.WriteKeys(section, keys); }
 

@@ -11,7 +11,7 @@ void ChooseInGroup(Tfrm_quonm& form, std::initializer_list<fw::MenuItem*> group,
                    const char* section, const char* key) {
     for (fw::MenuItem* item : group) item->SetChecked(false);
     chosen.SetChecked(true);
-    if (!fw::IniFile(SettingsPath()).WriteInteger(section, key, chosen.tag)) fw::Beep100();
+    if (!fw::IniFile(SettingsPath()).WriteKeys(section, {{key, std::to_string(chosen.tag)}})) fw::Beep100();
     form.LoadSettings();
 }
 
@@ -19,7 +19,7 @@ void ChooseInGroup(Tfrm_quonm& form, std::initializer_list<fw::MenuItem*> group,
 
 void Tfrm_quonm::sub_lockClick() {
     sub_lock->SetChecked(!sub_lock->checked);
-    if (!fw::IniFile(SettingsPath()).WriteInteger("view", "fix", sub_lock->checked ? 1 : 0)) fw::Beep100();
+    if (!fw::IniFile(SettingsPath()).WriteKeys("view", {{"fix", sub_lock->checked ? "1" : "0"}})) fw::Beep100();
 }
 
 void Tfrm_quonm::OnUnitItem(fw::MenuItem& item) {

@@ -63,7 +63,7 @@ void Tfrm_quonm::FormMouseDown(int button) {
     GetWindowRect(Handle(), &r);
     const StoredPlace place = StoredPlaceOf(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), r.left, r.top);
     const fw::IniFile ini(SettingsPath());
-    if (!ini.WriteInteger("view", "x", place.x) || !ini.WriteInteger("view", "y", place.y)) fw::Beep100();
+    if (!ini.WriteKeys("view", {{"x", std::to_string(place.x)}, {"y", std::to_string(place.y)}})) fw::Beep100();
 }
 
 void Tfrm_quonm::OnMouseMove(POINT client) {

@@ -5,8 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -54,11 +57,11 @@ bool CopiesGone(const rig::TestFolder& dir) {
     return !dir.Exists("protect_prev.tmp") && !dir.Exists("protect_next.tmp");
 }
 
-// The program measures a connection of in and out bytes until its protection copies hold them; then
-// it is killed, as by a power loss.
-void KillWhileOnline(const rig::TestFolder& dir, uint64_t in, uint64_t out) {
+// The program measures a connection of in and out bytes, begun at began, until its protection copies hold
+// them; then it is killed, as by a power loss.
+void KillWhileOnline(const rig::TestFolder& dir, uint64_t in, uint64_t out, int64_t began = rig::NowMs()) {
     dir.WriteData(Settings());
-    dir.WriteRasScript(rig::RasScript().Connected("Dial", in, out));
+    dir.WriteRasScript(rig::RasScript().Connected("Dial", in, out).Since(began));
     rig::Program app(dir);
     ASSERT_NE(app.WaitForWindow(), nullptr);
     ASSERT_TRUE(rig::WaitUntil([&] {
@@ -166,9 +169,10 @@ TEST(CountedOnce, KilledInTheDisconnectStoreBeforeTheCopiesAreDeleted) {
 
 TEST(CountedOnce, ConnectionThatOutlivesTheProgramIsCountedOnce) {
     rig::TestFolder dir;
-    KillWhileOnline(dir, 4000, 400);
+    const int64_t began = rig::NowMs();
+    KillWhileOnline(dir, 4000, 400, began);
     // The connection goes on while the program is down, and after its restart.
-    dir.WriteRasScript(rig::RasScript().Connected("Dial", 9000, 900));
+    dir.WriteRasScript(rig::RasScript().Connected("Dial", 9000, 900).Since(began));
     const int64_t started = rig::NowMs();
     rig::Program app(dir);
     ASSERT_TRUE(StartUpEnded(dir, started));
@@ -185,6 +189,7 @@ TEST(CountedOnce, OddPollInsideAConnectionCountsItOnce) {
         const char* folder;
         rig::RasScript odd;
     };
+    const int64_t began = rig::NowMs();
     const std::vector<Case> cases = {
         {"-second connection listed", rig::RasScript().Connected("Dial", 5000, 500).Second("VPN", 70, 7)},
         {"-statistics failed", rig::RasScript().Connected("Dial", 5000, 500).Error("RasGetConnectionStatistics", 6)},
@@ -193,16 +198,16 @@ TEST(CountedOnce, OddPollInsideAConnectionCountsItOnce) {
         SCOPED_TRACE(c.folder);
         rig::TestFolder dir(c.folder);
         dir.WriteData(Settings());
-        dir.WriteRasScript(rig::RasScript().Connected("Dial", 5000, 500));
+        dir.WriteRasScript(rig::RasScript().Connected("Dial", 5000, 500).Since(began));
         const int64_t started = rig::NowMs();
         rig::Program app(dir);
         ASSERT_TRUE(Polled(dir, started, 5000));
         // The odd poll counts as the end of the connection: what it had is stored.
-        dir.WriteRasScript(c.odd);
+        dir.WriteRasScript(rig::RasScript(c.odd).Since(began));
         ASSERT_TRUE(rig::WaitUntil([&] { return Read(dir) == With(5000, 500); }, 10000)) << Read(dir);
         // The same connection is back with its running totals, and ends later.
         const int64_t back = rig::NowMs();
-        dir.WriteRasScript(rig::RasScript().Connected("Dial", 6000, 600));
+        dir.WriteRasScript(rig::RasScript().Connected("Dial", 6000, 600).Since(began));
         ASSERT_TRUE(Polled(dir, back, 6000));
         dir.WriteRasScript(rig::RasScript().Offline());
         rig::WaitUntil([&] { return Read(dir) == With(6000, 600); }, 10000);
@@ -236,6 +241,101 @@ TEST(CountedOnce, RedialBetweenTwoTicksStoresTheFirstConnection) {
         auto log = dir.Read("data.log").value_or("");
         EXPECT_NE(log.find(":" + std::to_string(kDay + c.firstIn) + ":"), std::string::npos) << log;
     }
+}
+
+// When the double's script was last written, as rig::NowMs() counts: a connection's totals grow from then.
+int64_t ScriptWrittenMs(const rig::TestFolder& dir) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    GetFileAttributesExW(dir.File("fakeras.ini").c_str(), GetFileExInfoStandard, &data);
+    const uint64_t ticks = static_cast<uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32 |
+                           data.ftLastWriteTime.dwLowDateTime;
+    return static_cast<int64_t>(ticks / 10000) - 11644473600000LL;
+}
+
+// What the next start recovers: the counts of protect_prev.tmp, or of protect_next.tmp when the first
+// holds none.
+std::pair<uint64_t, uint64_t> CopiedCounts(const rig::TestFolder& dir) {
+    for (const char* file : {"protect_prev.tmp", "protect_next.tmp"}) {
+        const std::string d = IniValue(dir, file, "save", "Dbytes"), u = IniValue(dir, file, "save", "Ubytes");
+        if (d != "<missing>" || u != "<missing>")
+            return {std::strtoull(d.c_str(), nullptr, 10), std::strtoull(u.c_str(), nullptr, 10)};
+    }
+    return {0, 0};
+}
+
+// RAS hands a connection's handle out again once it has ended. Eight connections on the same entry and
+// the same handle, each ended by a kill of the program at a random moment, in four folders two in a row:
+// each starts with more bytes and a longer connect time than the one before, so that only its beginning
+// tells it from that one. Every start adds all of what the copies held of the killed connection, which is
+// at most one protection interval plus one tick behind it, and never more.
+TEST(CountedOnce, AConnectionThatGetsTheHandleOfAnEarlierOneIsCountedWhole) {
+    constexpr int kFolders = 4, kKillsEach = 2;
+    constexpr uint64_t kRateIn = 1000, kRateOut = 100;  // bytes per second
+    // Protection copies every second and a tick every second; a timer of a busy machine may come late.
+    constexpr int64_t kProtectMs = 1000, kTickMs = 1000, kLateMs = 1000;
+    std::mt19937 random(std::random_device{}());
+    std::uniform_int_distribution<int> moment(0, 3000);
+
+    struct Folder {
+        std::unique_ptr<rig::TestFolder> dir;
+        std::unique_ptr<rig::Program> app;
+        uint64_t in = 0, out = 0;  // what the counters hold of the connections so far
+        int64_t killAt = 0, scriptMs = 0;
+    };
+    std::vector<Folder> folders(kFolders);
+    for (int f = 0; f < kFolders; ++f) {
+        folders[f].dir = std::make_unique<rig::TestFolder>("-" + std::to_string(f));
+        folders[f].dir->WriteData(Settings());
+    }
+    for (int k = 0; k <= kKillsEach; ++k) {
+        SCOPED_TRACE("connection " + std::to_string(k + 1));
+        const bool last = k == kKillsEach;
+        const int64_t started = rig::NowMs();
+        for (Folder& f : folders) {
+            // Connection k began (k + 1) times ten minutes ago; the last start finds none.
+            const uint64_t n = static_cast<uint64_t>(k + 1);
+            f.dir->WriteRasScript(last ? rig::RasScript().Offline()
+                                       : rig::RasScript().Connected("Dial", 200000 * n, 20000 * n, 600000 * n)
+                                             .Growing(kRateIn, kRateOut));
+            f.scriptMs = ScriptWrittenMs(*f.dir);
+            f.app = std::make_unique<rig::Program>(*f.dir, L"/instance");
+        }
+        for (Folder& f : folders) {
+            // The start has recovered the connection before: all of what its copies held. Four programs
+            // start at once here, so the start-up may take longer than usual.
+            ASSERT_TRUE(f.dir->WaitForRasCall("RasEnumEntriesA", 40000,
+                                              [&](const rig::RasCall& c) { return c.ms >= started; }));
+            EXPECT_EQ(Read(*f.dir), With(f.in, f.out));
+            EXPECT_TRUE(f.app->MessageBoxes().empty());
+        }
+        if (last) break;
+        for (Folder& f : folders) {
+            ASSERT_TRUE(rig::WaitUntil([&] {
+                return std::strtoull(IniValue(*f.dir, "protect_next.tmp", "save", "Dbytes").c_str(), nullptr, 10) >=
+                       200000ull * static_cast<uint64_t>(k + 1);
+            }, 30000));
+            f.killAt = rig::NowMs() + moment(random);
+        }
+        std::vector<Folder*> order;
+        for (Folder& f : folders) order.push_back(&f);
+        std::sort(order.begin(), order.end(), [](const Folder* a, const Folder* b) { return a->killAt < b->killAt; });
+        for (Folder* f : order) {
+            rig::WaitUntil([&] { return rig::NowMs() >= f->killAt; }, 5000);
+            const int64_t killed = rig::NowMs();
+            f->app->Terminate();
+            const int64_t ended = rig::NowMs();
+            const auto [in, out] = CopiedCounts(*f->dir);
+            const uint64_t base = 200000ull * static_cast<uint64_t>(k + 1);
+            const uint64_t hadAtKill = base + kRateIn * static_cast<uint64_t>(killed - f->scriptMs) / 1000;
+            const uint64_t hadAtEnd = base + kRateIn * static_cast<uint64_t>(ended - f->scriptMs) / 1000;
+            EXPECT_LE(in, hadAtEnd);
+            EXPECT_GE(in + kRateIn * (kProtectMs + kTickMs + kLateMs) / 1000, hadAtKill)
+                << "lost " << hadAtKill - in << " bytes";
+            f->in += in;
+            f->out += out;
+        }
+    }
+    for (Folder& f : folders) EXPECT_TRUE(CopiesGone(*f.dir));
 }
 
 }  // namespace

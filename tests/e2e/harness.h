@@ -95,6 +95,9 @@ public:
     RasScript& Connected(const std::string& entry, uint64_t in, uint64_t out, uint64_t durationMs = 0);
     RasScript& Second(const std::string& entry, uint64_t in = 0, uint64_t out = 0);
     RasScript& Growing(uint64_t inPerSecond, uint64_t outPerSecond);
+    // The connection began at this instant (rig::NowMs()) and its connect time runs on from then, however
+    // often the script is written again: the same connection, as RAS would report it.
+    RasScript& Since(int64_t beganMs);
     RasScript& Entries(const std::vector<std::string>& names);
     RasScript& DialParams(const std::string& entry, const std::string& user, const std::string& password,
                           bool saved);

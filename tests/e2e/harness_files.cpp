@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "framework/text.h"
@@ -156,6 +157,11 @@ RasScript& RasScript::Second(const std::string& entry, uint64_t in, uint64_t out
 RasScript& RasScript::Growing(uint64_t inPerSecond, uint64_t outPerSecond) {
     return Raw("connection", "rate_in", std::to_string(inPerSecond))
         .Raw("connection", "rate_out", std::to_string(outPerSecond))
+        .Raw("connection", "clock", "1");
+}
+
+RasScript& RasScript::Since(int64_t beganMs) {
+    return Raw("connection", "duration", std::to_string(std::max<int64_t>(0, NowMs() - beganMs)))
         .Raw("connection", "clock", "1");
 }
 

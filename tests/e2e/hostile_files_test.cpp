@@ -118,5 +118,33 @@ TEST(HostileThemePicture, ABuiltInFaceThatCannotBeDrawnIsReportedBeforeTheEnd) {
         EXPECT_NE(text.find("файл «skins\\default\\face.png» не найден"), std::string::npos) << text;
 }
 
+// A [bytes] section with 300,000 one-key lines before its real keys: the connection is stored when it
+// ends, and the meter goes on measuring, answering and closing as ever.
+TEST(HostileSettingsFile, AHugeCounterSectionIsStoredAtTheDisconnect) {
+    std::string bytes;
+    for (int i = 0; i < 300000; ++i) bytes += "k" + std::to_string(i) + "=0\r\n";
+    bytes += "day=5000\r\nmonth=70000\r\nup=3000\r\nmonthlim=1000000000\r\ndaylim=1000000000\r\n";
+    MeterSession m(QuietSettings({{"reset", TodayStamp()}, {"bytes", bytes}}),
+                   rig::RasScript().Connected("Dial", 4000, 400));
+    ASSERT_TRUE(m.Start());
+    ASSERT_TRUE(m.WaitCounted(true, 30000));
+    m.folder.WriteRasScript(rig::RasScript().Offline());
+    // The meter answers once the tick that stored the connection has ended.
+    ASSERT_TRUE(m.WaitCounted(false, 60000));
+    auto value = [&](const wchar_t* key) {
+        wchar_t buf[64] = {};
+        GetPrivateProfileStringW(L"bytes", key, L"<missing>", buf, 64, m.folder.File("data.qif").c_str());
+        return std::wstring(buf);
+    };
+    EXPECT_EQ(value(L"day"), L"9000");
+    EXPECT_EQ(value(L"month"), L"74000");
+    EXPECT_EQ(value(L"up"), L"3400");
+    EXPECT_EQ(value(L"k299999"), L"0");
+    EXPECT_EQ(m.Ask("get(versionnum)"), "2010");
+    EXPECT_TRUE(m.program->MessageBoxes().empty());
+    PostMessageW(m.window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(m.program->WaitForExit(20000));
+}
+
 }  // namespace
 }  // namespace quon::e2e

@@ -31,13 +31,18 @@ const char* TimerName(TickTimer t) {
     return "?";
 }
 
-RasReading Online(uint32_t in, uint32_t out, std::string entry = "Dial", uint64_t handle = 7) {
+// When the connections of these tests began, unless a test says otherwise.
+constexpr int64_t kBegan = 1700000000000;
+
+RasReading Online(uint32_t in, uint32_t out, std::string entry = "Dial", uint64_t handle = 7,
+                  int64_t began = kBegan, uint32_t durationMs = 1000) {
     RasReading r;
     r.handle = handle;
     r.ok = true;
     r.bytesIn = in;
     r.bytesOut = out;
-    r.durationMs = 1000;
+    r.durationMs = durationMs;
+    r.readAtMs = began + durationMs;
     r.entryName = std::move(entry);
     return r;
 }
@@ -127,12 +132,17 @@ public:
         activity += digit;
         return true;
     }
-    // One line for the counters, one for the record of what they hold: "record <handle> <entry> <in> <out>".
+    // One line for the counters, one for the record of what they hold: "record <handle> <entry> <in> <out>",
+    // followed by " began <ms>" for a beginning other than kBegan.
     bool StoreCounters(const KeyValues& keys) override {
         std::string counters = "store", record = "record";
         for (const auto& [key, value] : keys) {
             if (key.rfind("session_", 0) == 0) {
-                if (key != "session_time") record += " " + value;
+                if (key == "session_start") {
+                    if (value != std::to_string(kBegan)) record += " began " + value;
+                } else if (key != "session_time") {
+                    record += " " + value;
+                }
             } else {
                 counters += " " + key + " " + value;
             }
@@ -230,7 +240,7 @@ TEST_F(PollTick, ConnectOnlineAndDisconnectInOrder) {
                 ElementsAre("stop get", "stop idle", "stop animation", "menus offline", "balloon 1 Интернет оффлайн",
                             "sound off.wav", "interval wait 1000", "stop wait", "start wait", "event 4 Disconnected",
                             "event 5 1000:6000:71000:29000:Dial", "event 6 200:3200:-3200",
-                            "copies 1000 200 7 \"Dial\" 1000", "store up 3200 day 6000 month 71000",
+                            "copies 1000 200 7 \"Dial\" 1000 1700000000000", "store up 3200 day 6000 month 71000",
                             "record 7 \"Dial\" 1000 200", "reload", "start get", "stop protect",
                             "delete copies", "plugins 3", "icon 0", "hint Quon Tollen II", "hint "));
     EXPECT_FALSE(eng.countedOnline);
@@ -380,6 +390,14 @@ TEST_F(PollTick, EveryConnectionIsStoredOnce) {
         {"redial to another entry", {Online(5000, 50), Online(6000, 60, "Other", 8), Offline()}, 16000, 2, 2},
         {"a wrap of the same connection", {Online(4294967000u, 50), Online(500, 60), Offline()},
          5000 + 4294967296.0 + 500, 1, 1},
+        // A handle is handed out again once its connection has ended.
+        {"the same handle again after an odd poll, begun later",
+         {Online(5000, 50), Offline(), Online(6000, 60, "Dial", 7, kBegan + 60000), Offline()}, 16000, 2, 2},
+        {"an odd poll, then the same connection begun a few seconds off",
+         {Online(5000, 50), Offline(), Online(6000, 60, "Dial", 7, kBegan + 3000, 9000), Offline()}, 11000, 2, 2},
+        {"redial on the same handle between two ticks",
+         {Online(5000, 50, "Dial", 7, kBegan, 30000), Online(6000, 60, "Dial", 7, kBegan + 31000, 500), Offline()},
+         16000, 2, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -421,7 +439,7 @@ TEST_F(PollTick, ConnectionBackAfterAnOddPollLogsAndStoresOnlyItsGain) {
     const auto log = Tick(Offline());
     EXPECT_THAT(port.Only("event 5"), ElementsAre("event 5 1000:11000:76000:" + std::to_string(100000 - 76000) +
                                                   ":Dial"));
-    EXPECT_THAT(port.Only("copies"), ElementsAre("copies 6000 600 7 \"Dial\" 1000"));
+    EXPECT_THAT(port.Only("copies"), ElementsAre("copies 6000 600 7 \"Dial\" 1000 " + std::to_string(kBegan)));
     EXPECT_THAT(port.Only("record"), ElementsAre("record 7 \"Dial\" 6000 600"));
     EXPECT_EQ(opt.counters.day, 11000);
     EXPECT_EQ(opt.counters.up, 3000 + 600);
@@ -429,7 +447,7 @@ TEST_F(PollTick, ConnectionBackAfterAnOddPollLogsAndStoresOnlyItsGain) {
 
 TEST_F(PollTick, ConnectionTheCountersHoldInPartAtTheStartAddsOnlyItsGain) {
     // The record the start read: the counters hold this connection up to 4000 received bytes.
-    eng.stored = StoredConnection{{7, "Dial"}, {4000, 400, 1000}};
+    eng.stored = StoredConnection{{7, "Dial", kBegan}, {4000, 400, 1000}};
     opt.counters.daylim = 12000;  // passed only if the held part were counted again
     Tick(Online(9000, 900));
     // The figures and the limits see that part once as well.
@@ -441,16 +459,33 @@ TEST_F(PollTick, ConnectionTheCountersHoldInPartAtTheStartAddsOnlyItsGain) {
     EXPECT_EQ(opt.counters.day, 5000 + 5000);
     EXPECT_EQ(opt.counters.up, 3000 + 500);
 
-    // A connection on the same handle that was up for a shorter time is another one.
-    EngineState e;
-    e.stored = StoredConnection{{7, "Dial"}, {4000, 400, 5000}};
-    Options o = opt;
-    RecordingPort p(e, o);
-    p.readings.push_back(Online(9000, 900));  // connect time 1000 ms
-    RunPollTick(e, o, texts, p);
-    p.readings.push_back(Offline());
-    RunPollTick(e, o, texts, p);
-    EXPECT_EQ(o.counters.day, opt.counters.day + 9000);
+    // A connection on the same handle that was up for a shorter time is another one, and so is one that
+    // began at another instant; a record without a beginning (an older version's) takes the handle's word.
+    struct Case {
+        const char* name;
+        StoredConnection record;
+        double added;
+    };
+    const Case cases[] = {
+        {"up for a shorter time", {{7, "Dial", kBegan}, {4000, 400, 5000}}, 9000},
+        {"begun a minute earlier", {{7, "Dial", kBegan - 60000}, {4000, 400, 1000}}, 9000},
+        {"begun at the same instant", {{7, "Dial", kBegan + 2000}, {4000, 400, 1000}}, 5000},
+        {"a record without a beginning", {{7, "Dial", 0}, {4000, 400, 1000}}, 5000},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EngineState e;
+        e.stored = c.record;
+        Options o = opt;
+        RecordingPort p(e, o);
+        p.readings.push_back(Online(9000, 900));  // connect time 1000 ms
+        RunPollTick(e, o, texts, p);
+        p.readings.push_back(Offline());
+        RunPollTick(e, o, texts, p);
+        EXPECT_EQ(o.counters.day, opt.counters.day + c.added);
+        // The record names the connection by its own beginning from now on.
+        EXPECT_THAT(p.Only("record"), ElementsAre("record 7 \"Dial\" 9000 900"));
+    }
 }
 
 TEST_F(PollTick, ActivityLogGetsOneDigitPerCountedTick) {

@@ -203,7 +203,7 @@ TEST_F(StartOfDay, RecoveryAddsOnlyWhatTheCountersDoNotHoldOfTheCopiesConnection
         {"no record", {}, "9000", "3400"},
         {"stored whole before", {{"handle", "7"}, {"entry", "Dial"}, {"in", "4000"}, {"out", "400"}, {"time", "60000"}},
          nullptr, nullptr},
-        {"stored in part", {{"handle", "7"}, {"entry", "Dial"}, {"in", "1000"}, {"out", "400"}, {"time", "20000"}},
+        {"stored in part (a record without a beginning)", {{"handle", "7"}, {"entry", "Dial"}, {"in", "1000"}, {"out", "400"}, {"time", "20000"}},
          "8000", "3000"},
         {"another handle", {{"handle", "8"}, {"entry", "Dial"}, {"in", "1000"}, {"out", "100"}, {"time", "0"}},
          "9000", "3400"},
@@ -211,6 +211,15 @@ TEST_F(StartOfDay, RecoveryAddsOnlyWhatTheCountersDoNotHoldOfTheCopiesConnection
          "9000", "3400"},
         {"a longer connection on the same handle",
          {{"handle", "7"}, {"entry", "Dial"}, {"in", "1000"}, {"out", "100"}, {"time", "90000"}}, "9000", "3400"},
+        // The copies' connection began at 1700000000000 ms.
+        {"stored in part, begun at the same instant",
+         {{"handle", "7"}, {"entry", "Dial"}, {"in", "1000"}, {"out", "400"}, {"time", "20000"},
+          {"start", "1700000004000"}},
+         "8000", "3000"},
+        {"an earlier connection that got the same handle",
+         {{"handle", "7"}, {"entry", "Dial"}, {"in", "1000"}, {"out", "400"}, {"time", "20000"},
+          {"start", "1699999990000"}},
+         "9000", "3400"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -219,7 +228,7 @@ TEST_F(StartOfDay, RecoveryAddsOnlyWhatTheCountersDoNotHoldOfTheCopiesConnection
         for (const auto& [key, value] : c.record) s.Set("bytes", (std::string("session_") + key).c_str(), value);
         h.copies = {{{ProtectCopy::Prev, "Dbytes"}, "4000"}, {{ProtectCopy::Prev, "Ubytes"}, "400"},
                     {{ProtectCopy::Prev, "Handle"}, "7"},     {{ProtectCopy::Prev, "Entry"}, "Dial"},
-                    {{ProtectCopy::Prev, "Duration"}, "60000"}};
+                    {{ProtectCopy::Prev, "Duration"}, "60000"}, {{ProtectCopy::Prev, "Start"}, "1700000000000"}};
         RecoverInterruptedSession(s, h, in);
         if (!c.day) {
             EXPECT_THAT(s.writes, IsEmpty());
@@ -230,7 +239,9 @@ TEST_F(StartOfDay, RecoveryAddsOnlyWhatTheCountersDoNotHoldOfTheCopiesConnection
         EXPECT_EQ(s.Get("bytes", "up"), c.up);
         // The counters now hold the whole of the copies' connection.
         const StoredConnection held = ReadStoredConnection(s);
-        EXPECT_EQ(held.id, (ConnectionId{7, "Dial"}));
+        EXPECT_EQ(held.id.handle, 7u);
+        EXPECT_EQ(held.id.entry, "Dial");
+        EXPECT_EQ(held.id.startMs, 1700000000000);
         EXPECT_EQ(held.totals.in, 4000);
         EXPECT_EQ(held.totals.out, 400);
         EXPECT_EQ(held.totals.duration, 60000);

@@ -53,6 +53,28 @@ private:
     std::filesystem::path folder_;
 };
 
+// Held for a test whose program finds another window by its class alone, as the meter finds the external
+// indicator: test processes on one display share the window list, so two such tests at once would find
+// each other's windows. The lock is a named mutex of the Wine server the display's processes share.
+class DisplayWideLock {
+public:
+    explicit DisplayWideLock(const wchar_t* name) : mutex_(CreateMutexW(nullptr, FALSE, name)) {
+        const DWORD waited = mutex_ ? WaitForSingleObject(mutex_, 50000) : WAIT_FAILED;
+        held_ = waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
+        if (!held_) ADD_FAILURE() << "another test held the display-wide lock too long";
+    }
+    ~DisplayWideLock() {
+        if (held_) ReleaseMutex(mutex_);
+        if (mutex_) CloseHandle(mutex_);
+    }
+    DisplayWideLock(const DisplayWideLock&) = delete;
+    DisplayWideLock& operator=(const DisplayWideLock&) = delete;
+
+private:
+    HANDLE mutex_;
+    bool held_ = false;
+};
+
 // A window of this thread by its class (tests running side by side may show windows of the same class).
 inline HWND ThreadWindow(const wchar_t* className) {
     struct Search {

@@ -192,6 +192,7 @@ TEST(ExternalIndicator, WithoutTheModuleOrAfterAFaultTheItemStaysUnchecked) {
 }
 
 TEST(ExternalIndicator, ChecksTheItemWhileTheIndicatorRuns) {
+    test::DisplayWideLock onlyIndicator(L"quon-tests-external-indicator");
     ProgramFolderForTest folder(TestName());
     folder.Install("Brastel.dll", "PLUGINS\\Brastel.dll");
     Tfrm_quonm form("");
@@ -212,6 +213,7 @@ TEST(ExternalIndicator, ChecksTheItemWhileTheIndicatorRuns) {
 }
 
 TEST(ExternalIndicator, GetsTheLevelEveryTickAndCloseOnTheSecondClick) {
+    test::DisplayWideLock onlyIndicator(L"quon-tests-external-indicator");
     ProgramFolderForTest folder(TestName());
     folder.Install("Brastel.dll", "PLUGINS\\Brastel.dll");
     Tfrm_quonm form("");

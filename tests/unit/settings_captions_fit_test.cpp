@@ -1,7 +1,7 @@
 // Every caption of the settings dialog can be read whole: on every page, offline and online, with the
 // accounting period folded and unfolded and with plug-in rows in the list, each static text, box, radio
 // button, push button, group caption, combo item and number field is measured with the control's own font
-// against the room the control gives it, and no two captions run into each other. Every hint the dialog
+// (a combo item also as the closed combo really paints it) against the room the control gives it, and no two captions run into each other. Every hint the dialog
 // can show fits the hint panel.
 #include <windows.h>
 
@@ -54,6 +54,41 @@ SIZE Measure(HWND control, const std::wstring& text, bool wrap, int width, UINT 
     SelectObject(dc, old);
     ReleaseDC(control, dc);
     return {r.right - r.left, r.bottom - r.top};
+}
+
+// How far the combo's closed field paints item `index`, from the field's left edge: the combo is widened
+// for the while so that nothing clips the text, painted into a bitmap, and the last column that differs
+// from the field's background is found. Fonts do not always paint as wide as they measure.
+int PaintedItemWidth(HWND combo, int index) {
+    const int shown = static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
+    RECT before;
+    GetWindowRect(combo, &before);
+    const int height = before.bottom - before.top;
+    constexpr int kWide = 1200;
+    SetWindowPos(combo, nullptr, 0, 0, kWide, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+    SendMessageW(combo, CB_SETCURSEL, index, 0);
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    GetComboBoxInfo(combo, &info);
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP picture = CreateCompatibleBitmap(screen, kWide, height);
+    HGDIOBJ old = SelectObject(dc, picture);
+    PrintWindow(combo, dc, PW_CLIENTONLY);
+    const LONG right = std::min(info.rcItem.right, info.rcButton.left) - 2;
+    const int middle = (info.rcItem.top + info.rcItem.bottom) / 2;
+    const COLORREF background = GetPixel(dc, right - 1, middle);
+    int last = info.rcItem.left;
+    for (int y = info.rcItem.top + 1; y < info.rcItem.bottom - 1; ++y)
+        for (int x = info.rcItem.left + 1; x < right; ++x)
+            if (GetPixel(dc, x, y) != background) last = std::max(last, x);
+    SelectObject(dc, old);
+    DeleteObject(picture);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    SendMessageW(combo, CB_SETCURSEL, shown, 0);
+    SetWindowPos(combo, nullptr, 0, 0, before.right - before.left, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return last + 1 - info.rcItem.left;
 }
 
 RECT ClientOnScreen(HWND w) {
@@ -175,7 +210,9 @@ private:
             for (int i = 0; i < count; ++i) {
                 std::wstring item(static_cast<size_t>(SendMessageW(w, CB_GETLBTEXTLEN, i, 0)) + 1, L'\0');
                 item.resize(static_cast<size_t>(SendMessageW(w, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()))));
-                Fits(w, item, Measure(w, item, false, 0, DT_NOPREFIX), itemRoom);
+                SIZE need = Measure(w, item, false, 0, DT_NOPREFIX);
+                need.cx = std::max<LONG>(need.cx, PaintedItemWidth(w, i));
+                Fits(w, item, need, itemRoom);
             }
             Shown(w, L"", WindowOnScreen(w));
         } else if (IsClass(w, L"Edit")) {

@@ -3,7 +3,7 @@
 
 #include "framework/message_box.h"
 #include "framework/program_folder.h"
-#include "mainwindow/foreign_call.h"
+#include "framework/foreign_call.h"
 #include "mainwindow/main_form.h"
 
 namespace quon {
@@ -36,7 +36,7 @@ void Tfrm_quonm::OpenSettings(int page, bool reportMissing) {
     SetButtonStates(0, 0, 0);  // the settings button does not stay pressed while the dialog is open
 
     const std::string state = eng.countedOnline ? "1" : "0";
-    const ForeignCall call = CallLibraryExport<CallSettingsFn>(
+    const fw::ForeignCall call = fw::CallLibraryExport<CallSettingsFn>(
         fw::ProgramFolder() + "config.dll", "_callSettings",
         [&](CallSettingsFn* callSettings) { callSettings(page, kInterfaceVersion, state.c_str()); });
 

@@ -57,6 +57,6 @@ void Tfrm_quonm::OpenSettings(int page, bool reportMissing) {
 }
 
 // A double click on the meter opens the data and statistics page; without the library it does nothing.
-void Tfrm_quonm::OnDoubleClick(POINT) { OpenSettings(3, false); }
+void Tfrm_quonm::OnDoubleClick() { OpenSettings(3, false); }
 
 }  // namespace quon

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "engine/plugin_list.h"
-#include "mainwindow/foreign_call.h"
+#include "framework/foreign_call.h"
 
 namespace quon::config {
 namespace {
@@ -15,7 +15,7 @@ constexpr const char* kFolder = "PLUGINS\\";
 template <class Fn, class Invoke>
 ModuleReply Ask(const std::string& folder, const std::string& file, const char* name, Invoke&& invoke) {
     if (!IsPlainPluginName(file)) return ModuleReply::Missing;
-    const ForeignCall call = CallLibraryExport<Fn>(folder + kFolder + file, name, invoke);
+    const fw::ForeignCall call = fw::CallLibraryExport<Fn>(folder + kFolder + file, name, invoke);
     if (call.faulted) return ModuleReply::Faulted;
     return call.found ? ModuleReply::Answered : ModuleReply::Missing;
 }
@@ -74,8 +74,8 @@ std::vector<PluginRecord> ScanPluginFolder(const std::string& folder, const std:
 SettingsCall OpenPluginSettings(const std::string& folder, const std::string& file, int version) {
     using GetSettings = void __cdecl(int version, const char* caller);
     if (!IsPlainPluginName(file)) return SettingsCall::Missing;
-    const ForeignCall call = CallLibraryExport<GetSettings>(folder + kFolder + file, "_getSettings",
-                                                            [&](GetSettings* fn) { fn(version, "fromSettings"); });
+    const fw::ForeignCall call = fw::CallLibraryExport<GetSettings>(
+        folder + kFolder + file, "_getSettings", [&](GetSettings* fn) { fn(version, "fromSettings"); });
     if (call.faulted) return SettingsCall::Faulted;
     return call.found ? SettingsCall::Shown : SettingsCall::Missing;
 }

@@ -35,7 +35,7 @@ void Tfrm_quonm::AnswerQuery(const std::string& text) {
     SendCopyData(query.requester, query.replyCode, query.byClass, reply);
 }
 
-LRESULT Tfrm_quonm::WMCopyData(HWND, const COPYDATASTRUCT* data) {
+LRESULT Tfrm_quonm::WMCopyData(const COPYDATASTRUCT* data) {
     try {
         const std::string text = data ? BoundedCommandText(data->lpData, data->cbData) : std::string();
         const int32_t code = data ? static_cast<int32_t>(data->dwData) : -1;

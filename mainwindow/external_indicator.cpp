@@ -1,7 +1,7 @@
 // The external indicator: a plug-in module that shows the activity level in a window of its own.
 #include "framework/message_box.h"
 #include "framework/program_folder.h"
-#include "mainwindow/foreign_call.h"
+#include "framework/foreign_call.h"
 #include "mainwindow/main_form.h"
 
 namespace quon {
@@ -19,7 +19,7 @@ void Tfrm_quonm::sub_floatingClick() {
     }
     sub_floating->SetChecked(true);
     // Runs until the indicator closes; this window's messages are handled inside meanwhile.
-    const ForeignCall call = CallLibraryExport<DoExecuteFn>(
+    const fw::ForeignCall call = fw::CallLibraryExport<DoExecuteFn>(
         fw::ProgramFolder() + "PLUGINS\\Brastel.dll", "_doExecute",
         [](DoExecuteFn* doExecute) { doExecute(kInterfaceVersion, kIndicatorEvent); });
     if (!call.found || call.faulted) fw::Beep100();

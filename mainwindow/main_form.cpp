@@ -85,7 +85,7 @@ LRESULT Tfrm_quonm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     POINT client{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
     switch (msg) {
         case WM_COPYDATA:
-            return WMCopyData(reinterpret_cast<HWND>(wp), reinterpret_cast<const COPYDATASTRUCT*>(lp));
+            return WMCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lp));
         case WM_LBUTTONDOWN:
             OnMouseDown(0, client);
             return 0;
@@ -112,7 +112,7 @@ LRESULT Tfrm_quonm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             if (!doubleClickEnabled) return 0;
             // The state picture opens the statistics; the rest of the window the settings.
             if (PlaceOf(skinLayout, SkinElement::State).Contains(client.x, client.y)) sub_quickClick();
-            else OnDoubleClick(client);
+            else OnDoubleClick();
             return 0;
         case WM_MOUSEWHEEL:
             OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wp));
@@ -128,13 +128,14 @@ LRESULT Tfrm_quonm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             if (IsWindowVisible(Handle()) && !MenuOpenOnThisThread()) SetForegroundWindow(Handle());
             return 0;
         case WM_CLOSE:
-            FormCloseQuery(false);
+            FormCloseQuery();
             return 0;
         case WM_QUERYENDSESSION:
-            return FormCloseQuery(true) ? TRUE : FALSE;
+            FormCloseQuery();
+            return TRUE;
         case WM_ENDSESSION:
             // Without a query before (a forced end), the close steps run now, before the session ends.
-            if (wp) FormCloseQuery(true);
+            if (wp) FormCloseQuery();
             return 0;
         default:
             return DefaultMessage(msg, wp, lp);

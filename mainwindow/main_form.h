@@ -34,7 +34,6 @@ public:
 
     // Creates the window (findable by class from then on), then runs FormCreate.
     bool CreateForm();
-    const std::string& FirstArgument() const { return firstArg_; }
 
     // ---- start-up (form_create.cpp) ----
     void FormCreate();
@@ -50,24 +49,27 @@ public:
     // ---- start of day (start_of_day*.cpp) ----
     void RunStartOfDay(const fw::IniFile& ini);  // recovery, new day, new month, the stamp
 
-    // ---- quit, restart, close, idle hang-up ----
+    // ---- quit, restart, idle hang-up (quit_restart.cpp) ----
     void sub_quitClick();
     void sub_hangupClick();
     void sub_restartClick();
     void tmr_idleTimer();
-    // The close from outside (WM_CLOSE, end of the Windows session): plug-in exit and, when asked for,
-    // the hang-up that stores the connection. Runs once; ends the program.
-    bool FormCloseQuery(bool fromSessionEnd);
-    void HangUpBeforeClose();
-    bool closeQueried = false;
-    bool closeAfterTick = false;  // a close that arrived while a tick waited on another window
     // Starts the new instance of a restart (false when it cannot); in-process tests put a stand-in here.
     std::function<bool()> startNewInstance;
 
+    // ---- the poll timer and the close from outside (poll_tick.cpp) ----
+    void tmr_getTimer();
+    void UpdateTraffic();  // one tick, then a close that waited for it
+    // The close from outside (WM_CLOSE, end of the Windows session): plug-in exit and, when asked for,
+    // the hang-up that stores the connection. Runs once; ends the program.
+    void FormCloseQuery();
+    void HangUpBeforeClose();
+    bool closeQueried = false;
+    bool closeAfterTick = false;  // a close that arrived while a tick waited on another window
+
     // ---- measuring ----
     double GetRasStatistics(bool hangUp);
-    void tmr_getTimer();
-    void UpdateTraffic();
+    void RunEngineTick();  // one tick of the engine through the main window (engine_tick.cpp)
     void tmr_protectTimer();
     void DeleteProtectFiles();
     bool WriteProtectCopies(const KeyValues& keys);  // both copies, each in one write; false when one failed
@@ -79,7 +81,7 @@ public:
     void RunPlugins(int event);
 
     // ---- commands from other windows ----
-    LRESULT WMCopyData(HWND sender, const COPYDATASTRUCT* data);
+    LRESULT WMCopyData(const COPYDATASTRUCT* data);
     void SendCopyData(const std::string& name, int code, bool byClass, const std::string& text);
     void MoveByCommand(const std::string& text);  // throws when x or y is not a number
     void AnswerQuery(const std::string& text);
@@ -98,7 +100,7 @@ public:
     void OnMouseDown(int button, POINT client);
     void OnMouseMove(POINT client);
     void OnMouseWheel(int delta);
-    void OnDoubleClick(POINT client);
+    void OnDoubleClick();  // on the window outside the state picture
     void RestoreTopMosts();
     void InitWindowBehaviourTimers();  // handlers of tmr_wait, tmr_show, tmr_hide, tmr_hover
     void sub_lockClick();
@@ -167,8 +169,7 @@ public:
     fw::PopupMenu mnu_popup;
     // Items the engine and the window use by name; all live in mnu_popup (see popup_menu.cpp).
     fw::MenuItem *sub_show, *sub_hide, *sub_hangup, *sub_connect, *sub_separator_6, *sub_plugins,
-        *sub_separator_4, *sub_floating, *sub_quick, *sub_lock, *sub_restart, *sub_quit, *sub_restore,
-        *sub_version, *sub_config, *sub_about, *sub_help, *sub_fixer, *sub_web;
+        *sub_separator_4, *sub_floating, *sub_quick, *sub_lock, *sub_config, *sub_about, *sub_help, *sub_fixer;
     fw::MenuItem *sub_db, *sub_dkb, *sub_dmb, *sub_sb, *sub_skb, *sub_smb, *sub_sb8, *sub_skb8, *sub_smb8;
     fw::MenuItem *sub_0, *sub_1, *sub_2, *sub_3;
 

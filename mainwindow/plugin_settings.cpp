@@ -1,7 +1,7 @@
 // A plug-in's own settings window, from the "настройки модулей" submenu.
 #include "framework/message_box.h"
 #include "framework/program_folder.h"
-#include "mainwindow/foreign_call.h"
+#include "framework/foreign_call.h"
 #include "mainwindow/main_form.h"
 
 namespace quon {
@@ -22,7 +22,7 @@ constexpr const char* kPluginSettingsMissingText =
 void Tfrm_quonm::sub_pluginsClick(fw::MenuItem& item) {
     // The item carries the module's file name; its caption is only what the menu shows.
     if (item.data.empty()) return;
-    const ForeignCall call = CallLibraryExport<GetSettingsFn>(
+    const fw::ForeignCall call = fw::CallLibraryExport<GetSettingsFn>(
         fw::ProgramFolder() + "PLUGINS\\" + item.data, "_getSettings",
         [](GetSettingsFn* getSettings) { getSettings(kInterfaceVersion, "fromMainframe"); });
     if (call.faulted || call.freeFaulted) {

@@ -44,7 +44,7 @@ void Tfrm_quonm::BuildPopupMenu() {
     for (fw::MenuItem* item : {sub_0, sub_1, sub_2, sub_3}) item->tag = tag++;
 
     sub_lock = m.Add("sub_lock", "зафиксировать положение", [this](fw::MenuItem&) { sub_lockClick(); });
-    sub_restore = m.Add("sub_restore", "восстановить видимость", [this](fw::MenuItem&) { RestoreTopMosts(); });
+    m.Add("sub_restore", "восстановить видимость", [this](fw::MenuItem&) { RestoreTopMosts(); });
     sub_quick = m.Add("sub_quick", "статистика", [this](fw::MenuItem&) { sub_quickClick(); });
     m.AddSeparator("sub_separator_5");
     sub_connect = m.Add("sub_connect", "соединиться с...");
@@ -55,12 +55,12 @@ void Tfrm_quonm::BuildPopupMenu() {
     fw::MenuItem* info = m.Add("sub_info", "информация");
     sub_help = info->Add("sub_help", "справка", [this](fw::MenuItem&) { sub_helpClick(); });
     sub_fixer = info->Add("sub_fixer", "помощник", [this](fw::MenuItem&) { sub_fixerClick(); });
-    sub_web = info->Add("sub_web", "сайт программы", [this](fw::MenuItem&) { sub_webClick(); });
-    sub_version = info->Add("sub_version", "версия модуля", [this](fw::MenuItem&) { sub_versionClick(); });
+    info->Add("sub_web", "сайт программы", [this](fw::MenuItem&) { sub_webClick(); });
+    info->Add("sub_version", "версия модуля", [this](fw::MenuItem&) { sub_versionClick(); });
     sub_about = info->Add("sub_about", "о программе", [this](fw::MenuItem&) { OpenSettings(5, true); });
     m.AddSeparator("sub_separator_7");
-    sub_restart = m.Add("sub_restart", "перезапуск", [this](fw::MenuItem&) { sub_restartClick(); });
-    sub_quit = m.Add("sub_quit", "выход", [this](fw::MenuItem&) { sub_quitClick(); });
+    m.Add("sub_restart", "перезапуск", [this](fw::MenuItem&) { sub_restartClick(); });
+    m.Add("sub_quit", "выход", [this](fw::MenuItem&) { sub_quitClick(); });
 }
 
 }  // namespace quon

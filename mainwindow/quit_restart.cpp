@@ -1,4 +1,4 @@
-// The ways out of the program (quit item, restart, close from outside) and the hang-ups.
+// The ways out of the program from the menu (quit, restart) and the hang-ups.
 #include <windows.h>
 
 #include "engine/idle_hangup.h"
@@ -10,10 +10,6 @@
 
 namespace quon {
 namespace {
-
-// How long the close waits for RAS to drop the connection it hung up.
-constexpr DWORD kHangUpWaitMs = 3000;
-constexpr DWORD kHangUpPollMs = 100;
 
 // The new instance of a restart, made before this one takes any step of its exit and held until they
 // are done: when it cannot be made, nothing has changed yet.
@@ -93,44 +89,6 @@ void Tfrm_quonm::tmr_idleTimer() {
         tmr_idle.SetEnabled(false);
         sub_hangupClick();
     }
-}
-
-void Tfrm_quonm::HangUpBeforeClose() {
-    GetRasStatistics(true);
-    bool gone = false;
-    for (DWORD waited = 0; waited <= kHangUpWaitMs; waited += kHangUpPollMs) {
-        if (GetRasStatistics(false) < 0) {
-            gone = true;
-            break;
-        }
-        Sleep(kHangUpPollMs);
-    }
-    if (gone || !eng.countedOnline) {
-        UpdateTraffic();
-        return;
-    }
-    // RAS still lists the connection: the tick stores it as ended, with the figures it last counted.
-    const int64_t method = opt.method;
-    opt.method = 1;
-    UpdateTraffic();
-    opt.method = method;
-}
-
-bool Tfrm_quonm::FormCloseQuery(bool) {
-    // A tick that sends to the shell handles incoming messages meanwhile; the close steps (plug-in exit,
-    // the hang-up and its storing tick) then run as soon as that tick has finished.
-    if (eng.tickRunning) {
-        closeAfterTick = true;
-        return true;
-    }
-    // After a restart request the modules already had their exit event.
-    if (!restarting && !closeQueried) {
-        closeQueried = true;
-        RunPlugins(peExit);
-        if (!quitMark && opt.hangupAtShutdown) HangUpBeforeClose();
-    }
-    fw::Application::Terminate();
-    return true;
 }
 
 }  // namespace quon

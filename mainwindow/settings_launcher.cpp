@@ -3,7 +3,7 @@
 
 #include "framework/message_box.h"
 #include "framework/program_folder.h"
-#include "mainwindow/foreign_call.h"
+#include "framework/foreign_call.h"
 #include "mainwindow/main_form.h"
 
 namespace quon {
@@ -36,7 +36,7 @@ void Tfrm_quonm::OpenSettings(int page, bool reportMissing) {
     SetButtonStates(0, 0, 0);  // the settings button does not stay pressed while the dialog is open
 
     const std::string state = eng.countedOnline ? "1" : "0";
-    const ForeignCall call = CallLibraryExport<CallSettingsFn>(
+    const fw::ForeignCall call = fw::CallLibraryExport<CallSettingsFn>(
         fw::ProgramFolder() + "config.dll", "_callSettings",
         [&](CallSettingsFn* callSettings) { callSettings(page, kInterfaceVersion, state.c_str()); });
 
@@ -57,6 +57,6 @@ void Tfrm_quonm::OpenSettings(int page, bool reportMissing) {
 }
 
 // A double click on the meter opens the data and statistics page; without the library it does nothing.
-void Tfrm_quonm::OnDoubleClick(POINT) { OpenSettings(3, false); }
+void Tfrm_quonm::OnDoubleClick() { OpenSettings(3, false); }
 
 }  // namespace quon

@@ -41,7 +41,7 @@ TEST(SettingsLauncher, EachEntryPassesItsPageTheVersionAndTheConnectionState) {
         const char* expected;
     } cases[] = {
         {"настройки", [&] { form.sub_config->onClick(*form.sub_config); }, false, "0|2010|0"},
-        {"double click", [&] { form.OnDoubleClick({5, 5}); }, true, "3|2010|1"},
+        {"double click", [&] { form.OnDoubleClick(); }, true, "3|2010|1"},
         {"о программе", [&] { form.sub_about->onClick(*form.sub_about); }, true, "5|2010|1"},
     };
     std::vector<std::string> expected;
@@ -64,7 +64,7 @@ TEST(SettingsLauncher, AnOpenDialogKeepsEverySecondOpeningOut) {
     bool busyInside = false;
     DuringModal steps({[&] {
         busyInside = form.settingsBusy;
-        form.OnDoubleClick({1, 1});
+        form.OnDoubleClick();
         form.sub_config->onClick(*form.sub_config);
         form.OpenSettings(5, true);
         PostMessageW(test::ThreadWindow(L"TStubSettings"), WM_CLOSE, 0, 0);
@@ -93,7 +93,7 @@ TEST(SettingsLauncher, MissingLibraryOrEntryWarnsOnlyFromTheMenu) {
         Tfrm_quonm form("");
         BoxWatcher boxes;
         if (c.fromMenu) form.sub_config->onClick(*form.sub_config);
-        else form.OnDoubleClick({1, 1});
+        else form.OnDoubleClick();
         const auto seen = boxes.Stop();
         if (c.fromMenu) {
             ASSERT_EQ(seen.size(), 1u) << c.what;

@@ -9,7 +9,7 @@
 #include "framework/fault_guard.h"
 #include "framework/library.h"
 
-namespace quon {
+namespace fw {
 
 struct ForeignCall {
     bool found = false;        // the library loaded and has the export
@@ -22,14 +22,14 @@ template <class Fn, class Invoke>
 ForeignCall CallLibraryExport(const std::string& path, const char* exportName, Invoke&& invoke) {
     ForeignCall call;
     HMODULE module = nullptr;
-    call.faulted = fw::RunGuarded([&] {
-                       module = LoadLibraryA(path.c_str());
-                       Fn* fn = module ? fw::Library::ProcOf<Fn>(module, exportName) : nullptr;
-                       call.found = fn != nullptr;
-                       if (fn) invoke(fn);
-                   }).faulted;
-    if (!call.faulted && module) call.freeFaulted = fw::RunGuarded([&] { FreeLibrary(module); }).faulted;
+    call.faulted = RunGuarded([&] {
+                   module = LoadLibraryA(path.c_str());
+                   Fn* fn = module ? Library::ProcOf<Fn>(module, exportName) : nullptr;
+                   call.found = fn != nullptr;
+                   if (fn) invoke(fn);
+               }).faulted;
+    if (!call.faulted && module) call.freeFaulted = RunGuarded([&] { FreeLibrary(module); }).faulted;
     return call;
 }
 
-}  // namespace quon
+}  // namespace fw

@@ -220,7 +220,7 @@ bool PageInterface::LoadSkinInfo(const std::string& file) {
     return true;
 }
 
-// The form library runs a radio button's handler only when it becomes selected.
+// A radio button's handler runs only when its button becomes selected, not when it is clicked again.
 void PageInterface::RadioChanged() {
     const bool nowDefault = Checked(IDC_RAD_DEFAULT);
     if (nowDefault == defaultSelected_) return;
@@ -306,7 +306,7 @@ void PageInterface::Fill(const SettingsValues& v) {
     SetChecked(IDC_RAD_CUSTOM, !v.rad_default);
     defaultSelected_ = !v.rad_default;
     elementsListedFrom_.reset();
-    RadioChanged();  // selecting the built-in theme runs its handler, as the form does
+    RadioChanged();  // the filled choice runs the handler of the button that became selected
     Enable(IDC_EDT_SKIN, !v.rad_default);
     SetText(IDC_EDT_SKIN, v.edt_skin);
     ListThemeVariants(v.edt_skin);

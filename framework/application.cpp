@@ -36,8 +36,6 @@ void Application::Terminate() {
     PostQuitMessage(0);
 }
 
-bool Application::Terminated() { return g_terminated; }
-
 int Application::Run() {
     if (g_terminated) return 0;
     MSG msg;

@@ -14,7 +14,6 @@ public:
     static const std::string& Title();
     static void SetTitle(std::string title);
     static void Terminate();  // the loop ends at its next turn
-    static bool Terminated();
     static int Run();         // the message loop; returns the exit code
     static void HideWindow() { ShowWindow(Handle(), SW_HIDE); }
     // The program's own icon (resource "APPICON") at the large or the small system size, for window

@@ -1,8 +1,8 @@
 #pragma once
 // What a control shows, read and set through the wide API, its text in code page 1251. A setter leaves
-// the control alone when it already shows what is asked, as the form library the dialogs are drawn after
-// does: no redraw and no change notification for nothing (under Wine one redraw of an edit costs a tenth
-// of a millisecond or more, and a dialog sets hundreds of values as it opens).
+// the control alone when it already shows what is asked: no redraw and no change notification for
+// nothing (under Wine one redraw of an edit costs a tenth of a millisecond or more, and a dialog sets
+// hundreds of values as it opens).
 #include <windows.h>
 
 #include <string>

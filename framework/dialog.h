@@ -29,9 +29,9 @@ public:
     bool CreateTopLevel(HINSTANCE module, int templateId);
     void Destroy();
 
-    // Shows the dialog and runs its message loop until EndModal(), as a modal form does: the thread's
-    // other visible windows are disabled meanwhile; keys go through the accelerators first. A WM_QUIT
-    // ends the loop and is posted again for the caller's loop.
+    // Shows the dialog and runs its message loop until EndModal(): the thread's other visible windows
+    // are disabled meanwhile; keys go through the accelerators first. A WM_QUIT ends the loop and is
+    // posted again for the caller's loop.
     void RunModal(HACCEL accelerators);
     void EndModal() { modalEnded_ = true; }
     bool InModalLoop() const { return inModalLoop_; }
@@ -79,7 +79,7 @@ public:
     void OnNotify(int id, UINT code, std::function<LRESULT(NMHDR&)> handler);
     void OnScroll(int id, std::function<void()> handler);
 
-    // Runs a registered command handler as if the control had sent it (the form library's Click()).
+    // Runs a registered command handler as if the control had sent it, as a click in code.
     void Fire(int id, UINT code);
 
 protected:

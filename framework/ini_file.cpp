@@ -64,10 +64,6 @@ bool IniFile::WriteString(const char* section, const std::string& key, const std
     return WritePrivateProfileStringA(section, key.c_str(), value.c_str(), path_.c_str()) != FALSE;
 }
 
-bool IniFile::WriteInteger(const char* section, const std::string& key, int64_t value) const {
-    return WriteString(section, key, std::to_string(value));
-}
-
 namespace {
 
 // A file saved in UTF-8 or UTF-16 by some editor: its text is not code page 1251, so it is left to the

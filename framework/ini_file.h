@@ -29,7 +29,6 @@ public:
     // False when the platform reports the write as failed. A value too long for the platform's writer (which
     // would drop the key and report success) is written by replacing the file, as WriteKeys does.
     [[nodiscard]] bool WriteString(const char* section, const std::string& key, const std::string& value) const;
-    [[nodiscard]] bool WriteInteger(const char* section, const std::string& key, int64_t value) const;
     // Sets these keys of one section in a single replacement of the whole file (framework/whole_file.h),
     // keeping every other line as it was: a process that ends at any moment leaves the file with all of
     // them or with none. Its cost grows with the file's size alone. False when the write failed.

@@ -22,6 +22,12 @@ MenuItem* MenuItem::Find(const std::string& itemName) {
     return nullptr;
 }
 
+bool MenuOpenOnThisThread() {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetCurrentThreadId(), &info) && (info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE));
+}
+
 std::wstring MenuCaptionText(const std::string& caption) {
     std::wstring out;
     for (wchar_t c : Widen(caption)) {

@@ -54,4 +54,7 @@ public:
 // "&" in a caption shown as itself in a native menu.
 std::wstring MenuCaptionText(const std::string& caption);
 
+// True while a menu of the calling thread is open (a pop-up or the menu bar).
+bool MenuOpenOnThisThread();
+
 }  // namespace fw

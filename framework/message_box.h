@@ -5,7 +5,7 @@
 namespace fw {
 
 int ShowBox(const std::string& text, unsigned flags, const std::string& caption = "");
-// The form library's plain message: the application title as caption and an OK button.
+// A plain message: the application title as caption and an OK button.
 void ShowMessage(const std::string& text);
 void Beep100();  // the short 100 Hz beep that marks a failed write or a failed command
 

@@ -1,5 +1,5 @@
 #pragma once
-// A window timer with the form library's shape: Interval, Enabled, Tag and an OnTimer handler.
+// A window timer with an interval, an on/off switch, a tag for its owner's use and a handler.
 // Changing the interval of a running timer restarts it.
 #include <windows.h>
 

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "framework/application.h"
+#include "framework/menu.h"
 #include "mainwindow/picture_cache.h"
 
 namespace quon {
@@ -11,12 +12,6 @@ Tfrm_quonm* g_mainForm = nullptr;
 
 // Posted when the window was shown: it comes forward once it is on the screen.
 constexpr UINT kBringForward = WM_APP + 1;
-
-bool MenuOpenOnThisThread() {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    return GetGUIThreadInfo(GetCurrentThreadId(), &info) && (info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE));
-}
 
 enum TimerId : UINT_PTR {
     kTimerGet = 1, kTimerOffset, kTimerAuto, kTimerIdle, kTimerProtect, kTimerWait, kTimerShow, kTimerHide,
@@ -52,7 +47,7 @@ Tfrm_quonm::Tfrm_quonm(std::string firstArgument)
 
 Tfrm_quonm::~Tfrm_quonm() {
     // FormDestroy: the icon leaves the notification area with the window.
-    try { SetTrayIconVisible(false); } catch (...) {}
+    SetTrayIconVisible(false);  // swallows its own faults
     g_mainForm = nullptr;
 }
 
@@ -70,15 +65,6 @@ void Tfrm_quonm::ShowPopupMenuAtCursor() {
     POINT pt;
     GetCursorPos(&pt);
     mnu_popup.Popup(Handle(), pt);
-}
-
-// The meter appears activated, as a window shown at the user's request does, so that it comes to the
-// foreground with its first appearance: activated only after it appeared, it can lose the focus again on
-// the way (under X without a window manager, Wine takes a window that is first activated off the screen
-// and puts it back, and the focus stays behind). Not while a menu of this thread is open: taking the
-// focus would close it under the user.
-void Tfrm_quonm::ShowShownWindow() {
-    ShowWindow(Handle(), MenuOpenOnThisThread() ? SW_SHOWNA : SW_SHOW);
 }
 
 LRESULT Tfrm_quonm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -125,7 +111,7 @@ LRESULT Tfrm_quonm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return DefaultMessage(msg, wp, lp);
         case kBringForward:
             // Not while a menu of this thread is open: taking the foreground would close it under the user.
-            if (IsWindowVisible(Handle()) && !MenuOpenOnThisThread()) SetForegroundWindow(Handle());
+            if (IsWindowVisible(Handle()) && !fw::MenuOpenOnThisThread()) SetForegroundWindow(Handle());
             return 0;
         case WM_CLOSE:
             FormCloseQuery();

@@ -124,7 +124,7 @@ public:
 
     // ---- tray ----
     bool LoadTrayIcons(const std::string& setName, bool showErrors);
-    void SetTrayIconVisible(bool visible);
+    void SetTrayIconVisible(bool visible) noexcept;
     void SetTrayIcon(TraySlot slot);
     void SetTrayHint(const std::string& hint);
     void ShowBalloon(const std::string& title, const std::string& text, BalloonIcon icon, int seconds);

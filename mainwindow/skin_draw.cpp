@@ -37,6 +37,14 @@ bool Tfrm_quonm::LoadSkin(const std::string& themeFile, int64_t variation, bool 
     return true;
 }
 
+// The pictures of the theme's three buttons: 0 normal, or pressed / under the cursor.
+void Tfrm_quonm::SetButtonStates(int hide, int config, int hangup) {
+    hideState = hide;
+    configState = config;
+    hangupState = hangup;
+    DrawSkin(false);
+}
+
 bool Tfrm_quonm::DrawSkin(bool showError) {
     if (!Handle() || !IsWindowVisible(Handle())) return true;
     FrameInput in;

@@ -34,9 +34,12 @@ void Tfrm_quonm::InitTrayIcon() {
     trayIconShown = true;
 }
 
-void Tfrm_quonm::SetTrayIconVisible(bool visible) {
+void Tfrm_quonm::SetTrayIconVisible(bool visible) noexcept {
     if (visible == trayIconShown) return;
     trayIconShown = visible;
+    // A shell that refuses the icon is no fault: without a taskbar the icon is added when the taskbar
+    // announces itself. What can fail is the copy of the tooltip into the shell's wide text, which
+    // allocates; such a failure while showing is announced by five short beeps.
     try {
         ico_tray.SetIconVisible(visible);
     } catch (...) {

@@ -1,5 +1,6 @@
 // Fading the main window in and out, hiding it after a disconnection and while the cursor is over it.
 #include "engine/window_figures.h"
+#include "framework/menu.h"
 #include "mainwindow/main_form.h"
 
 namespace quon {
@@ -11,6 +12,15 @@ void Tfrm_quonm::InitWindowBehaviourTimers() {
     tmr_wait.onTimer = [this] { tmr_waitTimer(); };
 }
 
+// The meter appears activated, as a window shown at the user's request does, so that it comes to the
+// foreground with its first appearance: activated only after it appeared, it can lose the focus again on
+// the way (under X without a window manager, Wine takes a window that is first activated off the screen
+// and puts it back, and the focus stays behind). Not while a menu of this thread is open: taking the
+// focus would close it under the user.
+void Tfrm_quonm::ShowShownWindow() {
+    ShowWindow(Handle(), fw::MenuOpenOnThisThread() ? SW_SHOWNA : SW_SHOW);
+}
+
 void Tfrm_quonm::sub_showClick() {
     // The disabled items are the fade lock: a request during a fade is ignored.
     if (!sub_show->enabled || IsWindowVisible(Handle())) return;
@@ -19,9 +29,9 @@ void Tfrm_quonm::sub_showClick() {
     tmr_show.tag = opacity;
     tmr_show.SetEnabled(true);
     opacity = 0;
-    // One tick so that the figures are current, but never while polling is off: before the start-up
-    // delay has ended, or after a failed load of the settings.
-    if (tmr_get.Enabled() && !tmr_offset.Enabled()) tmr_getTimer();
+    // One run of the poll timer's handler so that the figures are current, but never while polling is
+    // off: before the start-up delay has ended, or after a failed load of the settings.
+    if (tmr_get.Enabled() && !tmr_offset.Enabled() && tmr_get.onTimer) tmr_get.onTimer();
     ShowShownWindow();
     DrawSkin(false);
 }

@@ -15,13 +15,6 @@ std::optional<SkinElement> Tfrm_quonm::ButtonAt(POINT client) const {
     return std::nullopt;
 }
 
-void Tfrm_quonm::SetButtonStates(int hide, int config, int hangup) {
-    hideState = hide;
-    configState = config;
-    hangupState = hangup;
-    DrawSkin(false);
-}
-
 static void StatesFor(SkinElement button, int state, int& hide, int& config, int& hangup) {
     hide = button == SkinElement::Hide ? state : 0;
     config = button == SkinElement::Config ? state : 0;

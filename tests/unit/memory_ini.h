@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "config/ini_access.h"
+#include "config/settings/ini_access.h"
 
 namespace quon::test {
 

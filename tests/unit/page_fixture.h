@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "config/extended_edits.h"
-#include "config/page_host.h"
-#include "config/read_settings.h"
-#include "config/save_settings.h"
+#include "config/pages/common/extended_edits.h"
+#include "config/pages/common/page_host.h"
+#include "config/settings/read_settings.h"
+#include "config/settings/save_settings.h"
 #include "framework/program_folder.h"
 #include "framework/wnd.h"
 

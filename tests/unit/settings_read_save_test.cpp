@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "config/read_settings.h"
-#include "config/save_settings.h"
+#include "config/settings/read_settings.h"
+#include "config/settings/save_settings.h"
 #include "tests/unit/memory_ini.h"
 #include "tests/unit/settings_fixture.h"
 

@@ -3,6 +3,7 @@
 
 #include "config/settings/save_settings.h"
 #include "config/dialog/settings_dialog.h"
+#include "engine/ini_file_store.h"
 #include "framework/program_folder.h"
 
 namespace quon::config {
@@ -40,8 +41,8 @@ bool Tfrm_quons::SaveSettings() {
         tab_data.Collect(values);
         tab_log.Collect(values);
         const std::string folder = fw::ProgramFolder();
-        IniFileAccess data(folder + "data.qif");
-        IniFileAccess plugins(folder + "plugins.qif");
+        IniFileStore data(folder + "data.qif");
+        IniFileStore plugins(folder + "plugins.qif");
         pluginListUnsaved_ = !SaveSettingsValues(values, StatisticsLock(), data, plugins).pluginListSaved;
         tab_data.CountersSaved();
         return true;

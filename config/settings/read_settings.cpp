@@ -4,6 +4,7 @@
 
 #include "config/settings/conversions.h"
 #include "engine/calendar_date.h"
+#include "engine/ini_file_store.h"
 #include "engine/item_list.h"
 #include "framework/program_folder.h"
 
@@ -27,7 +28,7 @@ std::array<std::string, 7> DefaultIconPaths(const std::string& folder) {
     return {icons + "offline.ico", icons + "idle.ico", online, online, online, online, icons + "lime.ico"};
 }
 
-std::vector<PluginRow> ReadPluginRows(const IniAccess& list) {
+std::vector<PluginRow> ReadPluginRows(const SettingsStore& list) {
     std::vector<PluginRow> rows;
     // The count is read again before every row, as the main program reads the list.
     for (int64_t i = 1; ListGoesOn(i, list.ReadInteger(kPluginCount, 0), list.KeyExists(kPluginListSection, ItemKey(i))); ++i) {
@@ -46,7 +47,7 @@ std::vector<PluginRow> ReadPluginRows(const IniAccess& list) {
     return rows;
 }
 
-SettingsValues ReadSettingsValues(const IniAccess& ini, const IniAccess& plugins, const std::string& folder,
+SettingsValues ReadSettingsValues(const SettingsStore& ini, const SettingsStore& plugins, const std::string& folder,
                                   const std::string& today) {
     SettingsValues v;
     v.box_reinit = ini.ReadInteger(kAutoRestart, 0) != 0;
@@ -131,7 +132,7 @@ SettingsValues ReadSettingsValues(const IniAccess& ini, const IniAccess& plugins
 
 SettingsValues ReadProgramFolderSettings() {
     const std::string folder = fw::ProgramFolder();
-    const IniFileAccess data(folder + "data.qif"), plugins(folder + "plugins.qif");
+    const IniFileStore data(folder + "data.qif"), plugins(folder + "plugins.qif");
     return ReadSettingsValues(data, plugins, folder, Today());
 }
 

@@ -3,7 +3,7 @@
 // with the dialog's defaults, turned into what the controls show.
 #include <string>
 
-#include "config/settings/ini_access.h"
+#include "engine/settings_store.h"
 #include "config/settings/settings_values.h"
 
 namespace quon::config {
@@ -13,7 +13,7 @@ inline constexpr keys::Key kCounterKeys[kCounterFields] = {keys::kMonthLimit, ke
                                                            keys::kDay,        keys::kUpLimit,  keys::kUp};
 
 // programFolder names the default icon files; today is the default next period ("dd.mm.yy").
-SettingsValues ReadSettingsValues(const IniAccess& data, const IniAccess& plugins, const std::string& programFolder,
+SettingsValues ReadSettingsValues(const SettingsStore& data, const SettingsStore& plugins, const std::string& programFolder,
                                   const std::string& today);
 
 // ReadSettingsValues on data.qif and plugins.qif of the program folder, today the default next period:
@@ -21,7 +21,7 @@ SettingsValues ReadSettingsValues(const IniAccess& data, const IniAccess& plugin
 SettingsValues ReadProgramFolderSettings();
 
 // The plug-in rows of plugins.qif.
-std::vector<PluginRow> ReadPluginRows(const IniAccess& plugins);
+std::vector<PluginRow> ReadPluginRows(const SettingsStore& plugins);
 
 // The default tray icon files of the slots offline, level 0, levels 1 to 4 and level 5.
 std::array<std::string, 7> DefaultIconPaths(const std::string& programFolder);

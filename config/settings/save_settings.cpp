@@ -11,7 +11,7 @@ namespace {
 
 class Writer {
 public:
-    explicit Writer(IniAccess& ini) : ini_(ini) {}
+    explicit Writer(SettingsStore& ini) : ini_(ini) {}
     void Text(const std::string& section, const std::string& key, const std::string& value) {
         if (!ini_.WriteString(section, key, value)) throw SaveError("[" + section + "] " + key + " was not written");
     }
@@ -20,7 +20,7 @@ public:
     void Flag(Key key, bool on) { Integer(key, on ? 1 : 0); }
 
 private:
-    IniAccess& ini_;
+    SettingsStore& ini_;
 };
 
 void SavePluginRows(const std::vector<PluginRow>& rows, Writer& w) {
@@ -40,7 +40,7 @@ void SavePluginRows(const std::vector<PluginRow>& rows, Writer& w) {
 
 }  // namespace
 
-SaveOutcome SaveSettingsValues(const SettingsValues& v, int statisticsLock, IniAccess& data, IniAccess& plugins) {
+SaveOutcome SaveSettingsValues(const SettingsValues& v, int statisticsLock, SettingsStore& data, SettingsStore& plugins) {
     Writer w(data);
     w.Flag(kAutoRestart, v.box_reinit);
     w.Text(kViewX, v.edt_x);

@@ -2,7 +2,7 @@
 // SaveSettings' file side: every value written back in the dialog's fixed order, one value per write.
 #include <stdexcept>
 
-#include "config/settings/ini_access.h"
+#include "engine/settings_store.h"
 #include "config/settings/settings_values.h"
 
 namespace quon::config {
@@ -21,6 +21,6 @@ struct SaveOutcome {
 // differs from the text read when the dialog opened (the main program may have stored a finished
 // connection meanwhile). Throws SaveError at the first failed write of data.qif; what was written stays
 // written. A failed write of the plug-in list ends only the list; the rest is written all the same.
-SaveOutcome SaveSettingsValues(const SettingsValues& values, int statisticsLock, IniAccess& data, IniAccess& plugins);
+SaveOutcome SaveSettingsValues(const SettingsValues& values, int statisticsLock, SettingsStore& data, SettingsStore& plugins);
 
 }  // namespace quon::config

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "config/settings/read_settings.h"
-#include "tests/unit/memory_ini.h"
+#include "tests/support/memory_ini.h"
 
 namespace quon::config {
 namespace {

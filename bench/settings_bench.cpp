@@ -16,9 +16,9 @@
 #include <string>
 #include <vector>
 
-#include "config/extended_edits.h"
-#include "config/read_settings.h"
-#include "config/settings_dialog.h"
+#include "config/pages/common/extended_edits.h"
+#include "config/settings/read_settings.h"
+#include "config/dialog/settings_dialog.h"
 #include "framework/program_folder.h"
 #include "bench/child_process.h"
 #include "bench/event_log_sample.h"

@@ -8,7 +8,6 @@
 #include "engine/event_log_format.h"
 #include "engine/protect_copy.h"
 #include "engine/value_forms.h"
-#include "framework/ini_file.h"
 
 namespace quon {
 namespace {
@@ -92,11 +91,6 @@ void WarnBeforePeriodEnd(SettingsStore& store, StartOfDayHost& host, const Start
 }
 
 }  // namespace
-
-int64_t SettingsStore::ReadInteger(const char* section, const std::string& key, int64_t def) const {
-    auto value = fw::ParseInteger(ReadString(section, key, ""));
-    return value ? *value : def;
-}
 
 StoredConnection ReadStoredConnection(const SettingsStore& store) {
     return ParseStoredConnection([&](const char* key) { return store.ReadString("bytes", key, ""); });

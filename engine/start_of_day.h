@@ -9,23 +9,10 @@
 
 #include "engine/calendar_date.h"
 #include "engine/options.h"
+#include "engine/settings_store.h"
 #include "engine/stored_connection.h"
 
 namespace quon {
-
-// data.qif as the start-of-day steps see it: one value at a time, written through at once.
-class SettingsStore {
-public:
-    virtual ~SettingsStore() = default;
-    virtual std::string ReadString(const char* section, const std::string& key, const std::string& def) const = 0;
-    // False when the value did not reach the file.
-    virtual bool WriteString(const char* section, const std::string& key, const std::string& value) = 0;
-    // These keys of one section in a single write that keeps its other keys: all of them or none.
-    virtual bool WriteKeys(const char* section, const KeyValues& keys) = 0;
-
-    // A missing key or a text that is not a whole number gives def.
-    int64_t ReadInteger(const char* section, const std::string& key, int64_t def) const;
-};
 
 enum class ProtectCopy { Prev, Next };  // protect_prev.tmp, protect_next.tmp
 enum class BoxKind { Information, Error };

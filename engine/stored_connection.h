@@ -12,10 +12,9 @@
 #include <vector>
 
 #include "engine/options.h"
+#include "engine/settings_store.h"
 
 namespace quon {
-
-using KeyValues = std::vector<std::pair<std::string, std::string>>;
 
 struct ConnectionId {
     uint64_t handle = 0;  // 0: not known (protection copies of an older version name no connection)

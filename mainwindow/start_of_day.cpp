@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "engine/start_of_day.h"
+#include "engine/ini_file_store.h"
 #include "engine/value_forms.h"
 #include "framework/message_box.h"
 #include "framework/program_folder.h"
@@ -10,23 +11,6 @@
 
 namespace quon {
 namespace {
-
-class IniSettingsStore : public SettingsStore {
-public:
-    explicit IniSettingsStore(const fw::IniFile& ini) : ini_(ini) {}
-    std::string ReadString(const char* section, const std::string& key, const std::string& def) const override {
-        return ini_.ReadString(section, key, def);
-    }
-    // Every write replaces data.qif as a whole: a kill in the middle of a roll-over leaves each counter
-    // with its old value or its new one, and the file whole.
-    bool WriteString(const char* section, const std::string& key, const std::string& value) override {
-        return ini_.WriteKeys(section, {{key, value}});
-    }
-    bool WriteKeys(const char* section, const KeyValues& keys) override { return ini_.WriteKeys(section, keys); }
-
-private:
-    const fw::IniFile& ini_;
-};
 
 class MainWindowStartOfDayHost : public StartOfDayHost {
 public:
@@ -60,7 +44,7 @@ CivilDate LocalToday() {
 }  // namespace
 
 void Tfrm_quonm::RunStartOfDay(const fw::IniFile& ini) {
-    IniSettingsStore store(ini);
+    IniFileStore store(ini.Path(), IniFileStore::SingleWrites::WholeFile);
     MainWindowStartOfDayHost host(*this);
     StartOfDayInput in;
     in.today = LocalToday();

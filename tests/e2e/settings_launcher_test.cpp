@@ -2,9 +2,9 @@
 // "о программе", and a saved change reaches the running meter without a restart.
 #include <gtest/gtest.h>
 
-#include "config/frame_ids.h"
-#include "config/page_data_ids.h"
-#include "config/page_options_ids.h"
+#include "config/dialog/frame_ids.h"
+#include "config/pages/data/page_data_ids.h"
+#include "config/pages/options/page_options_ids.h"
 #include "tests/e2e/harness.h"
 #include "tests/e2e/harness_settings.h"
 #include "tests/e2e/meter_session.h"

@@ -4,10 +4,10 @@
 
 #include <sstream>
 
-#include "config/frame_ids.h"
-#include "config/page_data_ids.h"
-#include "config/page_info_ids.h"
-#include "config/page_options_ids.h"
+#include "config/dialog/frame_ids.h"
+#include "config/pages/data/page_data_ids.h"
+#include "config/pages/info/page_info_ids.h"
+#include "config/pages/options/page_options_ids.h"
 #include "tests/e2e/harness.h"
 #include "tests/e2e/harness_settings.h"
 

@@ -12,9 +12,9 @@
 #include <optional>
 #include <string>
 
-#include "config/frame_ids.h"
-#include "config/page_interface_ids.h"
-#include "config/page_options_ids.h"
+#include "config/dialog/frame_ids.h"
+#include "config/pages/interface/page_interface_ids.h"
+#include "config/pages/options/page_options_ids.h"
 #include "framework/text.h"
 #include "tests/e2e/harness.h"
 #include "tests/e2e/harness_settings.h"

@@ -7,9 +7,9 @@
 
 #include <cstdio>
 
-#include "config/frame_ids.h"
-#include "config/period_part.h"
-#include "config/statistics_part.h"
+#include "config/dialog/frame_ids.h"
+#include "config/pages/data/period_part.h"
+#include "config/pages/data/statistics_part.h"
 #include "framework/text.h"
 #include "tests/e2e/harness_settings.h"
 #include "tests/e2e/harness_tray.h"

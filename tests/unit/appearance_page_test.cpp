@@ -4,9 +4,9 @@
 
 #include <fstream>
 
-#include "config/icon_set_file.h"
-#include "config/theme_check.h"
-#include "config/theme_links.h"
+#include "config/pages/interface/icon_set_file.h"
+#include "config/pages/interface/theme_check.h"
+#include "config/pages/common/theme_links.h"
 #include "framework/ini_file.h"
 #include "tests/unit/settings_dialog_fixture.h"
 

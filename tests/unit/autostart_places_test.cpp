@@ -1,4 +1,4 @@
-#include "config/autostart_places.h"
+#include "config/pages/options/autostart_places.h"
 
 #include <gtest/gtest.h>
 

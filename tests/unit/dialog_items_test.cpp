@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "config/frame_ids.h"
+#include "config/dialog/frame_ids.h"
 #include "framework/dialog.h"
 
 namespace {

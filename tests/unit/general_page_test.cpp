@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "config/level_thresholds.h"
+#include "config/pages/options/level_thresholds.h"
 #include "tests/unit/settings_dialog_fixture.h"
 
 namespace quon::config {

@@ -1,4 +1,4 @@
-#include "config/icon_pictures.h"
+#include "config/pages/interface/icon_pictures.h"
 
 #include <gtest/gtest.h>
 

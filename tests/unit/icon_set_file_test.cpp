@@ -1,4 +1,4 @@
-#include "config/icon_set_file.h"
+#include "config/pages/interface/icon_set_file.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // reads them; a count no list reaches ends the list at its first missing line.
 #include <gtest/gtest.h>
 
-#include "config/read_settings.h"
-#include "tests/unit/memory_ini.h"
+#include "config/settings/read_settings.h"
+#include "tests/support/memory_ini.h"
 
 namespace quon::config {
 namespace {

@@ -87,8 +87,8 @@ TEST(KeyboardMenus, OpenUnderTheSelectedRowAndLine) {
     ExpectUnder(*rowMenu, rows, row, "plug-in row");
 
     d.form.SelectPage(4);
-    LogsPage& logs = d.form.tab_log.Logs();
-    HWND viewer = GetDlgItem(logs.Handle(), LogsPage::idViewer);
+    LogPart& logs = d.form.tab_log.Logs();
+    HWND viewer = GetDlgItem(logs.Handle(), LogPart::idViewer);
     logs.LoadViewer();
     ASSERT_EQ(logs.Viewer().Count(), 3u);
     SendMessageW(viewer, LB_SETCURSEL, 1, 0);

@@ -1,4 +1,4 @@
-#include "config/level_thresholds.h"
+#include "config/pages/options/level_thresholds.h"
 
 #include <gtest/gtest.h>
 

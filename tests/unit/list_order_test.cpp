@@ -1,5 +1,5 @@
 // The order of a sorted list box, found mostly without the locale, against the locale's own comparison.
-#include "config/list_order.h"
+#include "config/pages/log/list_order.h"
 
 #include <windows.h>
 

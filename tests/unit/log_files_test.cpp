@@ -1,4 +1,4 @@
-#include "config/log_files.h"
+#include "config/pages/log/log_files.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "config/activity_playback.h"
-#include "config/event_log_view.h"
+#include "config/pages/log/activity_playback.h"
+#include "config/pages/log/event_log_view.h"
 
 #include <memory>
 

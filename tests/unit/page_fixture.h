@@ -11,10 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "config/extended_edits.h"
-#include "config/page_host.h"
-#include "config/read_settings.h"
-#include "config/save_settings.h"
+#include "config/pages/common/extended_edits.h"
+#include "config/pages/common/page_host.h"
+#include "config/settings/read_settings.h"
+#include "config/settings/save_settings.h"
+#include "engine/ini_file_store.h"
 #include "framework/program_folder.h"
 #include "framework/wnd.h"
 
@@ -73,11 +74,11 @@ protected:
     void Write(const char* name, const std::string& text) { std::ofstream(folder_ + name, std::ios::binary) << text; }
     // What the dialog reads from the files of the folder, and writes back.
     SettingsValues ReadValues() const {
-        IniFileAccess data(folder_ + "data.qif"), plugins(folder_ + "plugins.qif");
+        IniFileStore data(folder_ + "data.qif"), plugins(folder_ + "plugins.qif");
         return ReadSettingsValues(data, plugins, folder_, "10.12.26");
     }
     void SaveValues(const SettingsValues& v) const {
-        IniFileAccess data(folder_ + "data.qif"), plugins(folder_ + "plugins.qif");
+        IniFileStore data(folder_ + "data.qif"), plugins(folder_ + "plugins.qif");
         SaveSettingsValues(v, host_.lock, data, plugins);
     }
     std::string Path(const char* name) const { return folder_ + name; }

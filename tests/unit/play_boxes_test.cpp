@@ -1,4 +1,4 @@
-#include "config/play_boxes.h"
+#include "config/pages/events/play_boxes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "config/plugin_rows.h"
+#include "config/pages/data/plugin_rows.h"
 
 #include <windows.h>
 

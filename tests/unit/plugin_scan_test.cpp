@@ -4,7 +4,7 @@
 
 #include <fstream>
 
-#include "config/plugin_calls.h"
+#include "config/pages/data/plugin_calls.h"
 
 namespace quon::config {
 namespace {

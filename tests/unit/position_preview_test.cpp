@@ -1,4 +1,4 @@
-#include "config/position_preview.h"
+#include "config/pages/options/position_preview.h"
 
 #include <gtest/gtest.h>
 

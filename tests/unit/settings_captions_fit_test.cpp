@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "config/general_hints.h"
-#include "config/level_thresholds.h"
-#include "config/play_boxes.h"
-#include "config/settings_dialog.h"
+#include "config/pages/common/general_hints.h"
+#include "config/pages/options/level_thresholds.h"
+#include "config/pages/events/play_boxes.h"
+#include "config/dialog/settings_dialog.h"
 #include "framework/text.h"
 #include "tests/unit/settings_dialog_fixture.h"
 
@@ -283,7 +283,7 @@ TEST(SettingsDialogLayout, EveryCaptionFitsOnEveryPageInEveryState) {
             const std::string state = "lock " + std::to_string(lock) + ", page " + std::to_string(page);
             CaptionCheck(d.form.Handle(), state).Run();
             if (page == 3) {
-                DataPage& data = d.form.tab_data.Parts();
+                DataParts& data = d.form.tab_data.Parts();
                 data.ToggleExpanded();
                 Pump();
                 ASSERT_TRUE(data.Expanded());

@@ -1,7 +1,7 @@
 // How the settings dialog turns stored values into what its controls show, and back.
 #include <gtest/gtest.h>
 
-#include "config/conversions.h"
+#include "config/settings/conversions.h"
 
 namespace quon::config {
 namespace {

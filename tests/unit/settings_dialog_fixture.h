@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "config/extended_edits.h"
-#include "config/settings_dialog.h"
+#include "config/pages/common/extended_edits.h"
+#include "config/dialog/settings_dialog.h"
 #include "tests/unit/launcher_fixture.h"
 #include "tests/unit/settings_fixture.h"
 

@@ -2,9 +2,9 @@
 // hint panel, help, and reading and saving through the real controls in a program folder of its own.
 #include <gtest/gtest.h>
 
-#include "config/page_controls.h"
-#include "config/period_part.h"
-#include "config/settings_dialog.h"
+#include "config/pages/common/page_controls.h"
+#include "config/pages/data/period_part.h"
+#include "config/dialog/settings_dialog.h"
 #include "controls/calendar_view.h"
 #include "controls/date_edit.h"
 #include "controls/popup_calendar.h"
@@ -188,7 +188,7 @@ TEST(SettingsDialog, HangupBoxAndLogClearingAsTheMainProgramReadsThem) {
         test::WriteIni(d.Data(), c.file);
         d.Show();
         EXPECT_EQ(d.form.tab_interface.Checked(IDC_BOX_HANGUP), c.hideHangupTicked) << c.what;
-        EXPECT_EQ(Checked(GetDlgItem(d.form.tab_log.Logs().Handle(), LogsPage::idLogClear)), c.clearTicked) << c.what;
+        EXPECT_EQ(Checked(GetDlgItem(d.form.tab_log.Logs().Handle(), LogPart::idLogClear)), c.clearTicked) << c.what;
         d.form.tab_interface.SetChecked(IDC_BOX_HANGUP, !c.hideHangupTicked);
         d.form.btn_applyClick();
         EXPECT_EQ(test::ReadIni(d.Data(), "skin", "hangup"), c.hideHangupTicked ? "1" : "0") << c.what;

@@ -2,10 +2,10 @@
 // show, and what they write.
 #include <gtest/gtest.h>
 
-#include "config/data_page.h"
-#include "config/events_part.h"
-#include "config/logs_page.h"
-#include "config/page_controls.h"
+#include "config/pages/data/data_parts.h"
+#include "config/pages/events/events_part.h"
+#include "config/pages/log/log_part.h"
+#include "config/pages/common/page_controls.h"
 #include "framework/ini_file.h"
 #include "framework/text.h"
 #include "page_fixture.h"
@@ -98,7 +98,7 @@ const BoxLook kEdited{false, true, false, true, GetSysColor(COLOR_WINDOW)};
 
 TEST_F(StatisticsPage, EditWithEnterAndInvalidKeys) {
     Write("data.qif", "[bytes]\nmonthlim=31457280\ndaylim=1048576\nday=524288\nmonth=1000\n[memory]\nunits=2\nfloat=3\n");
-    DataPage page(host_);
+    DataParts page(host_);
     ASSERT_TRUE(page.Create(window_.Handle(), 0, 0, 545, 390));
     const fw::IniFile data(Path("data.qif"));
     SettingsValues v = ReadValues();
@@ -165,7 +165,7 @@ TEST_F(StatisticsPage, EditWithEnterAndInvalidKeys) {
 TEST_F(StatisticsPage, NothingIsWrittenWhileLocked) {
     Write("data.qif", "[bytes]\nday=5\nmonth=7\nup=9\n");
     host_.lock = 1;
-    DataPage page(host_);
+    DataParts page(host_);
     ASSERT_TRUE(page.Create(window_.Handle(), 0, 0, 545, 390));
     const fw::IniFile data(Path("data.qif"));
     SettingsValues v = ReadValues();
@@ -187,7 +187,7 @@ TEST_F(StatisticsPage, NothingIsWrittenWhileLocked) {
 
 TEST_F(StatisticsPage, ResetAndStatusRows) {
     Write("data.qif", "[bytes]\nmonthlim=100\ndaylim=10\nday=11\nmonth=96\nuplim=0\nup=5\nbackup=3\n");
-    DataPage page(host_);
+    DataParts page(host_);
     ASSERT_TRUE(page.Create(window_.Handle(), 0, 0, 545, 390));
     const fw::IniFile data(Path("data.qif"));
     SettingsValues v = ReadValues();
@@ -206,8 +206,8 @@ TEST_F(StatisticsPage, ResetAndStatusRows) {
 using LogsPageTest = PageTest;
 
 // What the viewer shows: as many lines as the list box has, each as the page draws it.
-std::vector<std::string> ViewerLines(const LogsPage& page) {
-    HWND viewer = GetDlgItem(page.Handle(), LogsPage::idViewer);
+std::vector<std::string> ViewerLines(const LogPart& page) {
+    HWND viewer = GetDlgItem(page.Handle(), LogPart::idViewer);
     std::vector<std::string> lines;
     const int n = static_cast<int>(SendMessageW(viewer, LB_GETCOUNT, 0, 0));
     for (int i = 0; i < n; ++i) lines.push_back(page.Viewer().Line(static_cast<size_t>(i)).text);
@@ -216,7 +216,7 @@ std::vector<std::string> ViewerLines(const LogsPage& page) {
 
 TEST_F(LogsPageTest, ViewerFiltersAndClearing) {
     Write("data.log", "[status]\r\n05.03.26|10:00:01|1=Start\r\n05.03.26|10:00:02|3=Connected:Home\r\n");
-    LogsPage page(host_);
+    LogPart page(host_);
     ASSERT_TRUE(page.Create(window_.Handle(), 0, 0, 545, 390));
     page.LoadViewer();
     EXPECT_EQ(ViewerLines(page),
@@ -263,12 +263,12 @@ TEST_F(LogsPageTest, ViewerFiltersAndClearing) {
 
 TEST_F(LogsPageTest, TheSelectedLineIsCopiedWhole) {
     Write("data.log", "[status]\r\n05.03.26|10:00:01|1=Start\r\n05.03.26|10:00:02|4=Disconnected\r\n");
-    LogsPage page(host_);
+    LogPart page(host_);
     ASSERT_TRUE(page.Create(window_.Handle(), 0, 0, 545, 390));
     page.LoadViewer();
-    HWND viewer = GetDlgItem(page.Handle(), LogsPage::idViewer);
+    HWND viewer = GetDlgItem(page.Handle(), LogPart::idViewer);
     SendMessageW(viewer, LB_SETCURSEL, 1, 0);
-    SendMessageW(page.Handle(), WM_COMMAND, MAKEWPARAM(LogsPage::idMenuCopy, 0), 0);
+    SendMessageW(page.Handle(), WM_COMMAND, MAKEWPARAM(LogPart::idMenuCopy, 0), 0);
     ASSERT_TRUE(OpenClipboard(window_.Handle()));
     HANDLE data = GetClipboardData(CF_UNICODETEXT);
     const std::wstring copied = data ? static_cast<const wchar_t*>(GlobalLock(data)) : L"(nothing)";
@@ -279,18 +279,18 @@ TEST_F(LogsPageTest, TheSelectedLineIsCopiedWhole) {
 
 TEST_F(LogsPageTest, PlaybackRunsToTheEndOfTheLog) {
     Write("traffic.log", "0123459a");
-    LogsPage page(host_);
+    LogPart page(host_);
     ASSERT_TRUE(page.Create(window_.Handle(), 0, 0, 545, 390));
-    SendMessageW(GetDlgItem(page.Handle(), LogsPage::idInterval), CB_SETCURSEL, 6, 0);
-    SendMessageW(page.Handle(), WM_COMMAND, MAKEWPARAM(LogsPage::idInterval, CBN_SELCHANGE), 0);
+    SendMessageW(GetDlgItem(page.Handle(), LogPart::idInterval), CB_SETCURSEL, 6, 0);
+    SendMessageW(page.Handle(), WM_COMMAND, MAKEWPARAM(LogPart::idInterval, CBN_SELCHANGE), 0);
     page.StartPlayback();
     EXPECT_TRUE(page.Playing());
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page.Handle(), LogsPage::idSpeed)));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page.Handle(), LogPart::idSpeed)));
     ASSERT_TRUE(PumpUntil([&] { return !page.Playing(); }));
-    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page.Handle(), LogsPage::idSpeed)));
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page.Handle(), LogPart::idSpeed)));
     const LevelStrip want{0, 5, 5, 4, 3, 2, 1, 0};
     EXPECT_EQ(page.Strip(), want);
-    EXPECT_EQ(SendMessageW(GetDlgItem(page.Handle(), LogsPage::idBar), PBM_GETPOS, 0, 0), 8);
+    EXPECT_EQ(SendMessageW(GetDlgItem(page.Handle(), LogPart::idBar), PBM_GETPOS, 0, 0), 8);
 }
 
 }  // namespace

@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "config/read_settings.h"
-#include "config/save_settings.h"
-#include "tests/unit/memory_ini.h"
+#include "config/settings/read_settings.h"
+#include "config/settings/save_settings.h"
+#include "tests/support/memory_ini.h"
 #include "tests/unit/settings_fixture.h"
 
 namespace quon::config {
@@ -28,8 +28,8 @@ TEST(SettingsFiles, EveryKeyComesBackUnchanged) {
     SaveSettingsValues(values, 0, data, plugins);
     Map expected = EveryKeyChanged();
     expected[{"bytes", "day"}] = "9999";
-    for (const auto& [key, value] : expected) EXPECT_EQ(data.Value(key.first, key.second), value) << key.first << "." << key.second;
-    for (const auto& [key, value] : PluginList()) EXPECT_EQ(plugins.Value(key.first, key.second), value) << key.first << "." << key.second;
+    for (const auto& [key, value] : expected) EXPECT_EQ(data.Get(key.first, key.second), value) << key.first << "." << key.second;
+    for (const auto& [key, value] : PluginList()) EXPECT_EQ(plugins.Get(key.first, key.second), value) << key.first << "." << key.second;
 }
 
 TEST(SettingsFiles, AFreshFileGivesTheDialogsDefaultsWrittenInTheFixedOrder) {
@@ -96,11 +96,11 @@ TEST(SettingsFiles, KeysTheControlsCannotExpressAreLeftAsStored) {
     const auto keys = data.WrittenKeys();
     for (const char* unwritten : {"reset.interval", "bytes.level_3", "alt.remind", "ignore.item_3"})
         EXPECT_EQ(std::count(keys.begin(), keys.end(), unwritten), 0) << unwritten;
-    EXPECT_EQ(data.Value("reset", "interval"), "45");
-    EXPECT_EQ(data.Value("bytes", "level_3"), "8192");
-    EXPECT_EQ(data.Value("bytes", "level_4"), "16384");
-    EXPECT_EQ(data.Value("ignore", "items"), "2");
-    EXPECT_EQ(data.Value("ignore", "item_5"), "E5");
+    EXPECT_EQ(data.Get("reset", "interval"), "45");
+    EXPECT_EQ(data.Get("bytes", "level_3"), "8192");
+    EXPECT_EQ(data.Get("bytes", "level_4"), "16384");
+    EXPECT_EQ(data.Get("ignore", "items"), "2");
+    EXPECT_EQ(data.Get("ignore", "item_5"), "E5");
 }
 
 TEST(SettingsFiles, AFailedWriteStopsTheSaveThereExceptInThePluginList) {
@@ -116,7 +116,7 @@ TEST(SettingsFiles, AFailedWriteStopsTheSaveThereExceptInThePluginList) {
     for (const Case& c : cases) {
         MemoryIni data(EveryKeyChanged()), plugins(PluginList());
         const SettingsValues values = ReadSettingsValues(data, plugins, kFolder, kToday);
-        data.failingKey = plugins.failingKey = c.failing;
+        data.failing = plugins.failing = {c.failing};
         data.writes.clear();
         plugins.writes.clear();
         if (!c.inPluginList) {

@@ -5,50 +5,16 @@
 
 #include <algorithm>
 #include <map>
-#include <set>
 #include <vector>
+
+#include "tests/support/memory_ini.h"
 
 namespace quon {
 namespace {
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-
-// data.qif in memory; chosen keys refuse to be written.
-class MemoryStore : public SettingsStore {
-public:
-    using Key = std::pair<std::string, std::string>;
-    std::map<Key, std::string> values;
-    std::set<Key> failing;
-    std::vector<std::string> writes;  // "section.key=value" in the order written
-
-    // A value in quotes is read without them, as the platform's reader gives it.
-    std::string ReadString(const char* section, const std::string& key, const std::string& def) const override {
-        auto it = values.find({section, key});
-        if (it == values.end()) return def;
-        const std::string& v = it->second;
-        return v.size() >= 2 && v.front() == '"' && v.back() == '"' ? v.substr(1, v.size() - 2) : v;
-    }
-    bool WriteString(const char* section, const std::string& key, const std::string& value) override {
-        if (failing.count({section, key})) return false;
-        values[{section, key}] = value;
-        writes.push_back(std::string(section) + "." + key + "=" + value);
-        return true;
-    }
-    // All keys or, when one of them refuses, none.
-    bool WriteKeys(const char* section, const KeyValues& keys) override {
-        for (const auto& kv : keys)
-            if (failing.count({section, kv.first})) return false;
-        for (const auto& [key, value] : keys) (void)WriteString(section, key, value);
-        return true;
-    }
-    void Set(const char* section, const char* key, const std::string& value) { values[{section, key}] = value; }
-    struct Entry { const char* section; const char* key; std::string value; };
-    void Fill(std::initializer_list<Entry> entries) {
-        for (const Entry& e : entries) Set(e.section, e.key, e.value);
-    }
-    std::string Get(const char* section, const char* key) const { return ReadString(section, key, "<missing>"); }
-};
+using test::MemoryIni;
 
 // Records every effect in one ordered list.
 class RecordingHost : public StartOfDayHost {
@@ -92,7 +58,7 @@ const std::string kWriteError =
 
 class StartOfDay : public ::testing::Test {
 protected:
-    MemoryStore store;
+    MemoryIni store;
     RecordingHost host;
     StartOfDayInput in;
 
@@ -143,7 +109,7 @@ TEST_F(StartOfDay, RecoveryReadsTheSecondCopyOnlyWhenTheFirstYieldsNothing) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.prevD ? c.prevD : "-") + "/" + (c.prevU ? c.prevU : "-"));
-        MemoryStore s;
+        MemoryIni s;
         RecordingHost h;
         if (c.prevD) h.copies[{ProtectCopy::Prev, "Dbytes"}] = c.prevD;
         if (c.prevU) h.copies[{ProtectCopy::Prev, "Ubytes"}] = c.prevU;
@@ -183,9 +149,9 @@ TEST_F(StartOfDay, RecoveryLogsResetAndBothConnectionEntriesBeforeStoring) {
 TEST_F(StartOfDay, RecoveryThatCannotStoreShowsTheWriteErrorAndNeverTheNotice) {
     for (const char* failing : {"up", "day", "month"}) {
         SCOPED_TRACE(failing);
-        MemoryStore s;
+        MemoryIni s;
         RecordingHost h;
-        s.failing.insert({"bytes", failing});
+        s.failing.insert(std::string("bytes.") + failing);
         h.copies[{ProtectCopy::Prev, "Dbytes"}] = "1000";
         RecoverInterruptedSession(s, h, in);
         EXPECT_THAT(h.events, ElementsAre(kWriteError, "delete protection copies"));
@@ -223,7 +189,7 @@ TEST_F(StartOfDay, RecoveryAddsOnlyWhatTheCountersDoNotHoldOfTheCopiesConnection
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        MemoryStore s;
+        MemoryIni s;
         RecordingHost h;
         for (const auto& [key, value] : c.record) s.Set("bytes", (std::string("session_") + key).c_str(), value);
         h.copies = {{{ProtectCopy::Prev, "Dbytes"}, "4000"}, {{ProtectCopy::Prev, "Ubytes"}, "400"},
@@ -253,7 +219,7 @@ TEST_F(StartOfDay, RecoveryRepeatedAfterAKillAddsNothing) {
     // Copies of this version and of an older one that named no connection.
     for (bool named : {true, false}) {
         SCOPED_TRACE(named);
-        MemoryStore s;
+        MemoryIni s;
         RecordingHost first;
         host.copies.clear();
         Copy(ProtectCopy::Prev, "1000", "200");
@@ -282,7 +248,7 @@ TEST_F(StartOfDay, RecoveryRepeatedAfterAKillAddsNothing) {
 TEST_F(StartOfDay, RecoveryWritesTheCountersAndTheRecordInOneWrite) {
     Copy(ProtectCopy::Prev, "1000", "200");
     // One refused key leaves all of them unwritten.
-    store.failing.insert({"bytes", "session_in"});
+    store.failing.insert("bytes.session_in");
     RecoverInterruptedSession(store, host, in);
     EXPECT_THAT(store.writes, IsEmpty());
     EXPECT_THAT(host.events, ElementsAre(kWriteError, "delete protection copies"));
@@ -299,7 +265,7 @@ TEST_F(StartOfDay, NewDayIsADifferentDayTextOnly) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.lastDay);
-        MemoryStore s;
+        MemoryIni s;
         RecordingHost h;
         s.Set("reset", "date", c.lastDay);
         s.Set("bytes", "day", "123");
@@ -339,7 +305,7 @@ TEST_F(StartOfDay, NewMonthOutsideCalendarModeOnlyDeletesTheLogs) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.unlim) + "/" + c.period + "/" + c.clear);
-        MemoryStore s;
+        MemoryIni s;
         RecordingHost h;
         s.Fill({
             {"reset", "month", "03"}, {"data", "unlim", c.unlim}, {"data", "period", c.period},
@@ -359,7 +325,7 @@ TEST_F(StartOfDay, NewMonthStepsFailOnTheirOwn) {
         {"bytes", "month", "800"}, {"bytes", "monthlim", "1000"}, {"bytes", "backup", "0"},
         {"data", "backup", "1"}
     });
-    store.failing.insert({"bytes", "day"});
+    store.failing.insert("bytes.day");
     HandleNewMonth(store, host, in);
     EXPECT_EQ(store.Get("table", "month3"), "<missing>");  // the shift stopped at its first value
     EXPECT_EQ(store.Get("table", "month1"), "5");
@@ -387,7 +353,7 @@ TEST_F(StartOfDay, PeriodEndMovesTheDatesPastTodayAndCreditsTheBankOnce) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.next);
-        MemoryStore s;
+        MemoryIni s;
         RecordingHost h;
         s.Fill({
             {"reset", "date", "19"}, {"data", "period", "2"}, {"alt", "next", c.next}, {"alt", "period", "30"},
@@ -409,7 +375,7 @@ TEST_F(StartOfDay, PeriodEndMovesTheDatesPastTodayAndCreditsTheBankOnce) {
         EXPECT_THAT(h.events, ElementsAre(Summary("1 234 567", "765 433", "2 000 000", "765 533")));
 
         // The next day the new period is running: nothing is closed again.
-        MemoryStore after = s;
+        MemoryIni after = s;
         after.writes.clear();
         after.Set("bytes", "month", "10");
         after.Set("reset", "date", "20");
@@ -425,7 +391,7 @@ TEST_F(StartOfDay, PeriodEndMovesTheDatesPastTodayAndCreditsTheBankOnce) {
 TEST_F(StartOfDay, PeriodEndSurvivesAbsurdDayCounts) {
     for (const char* count : {"9223372036854775807", "-9223372036854775808"}) {
         SCOPED_TRACE(count);
-        MemoryStore s;
+        MemoryIni s;
         RecordingHost h;
         s.Fill({
             {"reset", "date", "19"}, {"data", "period", "2"}, {"alt", "next", "20.04.07"},
@@ -447,7 +413,7 @@ TEST_F(StartOfDay, PeriodSummaryShowsAnOverrunAndFollowsTheSwitches) {
     EXPECT_EQ(store.Get("bytes", "backup"), "-500");
     EXPECT_THAT(host.events, ElementsAre(Summary("1 500", "-500", "1 000", "-500")));
 
-    MemoryStore silent;
+    MemoryIni silent;
     RecordingHost h;
     silent.values = store.values;
     silent.Fill({
@@ -463,7 +429,7 @@ TEST_F(StartOfDay, PeriodSummaryShowsAnOverrunAndFollowsTheSwitches) {
 TEST_F(StartOfDay, NextDateThatIsNoRealDayClosesNothing) {
     for (const char* next : {"31.04.07", "29.02.07", "xx.04.07", "", "15.03"}) {
         SCOPED_TRACE(next);
-        MemoryStore s;
+        MemoryIni s;
         RecordingHost h;
         s.Fill({
             {"reset", "date", "19"}, {"data", "period", "2"}, {"alt", "next", next}, {"bytes", "month", "999"},
@@ -486,7 +452,7 @@ TEST_F(StartOfDay, WarnsFromTheRemindDateBeforeThePeriodEnds) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.warn) + " " + (c.remind ? c.remind : "-"));
-        MemoryStore s;
+        MemoryIni s;
         RecordingHost h;
         s.Fill({
             {"reset", "date", "19"}, {"data", "period", "30"}, {"alt", "next", "25.04.07"},
@@ -510,9 +476,9 @@ TEST_F(StartOfDay, FailedStampBeepsFourTimesAt150Hz) {
                                             "beep 150 50", "sleep 50", "beep 150 50"};
     for (const char* failing : {"date", "month"}) {
         SCOPED_TRACE(failing);
-        MemoryStore s;
+        MemoryIni s;
         RecordingHost h;
-        s.failing.insert({"reset", failing});
+        s.failing.insert(std::string("reset.") + failing);
         StampThisStart(s, h, in);
         EXPECT_EQ(h.events, beeps);
     }
@@ -529,7 +495,7 @@ TEST_F(StartOfDay, SecondStartOnTheSameDayOnlyStampsAgain) {
 
     // The recovery deleted the copies.
     RecordingHost second;
-    MemoryStore before = store;
+    MemoryIni before = store;
     store.writes.clear();
     EXPECT_FALSE(RunStartOfDaySteps(store, second, in));
     EXPECT_THAT(store.writes, ElementsAre("reset.date=20", "reset.month=04"));

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "config/byte_field.h"
-#include "config/days_left.h"
-#include "config/limit_status.h"
-#include "config/statistics_editor.h"
-#include "config/statistics_refresh.h"
-#include "config/typed_counter.h"
+#include "config/pages/data/byte_field.h"
+#include "config/pages/data/days_left.h"
+#include "config/pages/data/limit_status.h"
+#include "config/pages/data/statistics_editor.h"
+#include "config/pages/data/statistics_refresh.h"
+#include "config/pages/data/typed_counter.h"
 
 namespace quon::config {
 namespace {

@@ -1,8 +1,8 @@
-#include "config/theme_check.h"
+#include "config/pages/interface/theme_check.h"
 
 #include <gtest/gtest.h>
 
-#include "config/theme_links.h"
+#include "config/pages/common/theme_links.h"
 #include "tests/unit/skin_fixture.h"
 
 namespace quon::config {

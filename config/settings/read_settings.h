@@ -1,0 +1,29 @@
+#pragma once
+// ReadSettings' file side: every key of data.qif and plugins.qif, read one by one in the dialog's order
+// with the dialog's defaults, turned into what the controls show.
+#include <string>
+
+#include "engine/settings_store.h"
+#include "config/settings/settings_values.h"
+
+namespace quon::config {
+
+// The keys of the seven statistics fields, in their order.
+inline constexpr keys::Key kCounterKeys[kCounterFields] = {keys::kMonthLimit, keys::kDayLimit, keys::kBackup, keys::kMonth,
+                                                           keys::kDay,        keys::kUpLimit,  keys::kUp};
+
+// programFolder names the default icon files; today is the default next period ("dd.mm.yy").
+SettingsValues ReadSettingsValues(const SettingsStore& data, const SettingsStore& plugins, const std::string& programFolder,
+                                  const std::string& today);
+
+// ReadSettingsValues on data.qif and plugins.qif of the program folder, today the default next period:
+// all that ReadSettings reads before it fills the pages.
+SettingsValues ReadProgramFolderSettings();
+
+// The plug-in rows of plugins.qif.
+std::vector<PluginRow> ReadPluginRows(const SettingsStore& plugins);
+
+// The default tray icon files of the slots offline, level 0, levels 1 to 4 and level 5.
+std::array<std::string, 7> DefaultIconPaths(const std::string& programFolder);
+
+}  // namespace quon::config

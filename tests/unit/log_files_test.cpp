@@ -1,11 +1,12 @@
 #include "config/log_files.h"
-#include "tests/support/scratch_file.h"
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+
+#include "tests/support/scratch_file.h"
 
 namespace quon::config {
 namespace {

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <fstream>
 #include <string>
 #include <vector>
 

@@ -1,13 +1,13 @@
 #include "config/plugin_rows.h"
-#include "tests/support/scratch_file.h"
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <map>
+
+#include "tests/support/scratch_file.h"
 
 namespace quon::config {
 namespace {

@@ -1,13 +1,13 @@
 #include "engine/settings_file.h"
 #include "engine/value_forms.h"
-#include "tests/support/scratch_file.h"
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <iterator>
+
+#include "tests/support/scratch_file.h"
 
 namespace quon {
 namespace {

@@ -22,8 +22,8 @@
 #include "framework/program_folder.h"
 #include "bench/child_process.h"
 #include "bench/event_log_sample.h"
-#include "tests/dialog_closer.h"
 #include "tests/resource_probe.h"
+#include "tests/support/dialog_closer.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ UINT g_closeAfterMs = 0;
 DWORD g_openedAt = 0;
 void CALLBACK CloseDialog(HWND, UINT, UINT_PTR, DWORD) {
     if (GetTickCount() - g_openedAt < g_closeAfterMs) return;
-    CancelVisibleDialogsOfThisThread();
+    quon::test::CancelVisibleDialogsOfThisThread();
 }
 
 void OpenThroughLibrary(CallSettingsFn* call, int page, UINT closeAfterMs) {

@@ -17,6 +17,7 @@
 #include "controls/system_locale.h"
 #include "tests/controls/host.h"
 #include "tests/controls/probes.h"
+#include "tests/support/dialog_windows.h"
 
 namespace {
 
@@ -77,13 +78,23 @@ TEST(PopupCalendarScreen, ShowsTheMonthWithTheSelectedDayWeekendsAndTitle) {
     controls_test::Press(VK_ESCAPE);
 }
 
+// The shown date dialog of this process, or null.
+HWND DateDialog() {
+    for (HWND w : quon::test::ShownDialogsOf(GetCurrentProcessId())) {
+        wchar_t title[32] = {};
+        GetWindowTextW(w, title, 32);
+        if (lstrcmpW(title, L"Select a Date") == 0) return w;
+    }
+    return nullptr;
+}
+
 // Presses keys for the first date dialog of the process once it is active.
 class DialogKeys {
 public:
     explicit DialogKeys(std::vector<WORD> keys) : keys_(std::move(keys)) {
         thread_ = std::thread([this] {
             for (int i = 0; i < 300; ++i) {
-                HWND dlg = FindWindowW(L"#32770", L"Select a Date");
+                HWND dlg = DateDialog();
                 if (dlg && GetForegroundWindow() == dlg) {
                     Sleep(150);
                     for (WORD k : keys_) {

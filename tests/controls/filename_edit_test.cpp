@@ -16,6 +16,8 @@
 #include "framework/text.h"
 #include "tests/controls/host.h"
 #include "tests/controls/probes.h"
+#include "tests/support/dialog_windows.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
@@ -37,24 +39,18 @@ public:
     std::wstring title;
 
 private:
-    static BOOL CALLBACK Find(HWND hwnd, LPARAM lp) {
-        DWORD pid = 0;
-        GetWindowThreadProcessId(hwnd, &pid);
-        wchar_t cls[32] = {};
-        GetClassNameW(hwnd, cls, 32);
-        wchar_t text[16] = {};
-        GetWindowTextW(hwnd, text, 16);
-        if (pid == GetCurrentProcessId() && lstrcmpW(cls, L"#32770") == 0 && IsWindowVisible(hwnd) &&
-            lstrcmpW(text, L"Host") != 0) {  // not the test's own host dialog
-            *reinterpret_cast<HWND*>(lp) = hwnd;
-            return FALSE;
+    // The open dialog of this process that is not the test's own host dialog.
+    static HWND Find() {
+        for (HWND w : quon::test::ShownDialogsOf(GetCurrentProcessId())) {
+            wchar_t text[16] = {};
+            GetWindowTextW(w, text, 16);
+            if (lstrcmpW(text, L"Host") != 0) return w;
         }
-        return TRUE;
+        return nullptr;
     }
     void Run() {
         for (int i = 0; i < 500 && !stop_; ++i) {
-            HWND dlg = nullptr;
-            EnumWindows(&Find, reinterpret_cast<LPARAM>(&dlg));
+            HWND dlg = Find();
             if (!dlg || !GetDlgItem(dlg, IDOK)) {
                 Sleep(20);
                 continue;
@@ -84,8 +80,6 @@ private:
 class FilenameEditTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = std::filesystem::temp_directory_path() / L"quon file edit";
-        std::filesystem::create_directories(dir);
         host = std::make_unique<HostDialog>(std::vector<controls_test::DialogItem>{
             {L"TFilenameEdit", WS_BORDER | WS_TABSTOP | controls::FES_ACCEPTFILES, 10, 10, 150, 12, kFile},
             {L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 120, 80, 50, 14, IDOK},
@@ -97,8 +91,6 @@ protected:
     }
     void TearDown() override {
         host.reset();
-        std::error_code ec;
-        std::filesystem::remove_all(dir, ec);
     }
     std::filesystem::path MakeFile(const std::wstring& name) {
         auto p = dir / name;
@@ -115,7 +107,8 @@ protected:
     }
     int Changes() const { return host->Count(kFile, EN_CHANGE); }
 
-    std::filesystem::path dir;
+    const quon::test::ScratchFolder scratch{"quon file edit "};
+    const std::filesystem::path dir = std::filesystem::path(scratch.WFile("")).parent_path();  // no trailing backslash
     std::unique_ptr<HostDialog> host;
     HWND edit = nullptr;
 };

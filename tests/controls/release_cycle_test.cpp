@@ -10,6 +10,8 @@
 #include <fstream>
 #include <string>
 
+#include "tests/support/scratch_file.h"
+
 namespace {
 
 std::wstring Folder() {
@@ -36,19 +38,15 @@ DWORD RunHost(const std::wstring& arguments) {
 }
 
 TEST(ControlResources, LibraryCyclesOfRegisterPlaceDestroyReleaseLeaveNoHandlesObjectsOrHeapBehind) {
-    wchar_t temp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring figuresFile = std::wstring(temp) + L"controls_cycle_" + std::to_wstring(GetCurrentProcessId()) +
-                                     L".txt";
-    ASSERT_EQ(RunHost(L"30 \"" + figuresFile + L"\""), 0u);
-    std::ifstream figures{std::filesystem::path(figuresFile)};
+    const quon::test::ScratchFile figuresFile("controls_cycle_", ".txt");
+    ASSERT_EQ(RunHost(L"30 \"" + figuresFile.WPath() + L"\""), 0u);
+    std::ifstream figures{std::filesystem::path(figuresFile.WPath())};
     long long handleBefore = 0, gdiBefore = 0, handleAfter = 0, gdiAfter = 0;
     int windowsBefore = 0, windowsAfter = 0;
     long long heapBefore = 0, heapAfter = 0;
     ASSERT_TRUE(figures >> handleBefore >> gdiBefore >> windowsBefore >> heapBefore >> handleAfter >> gdiAfter >>
                 windowsAfter >> heapAfter);
     figures.close();
-    DeleteFileW(figuresFile.c_str());
     EXPECT_LE(handleAfter, handleBefore) << "kernel handles in use";
     EXPECT_LE(gdiAfter, gdiBefore) << "GDI objects in use";
     EXPECT_EQ(windowsAfter, windowsBefore);

@@ -13,7 +13,7 @@
 //   rig::WindowState s = rig::ReadWindow(w);     // rect, visible, extended style, top-most
 //   rig::SettledBrightness(w);                   // waits for the end of a fade (the screen under w is steady)
 //   auto box = app.WaitForBox();                 // its message box (#32770): text, caption, buttons
-//   app.Answer(*box, IDOK);                      // posts the button's command
+//   quon::test::AnswerMessageBox(*box, IDOK);    // posts the button's command (tests/support/message_box.h)
 //   auto code = app.WaitForExit();               // exit code (only its low byte is meaningful under Wine)
 //   // the destructor (or app.Terminate()) ends a process that still runs: no leftovers
 //
@@ -42,7 +42,8 @@
 // In-process tests of the main window use the same folder and the double loaded by path:
 //   rig::TestFolder dir; rig::RasDouble ras(dir);   // later LoadLibraryA("rasapi32") gets this module
 //   fw::OverrideProgramFolderForTests(dir.PathA());
-//   rig::BoxAnswerer boxes;                          // answers this process's modal boxes meanwhile
+//   quon::test::BoxAnswerer boxes;                   // answers this process's modal boxes meanwhile
+//                                                    //   (tests/support/box_answerer.h)
 // A test process gets the double only when Wine prefers it at the process start: build/wine-run.sh makes
 // Wine prefer the modules beside a program (rasapi32=n,b), as Windows does (see also PreferNativeRas).
 #include <windows.h>
@@ -54,6 +55,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/message_box.h"
+
 namespace rig {
 
 // Polls done() every 10 ms until it is true or timeoutMs passed; messages sent or posted to this
@@ -62,15 +65,11 @@ bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs);
 
 // The build tree (the parent of the test executable's folder), with a trailing backslash.
 std::wstring BuildFolder();
-// "Suite.Test" of the running GoogleTest test, usable as a file name.
-std::string CurrentTestName();
 
 bool WriteFileBytes(const std::wstring& path, const std::string& bytes);  // replaces the file as a whole
 std::optional<std::string> ReadFileBytes(const std::wstring& path);
-void RemoveTree(const std::wstring& folder);
 // Ends every process whose program file lies in folder (a path with its trailing backslash).
 void EndProcessesIn(const std::wstring& folder);
-bool CopyTree(const std::wstring& from, const std::wstring& to);
 
 // Makes Wine load the rasapi32.dll found beside the named program (e.g. L"quonmain.exe") instead of its
 // own: HKCU\Software\Wine\AppDefaults\<exe>\DllOverrides rasapi32=native,builtin in this prefix. Wine takes
@@ -181,32 +180,6 @@ uint64_t Brightness(HWND window);
 // the brightness then.
 uint64_t SettledBrightness(HWND window, DWORD timeoutMs = 10000);
 
-struct MessageBoxInfo {
-    HWND window = nullptr;
-    std::string text;     // the static control 0xFFFF
-    std::string caption;
-    std::vector<int> buttons;  // ids of its visible buttons (IDOK, IDYES, ...)
-};
-MessageBoxInfo ReadMessageBox(HWND box);
-// The message boxes (#32770) of a process that are shown and ready.
-std::vector<MessageBoxInfo> MessageBoxesOf(DWORD pid);
-
-// Answers the message boxes of this process from a thread of its own while it lives, so that an
-// in-process test can run code that shows a modal box. Texts() lists what was answered.
-class BoxAnswerer {
-public:
-    explicit BoxAnswerer(int buttonId = IDOK);
-    ~BoxAnswerer();
-    BoxAnswerer(const BoxAnswerer&) = delete;
-    BoxAnswerer& operator=(const BoxAnswerer&) = delete;
-    std::vector<std::string> Texts() const;
-
-private:
-    struct Shared;
-    Shared* shared_;
-    HANDLE thread_;
-};
-
 // One started quonmain.exe (or another program of the folder).
 class Program {
 public:
@@ -222,10 +195,10 @@ public:
 
     HWND MainWindow() const;  // its Tfrm_quonm window now, or null
     HWND WaitForWindow(DWORD timeoutMs = 10000) const;
-    std::vector<MessageBoxInfo> MessageBoxes() const;  // its open message boxes with their text
+    std::vector<quon::test::MessageBoxInfo> MessageBoxes() const;  // its open message boxes with their text
     // Waits for a box whose text contains needle (any box with a text when needle is empty).
-    std::optional<MessageBoxInfo> WaitForBox(DWORD timeoutMs = 10000, const std::string& needle = "") const;
-    static bool Answer(const MessageBoxInfo& box, int buttonId = IDOK);
+    std::optional<quon::test::MessageBoxInfo> WaitForBox(DWORD timeoutMs = 10000,
+                                                         const std::string& needle = "") const;
     // Waits for the process to end; its exit code, or nullopt after the bound.
     std::optional<DWORD> WaitForExit(DWORD timeoutMs = 10000) const;
     bool Running() const;

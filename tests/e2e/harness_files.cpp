@@ -8,6 +8,9 @@
 
 #include "framework/text.h"
 #include "tests/e2e/harness.h"
+#include "tests/support/folder_tree.h"
+#include "tests/support/test_modules.h"
+#include "tests/support/test_name.h"
 
 namespace rig {
 
@@ -42,15 +45,6 @@ std::wstring BuildFolder() {
     return bin.substr(0, bin.find_last_of(L"\\/") + 1);
 }
 
-std::string CurrentTestName() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = info ? std::string(info->test_suite_name()) + "." + info->name() : "no-test";
-    for (char& c : name)
-        if (c == '/' || c == '\\' || c == ':' || c == '*' || c == '?' || c == '"' || c == '<' || c == '>' || c == '|')
-            c = '_';
-    return name;
-}
-
 bool WriteFileBytes(const std::wstring& path, const std::string& bytes) {
     const std::wstring temp = path + L".rig-new";
     HANDLE f = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
@@ -75,44 +69,6 @@ std::optional<std::string> ReadFileBytes(const std::wstring& path) {
     while (ReadFile(f, buf, sizeof buf, &got, nullptr) && got > 0) out.append(buf, got);
     CloseHandle(f);
     return out;
-}
-
-void RemoveTree(const std::wstring& folder) {
-    WIN32_FIND_DATAW fd;
-    HANDLE h = FindFirstFileW((folder + L"\\*").c_str(), &fd);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            std::wstring name = fd.cFileName;
-            if (name == L"." || name == L"..") continue;
-            std::wstring path = folder + L"\\" + name;
-            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(path);
-            } else {
-                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileW(path.c_str());
-            }
-        } while (FindNextFileW(h, &fd));
-        FindClose(h);
-    }
-    RemoveDirectoryW(folder.c_str());
-}
-
-bool CopyTree(const std::wstring& from, const std::wstring& to) {
-    CreateDirectoryW(to.c_str(), nullptr);
-    WIN32_FIND_DATAW fd;
-    HANDLE h = FindFirstFileW((from + L"\\*").c_str(), &fd);
-    if (h == INVALID_HANDLE_VALUE) return false;
-    bool ok = true;
-    do {
-        std::wstring name = fd.cFileName;
-        if (name == L"." || name == L"..") continue;
-        if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            ok = CopyTree(from + L"\\" + name, to + L"\\" + name) && ok;
-        else
-            ok = CopyFileW((from + L"\\" + name).c_str(), (to + L"\\" + name).c_str(), FALSE) && ok;
-    } while (FindNextFileW(h, &fd));
-    FindClose(h);
-    return ok;
 }
 
 std::string RasCall::Field(const std::string& key) const {
@@ -199,12 +155,12 @@ TestFolder::TestFolder(const std::string& suffix) {
     const std::wstring build = BuildFolder();
     const std::wstring runs = build + L"e2e-runs";
     CreateDirectoryW(runs.c_str(), nullptr);
-    const std::wstring folder = runs + L"\\" + fw::Widen(CurrentTestName() + suffix);
+    const std::wstring folder = runs + L"\\" + fw::Widen(quon::test::CurrentTestName() + suffix);
     path_ = folder + L"\\";
     EndProcessesIn(path_);  // left over by an interrupted earlier run
-    RemoveTree(folder);
-    EXPECT_TRUE(CopyTree(build + L"program", folder)) << "could not copy the program folder";
-    EXPECT_TRUE(CopyFileW((build + L"bin\\rasapi32.dll").c_str(), (folder + L"\\rasapi32.dll").c_str(), FALSE))
+    quon::test::RemoveTree(folder);
+    EXPECT_TRUE(quon::test::CopyTree(build + L"program", folder)) << "could not copy the program folder";
+    EXPECT_TRUE(quon::test::CopyTestModule("rasapi32.dll", folder + L"\\rasapi32.dll"))
         << "the RAS test double is missing from bin";
 }
 

@@ -4,37 +4,25 @@
 
 #include "framework/text.h"
 #include "tests/e2e/harness.h"
+#include "tests/support/dialog_windows.h"
 
 namespace rig {
 
 SettingsWindow SettingsWindow::WaitFor(DWORD pid, DWORD timeoutMs) {
     SettingsWindow found;
-    struct Search {
-        DWORD pid;
-        HWND dialog;
-    } search{pid, nullptr};
     WaitUntil(
         [&] {
-            EnumWindows(
-                [](HWND w, LPARAM p) -> BOOL {
-                    auto* s = reinterpret_cast<Search*>(p);
-                    DWORD owner = 0;
-                    GetWindowThreadProcessId(w, &owner);
-                    wchar_t cls[16] = {}, title[128] = {};
-                    GetClassNameW(w, cls, 16);
-                    GetWindowTextW(w, title, 128);
-                    if (owner == s->pid && std::wstring(cls) == L"#32770" && IsWindowVisible(w) &&
-                        std::wstring(title).find(L"{настройки программы}") != std::wstring::npos) {
-                        s->dialog = w;
-                        return FALSE;
-                    }
-                    return TRUE;
-                },
-                reinterpret_cast<LPARAM>(&search));
-            return search.dialog != nullptr;
+            for (HWND w : quon::test::ShownDialogsOf(pid)) {
+                wchar_t title[128] = {};
+                GetWindowTextW(w, title, 128);
+                if (std::wstring(title).find(L"{настройки программы}") != std::wstring::npos) {
+                    found.dialog_ = w;
+                    return true;
+                }
+            }
+            return false;
         },
         timeoutMs);
-    found.dialog_ = search.dialog;
     return found;
 }
 

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "tests/e2e/meter_session.h"
+#include "tests/support/folder_tree.h"
+#include "tests/support/message_box.h"
 
 namespace quon::e2e {
 namespace {
@@ -34,7 +36,7 @@ TEST_P(HostileFile, TheMeterStartsMeasuresAndDraws) {
         ASSERT_TRUE(m.folder.WritePlugins(c.plugins));
     }
     if (c.theme) {
-        ASSERT_TRUE(rig::CopyTree(m.folder.File("skins\\default"), m.folder.File("hostile")));
+        ASSERT_TRUE(quon::test::CopyTree(m.folder.File("skins\\default"), m.folder.File("hostile")));
         ASSERT_TRUE(m.folder.Write("hostile\\skin.qsf", c.theme));
         ASSERT_TRUE(WritePrivateProfileStringA("skin", "file", (m.folder.PathA() + "hostile\\skin.qsf").c_str(),
                                                (m.folder.PathA() + "data.qif").c_str()));
@@ -74,9 +76,9 @@ INSTANTIATE_TEST_SUITE_P(
 std::vector<std::string> AnswerBoxesUntil(rig::Program& program, const std::function<bool()>& done, DWORD timeoutMs) {
     std::vector<std::string> seen;
     rig::WaitUntil([&] {
-        for (const rig::MessageBoxInfo& box : program.MessageBoxes()) {
+        for (const quon::test::MessageBoxInfo& box : program.MessageBoxes()) {
             seen.push_back(box.text);
-            rig::Program::Answer(box, IDOK);
+            quon::test::AnswerMessageBox(box, IDOK);
         }
         return done();
     }, timeoutMs);
@@ -85,7 +87,7 @@ std::vector<std::string> AnswerBoxesUntil(rig::Program& program, const std::func
 
 TEST(HostileThemePicture, AFaceThatCannotBeDrawnFallsBackToTheBuiltInTheme) {
     MeterSession m(QuietSettings({{"visibility", "start=1\r\nfade=6\r\n"}}));
-    ASSERT_TRUE(rig::CopyTree(m.folder.File("skins\\default"), m.folder.File("empty")));
+    ASSERT_TRUE(quon::test::CopyTree(m.folder.File("skins\\default"), m.folder.File("empty")));
     ASSERT_TRUE(m.folder.Write("empty\\face.png", ""));  // a picture of 0 bytes
     ASSERT_TRUE(WritePrivateProfileStringA("skin", "file", (m.folder.PathA() + "empty\\skin.qsf").c_str(),
                                            (m.folder.PathA() + "data.qif").c_str()));

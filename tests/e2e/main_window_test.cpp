@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/e2e/harness.h"
+#include "tests/support/message_box.h"
 
 namespace {
 
@@ -101,7 +102,7 @@ TEST(MainWindow, ACounterThatIsNotANumberShowsTheCriticalErrorBox) {
     RECT r = rig::ReadWindow(w).rect;
     EXPECT_EQ(r.left, GetSystemMetrics(SM_CXSCREEN) - 333);
     EXPECT_EQ(r.top, GetSystemMetrics(SM_CYSCREEN) - 222);
-    ASSERT_TRUE(rig::Program::Answer(*box));
+    ASSERT_TRUE(quon::test::AnswerMessageBox(*box));
     // The program goes on without measuring.
     EXPECT_TRUE(rig::WaitUntil([&] { return app.MessageBoxes().empty(); }, 5000));
     EXPECT_TRUE(app.Running());

@@ -10,6 +10,7 @@
 
 #include "framework/text.h"
 #include "tests/e2e/harness.h"
+#include "tests/support/message_box.h"
 
 namespace {
 
@@ -123,7 +124,7 @@ TEST(Measuring, StoreFailureShowsTheBoxCountsNothingAndKeepsTicking) {
     ASSERT_TRUE(box.has_value());
     EXPECT_EQ(box->text, kStoreFailure);
     EXPECT_EQ(box->caption, "");
-    ASSERT_TRUE(rig::Program::Answer(*box));
+    ASSERT_TRUE(quon::test::AnswerMessageBox(*box));
 
     // The program goes on measuring: fresh polls come after the box was closed.
     const int64_t closed = rig::NowMs();

@@ -8,12 +8,13 @@
 #include <string>
 
 #include "tests/e2e/meter_session.h"
+#include "tests/support/test_modules.h"
 
 namespace quon::e2e {
 namespace {
 
-void Install(const rig::TestFolder& folder, const wchar_t* probe, const std::string& as) {
-    ASSERT_TRUE(CopyFileW((rig::BuildFolder() + L"bin\\" + probe).c_str(), folder.File(as).c_str(), FALSE)) << as;
+void Install(const rig::TestFolder& folder, const std::string& probe, const std::string& as) {
+    ASSERT_TRUE(test::CopyTestModule(probe, folder.File(as))) << as;
 }
 
 std::string Calls(const rig::TestFolder& folder, const std::string& log = "PLUGINS\\probe_calls.log") {
@@ -35,12 +36,12 @@ bool HasModule(DWORD pid, const std::wstring& file) {
 
 // The list every test of this file uses: one module per kind of entry.
 void InstallList(MeterSession& m) {
-    Install(m.folder, L"probe_plugin.dll", "PLUGINS\\start.dll");
-    Install(m.folder, L"probe_plugin.dll", "PLUGINS\\both.dll");
-    Install(m.folder, L"probe_plugin.dll", "PLUGINS\\request.dll");
-    Install(m.folder, L"probe_plugin_fault.dll", "PLUGINS\\crash.dll");
-    Install(m.folder, L"probe_plugin.dll", "PLUGINS\\off.dll");
-    Install(m.folder, L"probe_plugin.dll", "PLUGINS\\word.dll");
+    Install(m.folder, "probe_plugin.dll", "PLUGINS\\start.dll");
+    Install(m.folder, "probe_plugin.dll", "PLUGINS\\both.dll");
+    Install(m.folder, "probe_plugin.dll", "PLUGINS\\request.dll");
+    Install(m.folder, "probe_plugin_fault.dll", "PLUGINS\\crash.dll");
+    Install(m.folder, "probe_plugin.dll", "PLUGINS\\off.dll");
+    Install(m.folder, "probe_plugin.dll", "PLUGINS\\word.dll");
     m.folder.WritePlugins("[plugins]\r\nitems=6\r\nitem_1=start.dll\r\nitem_2=both.dll\r\nitem_3=request.dll\r\n"
                           "item_4=crash.dll\r\nitem_5=off.dll\r\nitem_6=word.dll\r\n"
                           "[start.dll]\r\nevents=1\r\nclass=" + m.commands.Name() + "\r\n"
@@ -97,7 +98,7 @@ TEST(PluginHost, ConnectAndDisconnectLoadAndFreeTheirModules) {
 
 TEST(PluginHost, NamesThatLeaveThePluginFolderAreNeverLoaded) {
     MeterSession m(QuietSettings({{"visibility", "plugins=1\r\n"}}));
-    Install(m.folder, L"probe_plugin.dll", "outside.dll");
+    Install(m.folder, "probe_plugin.dll", "outside.dll");
     const std::string outside = m.folder.PathA() + "outside.dll";
     m.folder.WritePlugins("[plugins]\r\nitems=4\r\nitem_1=..\\outside.dll\r\nitem_2=" + outside +
                           "\r\nitem_3=../outside.dll\r\nitem_4=..\r\n");
@@ -110,7 +111,7 @@ TEST(PluginHost, NamesThatLeaveThePluginFolderAreNeverLoaded) {
 
 TEST(PluginHost, PluginsOffRunsNothing) {
     MeterSession m(QuietSettings({{"visibility", "plugins=0\r\n"}}));
-    Install(m.folder, L"probe_plugin.dll", "PLUGINS\\always.dll");
+    Install(m.folder, "probe_plugin.dll", "PLUGINS\\always.dll");
     m.folder.WritePlugins("[plugins]\r\nitems=1\r\nitem_1=always.dll\r\n[always.dll]\r\nevents=0\r\n");
     ASSERT_TRUE(m.Start());
     ASSERT_EQ(m.Ask("get(versionnum)"), "2010");

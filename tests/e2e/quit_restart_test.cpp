@@ -8,6 +8,9 @@
 #include <string>
 
 #include "tests/e2e/meter_session.h"
+#include "tests/support/dialog_windows.h"
+#include "tests/support/message_box.h"
+#include "tests/support/test_modules.h"
 
 namespace quon::e2e {
 namespace {
@@ -53,8 +56,7 @@ std::string PluginAndLogSettings() {
 
 // A probe module that runs at every event and logs it.
 void InstallAlwaysProbe(const rig::TestFolder& folder) {
-    ASSERT_TRUE(CopyFileW((rig::BuildFolder() + L"bin\\probe_plugin.dll").c_str(),
-                          folder.File("PLUGINS\\always.dll").c_str(), FALSE));
+    ASSERT_TRUE(test::CopyTestModule("probe_plugin.dll", folder.File("PLUGINS\\always.dll")));
     folder.WritePlugins("[plugins]\r\nitems=1\r\nitem_1=always.dll\r\n[always.dll]\r\nenabled=1\r\nevents=0\r\n");
 }
 std::string ProbeCalls(const rig::TestFolder& folder) { return folder.Read("PLUGINS\\probe_calls.log").value_or(""); }
@@ -84,7 +86,7 @@ TEST(QuitItem, OnlineAnswerYesQuitsDeletesTheCopiesAndLogsKill) {
     ASSERT_TRUE(box);
     EXPECT_EQ(box->caption, "");
     EXPECT_NE(std::find(box->buttons.begin(), box->buttons.end(), IDNO), box->buttons.end());
-    rig::Program::Answer(*box, IDYES);
+    quon::test::AnswerMessageBox(*box, IDYES);
     ASSERT_TRUE(m.program->WaitForExit(5000));
     EXPECT_TRUE(ProtectFilesGone(m.folder));
     EXPECT_NE(m.folder.Read("data.log").value_or("").find("Kill"), std::string::npos);
@@ -101,7 +103,7 @@ TEST(QuitItem, OnlineAnswerNoChangesNothingAndGoesOnMeasuring) {
     ChooseQuitItem(m);
     auto box = m.program->WaitForBox(5000, kQuitQuestion);
     ASSERT_TRUE(box);
-    rig::Program::Answer(*box, IDNO);
+    quon::test::AnswerMessageBox(*box, IDNO);
     EXPECT_FALSE(m.program->WaitForExit(1500));
     EXPECT_TRUE(ProtectFilesKept(m.folder));
     EXPECT_EQ(m.folder.Read("data.log").value_or(""), logBefore);
@@ -150,13 +152,10 @@ TEST(Restart, WhileOnlineFromAFolderWithABlankStartsAFreshInstance) {
 }
 
 // A message box of another process than `old` whose text holds needle.
-std::optional<rig::MessageBoxInfo> BoxOfAnotherInstance(DWORD old, const std::string& needle) {
-    for (HWND w = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); w;
-         w = FindWindowExW(nullptr, w, L"#32770", nullptr)) {
-        DWORD pid = 0;
-        GetWindowThreadProcessId(w, &pid);
-        if (pid == old || !IsWindowVisible(w)) continue;
-        rig::MessageBoxInfo box = rig::ReadMessageBox(w);
+std::optional<test::MessageBoxInfo> BoxOfAnotherInstance(DWORD old, const std::string& needle) {
+    for (HWND w : test::ShownDialogs()) {
+        if (test::WindowProcess(w) == old) continue;
+        test::MessageBoxInfo box = test::ReadMessageBox(w);
         if (box.text.find(needle) != std::string::npos) return box;
     }
     return std::nullopt;
@@ -167,13 +166,13 @@ TEST(Restart, TheAutoRestartKeepsTheCopiesForTheNewInstanceToRecover) {
     for (const char* f : kProtectFiles) ASSERT_TRUE(m.folder.Write(f, "[save]\r\nDbytes=1000\r\nUbytes=200\r\n"));
     ASSERT_TRUE(m.Start(L"/auto"));
     ASSERT_TRUE(m.program->WaitForExit(10000));  // it restarts itself after a short delay
-    std::optional<rig::MessageBoxInfo> box;
+    std::optional<quon::test::MessageBoxInfo> box;
     auto recovered = [&] {
         box = BoxOfAnotherInstance(m.program->Pid(), "данные прерванного");
         return box.has_value();
     };
     ASSERT_TRUE(rig::WaitUntil(recovered, 10000));
-    rig::Program::Answer(*box, IDOK);
+    quon::test::AnswerMessageBox(*box, IDOK);
 }
 
 TEST(Restart, AFailedStartIsReportedAndLeavesTheMeterAsItWas) {
@@ -189,7 +188,7 @@ TEST(Restart, AFailedStartIsReportedAndLeavesTheMeterAsItWas) {
     m.commands.Send(m.window, 4, "Perform(Reboot)", 500);  // the box keeps the command busy
     auto box = m.program->WaitForBox(5000, "не удалось перезапустить");
     ASSERT_TRUE(box);
-    rig::Program::Answer(*box, IDOK);
+    quon::test::AnswerMessageBox(*box, IDOK);
     EXPECT_FALSE(m.program->WaitForExit(1000));
     EXPECT_EQ(m.Ask("get(versionnum)"), "2010");
     // Nothing of the restart's steps happened.
@@ -211,10 +210,8 @@ TEST(Restart, AFailedAutoRestartIsTriedOnce) {
                                   {"reset", TodayStamp()}}));
     // A module run at the start holds the program there while its file is taken away; another one
     // records the exit events.
-    ASSERT_TRUE(CopyFileW((rig::BuildFolder() + L"bin\\probe_plugin_hold.dll").c_str(),
-                          m.folder.File("PLUGINS\\hold.dll").c_str(), FALSE));
-    ASSERT_TRUE(CopyFileW((rig::BuildFolder() + L"bin\\probe_plugin.dll").c_str(),
-                          m.folder.File("PLUGINS\\always.dll").c_str(), FALSE));
+    ASSERT_TRUE(test::CopyTestModule("probe_plugin_hold.dll", m.folder.File("PLUGINS\\hold.dll")));
+    ASSERT_TRUE(test::CopyTestModule("probe_plugin.dll", m.folder.File("PLUGINS\\always.dll")));
     m.folder.WritePlugins("[plugins]\r\nitems=2\r\nitem_1=hold.dll\r\nitem_2=always.dll\r\n"
                           "[hold.dll]\r\nevents=1\r\n[always.dll]\r\nevents=0\r\n");
     m.program = std::make_unique<rig::Program>(m.folder, L"/auto");
@@ -227,7 +224,7 @@ TEST(Restart, AFailedAutoRestartIsTriedOnce) {
     // The restart would come again every 2.5 s: two more periods bring no second attempt.
     auto failureBoxes = [&] {
         size_t n = 0;
-        for (const rig::MessageBoxInfo& b : m.program->MessageBoxes()) n += b.text.find(failure) != std::string::npos;
+        for (const quon::test::MessageBoxInfo& b : m.program->MessageBoxes()) n += b.text.find(failure) != std::string::npos;
         return n;
     };
     EXPECT_FALSE(rig::WaitUntil([&] { return failureBoxes() > 1; }, 6000));

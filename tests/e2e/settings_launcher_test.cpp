@@ -8,6 +8,7 @@
 #include "tests/e2e/harness.h"
 #include "tests/e2e/harness_settings.h"
 #include "tests/e2e/meter_session.h"
+#include "tests/support/test_modules.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ int OpenMenus(DWORD pid) {
 
 // The stand-in that records its openings, copied in as config.dll.
 bool InstallProbeSettingsLibrary(const rig::TestFolder& dir) {
-    return CopyFileW((rig::BuildFolder() + L"bin\\settings_probe.dll").c_str(), dir.File("config.dll").c_str(), FALSE) != 0;
+    return quon::test::CopyTestModule("settings_probe.dll", dir.File("config.dll"));
 }
 
 void DoubleClick(HWND window) {

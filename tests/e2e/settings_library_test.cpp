@@ -10,6 +10,8 @@
 #include "config/pages/options/page_options_ids.h"
 #include "tests/e2e/harness.h"
 #include "tests/e2e/harness_settings.h"
+#include "tests/support/message_box.h"
+#include "tests/support/test_modules.h"
 
 namespace {
 
@@ -22,8 +24,7 @@ bool InstallHost(const rig::TestFolder& dir) {
         RegSetValueExW(key, L"Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"N"), 2 * sizeof(wchar_t));
         RegCloseKey(key);
     }
-    return CopyFileW((rig::BuildFolder() + L"bin\\settings_host.exe").c_str(), dir.File("settings_host.exe").c_str(),
-                     FALSE) != 0;
+    return quon::test::CopyTestModule("settings_host.exe", dir.File("settings_host.exe"));
 }
 
 std::string HostCommands(const rig::TestFolder& dir) { return dir.Read("host_commands.txt").value_or(""); }
@@ -121,7 +122,7 @@ TEST(SettingsLibrary, ASaveThatCannotWriteShowsTheBoxAndSendsNothing) {
     auto box = host.WaitForBox(10000, "не удалось сохранить");
     ASSERT_TRUE(box.has_value());
     EXPECT_EQ(box->caption, "");
-    ASSERT_TRUE(rig::Program::Answer(*box));
+    ASSERT_TRUE(quon::test::AnswerMessageBox(*box));
     // OK did not close the dialog: nothing typed is lost.
     EXPECT_TRUE(rig::SettingsWindow::WaitFor(host.Pid(), 3000));
     EXPECT_EQ(HostCommands(dir), "");

@@ -14,6 +14,7 @@
 #include "tests/e2e/harness_settings.h"
 #include "tests/e2e/harness_tray.h"
 #include "tests/e2e/meter_session.h"
+#include "tests/support/message_box.h"
 
 namespace quon::e2e {
 namespace {
@@ -205,7 +206,7 @@ TEST(SettingsApply, AnOwnPeriodChosenInTheDialogEndsAtTheNextStartOnANewDay) {
               "Quon Tollen II »»» смена отчётного периода\n\n  байт скачано за период: 10 485 760"
               "\n  байт на балансе на конец периода: 20 971 520\n  байт на балансе на начало периода: 31 457 280"
               "\n  байт сохранено (в банке): 20 972 520");
-    ASSERT_TRUE(rig::Program::Answer(*summary));
+    ASSERT_TRUE(quon::test::AnswerMessageBox(*summary));
     ASSERT_TRUE(m.folder.WaitForRasCall("RasEnumEntriesA", 10000,
                                         [&](const rig::RasCall& c) { return c.ms >= secondStart; }));
     m.window = m.program->WaitForWindow();

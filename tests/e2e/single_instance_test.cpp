@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/e2e/harness.h"
+#include "tests/support/message_box.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ TEST(SingleInstance, SecondStartShowsTheBoxAndExitsWithOne) {
     EXPECT_EQ(box->text, kAlreadyRunning);
     EXPECT_EQ(box->caption, "");
     EXPECT_EQ(second.MainWindow(), nullptr);
-    ASSERT_TRUE(rig::Program::Answer(*box));
+    ASSERT_TRUE(quon::test::AnswerMessageBox(*box));
     auto code = second.WaitForExit();
     ASSERT_TRUE(code.has_value());
     EXPECT_EQ(*code & 0xFF, 1u);
@@ -60,7 +61,7 @@ TEST_P(SecondStartWithArgument, StartsAnywayOnlyForTheExactSkipWords) {
         auto box = second.WaitForBox();
         ASSERT_TRUE(box.has_value());
         EXPECT_EQ(box->text, kAlreadyRunning);
-        rig::Program::Answer(*box);
+        quon::test::AnswerMessageBox(*box);
         auto code = second.WaitForExit();
         ASSERT_TRUE(code.has_value());
         EXPECT_EQ(*code & 0xFF, 1u);

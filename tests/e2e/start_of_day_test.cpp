@@ -8,6 +8,7 @@
 #include <string>
 
 #include "tests/e2e/harness.h"
+#include "tests/support/message_box.h"
 
 namespace {
 
@@ -65,7 +66,7 @@ TEST(StartOfDayRun, RebootStartRecoversTheInterruptedSessionWithLogAndNotice) {
     EXPECT_EQ(Value(dir, "data.qif", "bytes", "up"), "3200");
     EXPECT_EQ(Value(dir, "data.qif", "bytes", "day"), "6000");
     EXPECT_EQ(Value(dir, "data.qif", "bytes", "month"), "71000");
-    ASSERT_TRUE(rig::Program::Answer(*box));
+    ASSERT_TRUE(quon::test::AnswerMessageBox(*box));
     ASSERT_TRUE(StartUpFinished(dir));
 
     EXPECT_FALSE(dir.Exists("protect_prev.tmp"));
@@ -114,7 +115,7 @@ TEST(StartOfDayRun, SecondStartOnTheSameDayChangesNothing) {
         rig::Program first(dir);
         auto summary = first.WaitForBox(10000, "смена отчётного периода");
         ASSERT_TRUE(summary.has_value());
-        ASSERT_TRUE(rig::Program::Answer(*summary));
+        ASSERT_TRUE(quon::test::AnswerMessageBox(*summary));
         ASSERT_TRUE(StartUpFinished(dir));
         first.Terminate();
     }

@@ -16,6 +16,7 @@
 
 #include "framework/text.h"
 #include "tests/e2e/harness.h"
+#include "tests/support/test_modules.h"
 
 namespace {
 
@@ -99,8 +100,7 @@ private:
 
 TEST(StoreKill, EveryKillLeavesTheCountersFromBeforeOrAfterAStore) {
     rig::TestFolder dir;
-    ASSERT_TRUE(CopyFileW((rig::BuildFolder() + L"bin\\store_loop.exe").c_str(), dir.File("store_loop.exe").c_str(),
-                          FALSE));
+    ASSERT_TRUE(quon::test::CopyTestModule("store_loop.exe", dir.File("store_loop.exe")));
     const std::string notes = Notes();
     ASSERT_TRUE(dir.WriteData(notes + "[bytes]\r\nday=5000\r\nmonth=70000\r\nup=3000\r\ndaylim=1000000000\r\n" +
                               kTable));

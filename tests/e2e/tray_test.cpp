@@ -4,6 +4,7 @@
 
 #include "tests/e2e/harness.h"
 #include "tests/e2e/harness_tray.h"
+#include "tests/support/message_box.h"
 
 namespace {
 
@@ -97,7 +98,7 @@ TEST_F(TrayIcon, MissingCustomFileShowsTheBoxThenTheBuiltInSet) {
     ASSERT_TRUE(box.has_value());
     EXPECT_EQ(box->caption, "");
     const size_t before = tray.Count();
-    rig::Program::Answer(*box);
+    quon::test::AnswerMessageBox(*box);
     auto shown = tray.WaitFor([](const TrayCall& c) { return c.message == NIM_MODIFY && c.hasIcon; }, 10000, before);
     ASSERT_TRUE(shown.has_value());
     EXPECT_EQ(shown->iconBody, kBuiltInOffline);

@@ -2,12 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 #include "controls/command_text.h"
 #include "controls/file_util.h"
 #include "controls/text_util.h"
+#include "tests/support/scratch_folder.h"
 
 namespace controls {
 namespace {
@@ -86,22 +84,20 @@ TEST(ControlText, ShortensTextToAWidth) {
 }
 
 TEST(ControlFiles, FoldersAndNamesOfFilesOnDisk) {
-    auto dir = std::filesystem::temp_directory_path() / L"quon controls files";
-    std::filesystem::create_directories(dir);
-    auto file = dir / L"long file name.wav";
-    std::ofstream(file) << "x";
-    std::string folder = dir.string();
+    const quon::test::ScratchFolder dir("quon controls files ");
+    const std::string file = dir.File("long file name.wav");
+    dir.Write("long file name.wav", "x");
+    const std::string folder = dir.Path().substr(0, dir.Path().size() - 1);  // without its trailing backslash
     EXPECT_TRUE(DirectoryExistsTest(folder));
-    EXPECT_FALSE(DirectoryExistsTest(file.string()));
+    EXPECT_FALSE(DirectoryExistsTest(file));
     EXPECT_FALSE(DirectoryExistsTest(folder + "\\missing"));
-    EXPECT_EQ(LongFileNameOf(file.string()), "long file name.wav");
-    EXPECT_FALSE(ShortFileNameOf(file.string()).empty());
+    EXPECT_EQ(LongFileNameOf(file), "long file name.wav");
+    EXPECT_FALSE(ShortFileNameOf(file).empty());
     EXPECT_EQ(LongFileNameOf(folder + "\\missing.wav"), "");
     EXPECT_EQ(FolderOf("C:\\a\\b.wav"), "C:\\a");
     EXPECT_EQ(FilePartOf("C:\\a\\b.wav"), "b.wav");
     EXPECT_EQ(FilePartOf("C:b.wav"), "b.wav");
     EXPECT_EQ(FolderOf("b.wav"), "");
-    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -2,20 +2,16 @@
 #include <gtest/gtest.h>
 
 #include "engine/quick_statistics.h"
-#include "framework/text.h"
 #include "mainwindow/main_form.h"
+#include "tests/support/box_watcher.h"
+#include "tests/support/dialog_windows.h"
+#include "tests/support/message_box.h"
 #include "tests/unit/launcher_fixture.h"
 
 namespace quon {
 namespace {
 
 std::string TestName() { return ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
-
-std::string WindowText(HWND w) {
-    wchar_t buf[2048] = {};
-    GetWindowTextW(w, buf, 2048);
-    return fw::Narrow(buf);
-}
 
 TEST(StatisticsBox, ShowsTheFiguresOnceAtATime) {
     Tfrm_quonm form("");
@@ -38,13 +34,15 @@ TEST(StatisticsBox, ShowsTheFiguresOnceAtATime) {
     std::string text, caption;
     bool checkedWhileOpen = false;
     test::DuringModal steps({[&] {
-        HWND box = test::ThreadWindow(L"#32770");
+        const std::vector<HWND> dialogs = test::DialogsOfThread(GetCurrentThreadId());
+        HWND box = dialogs.empty() ? nullptr : dialogs.front();
         ASSERT_NE(box, nullptr);
         checkedWhileOpen = form.sub_quick->checked && form.sub_quick->imageIndex == fw::kCheckImage;
         form.sub_quickClick();  // a second request while the box is open returns at once (a box would block)
-        text = WindowText(GetDlgItem(box, 0xFFFF));
-        caption = WindowText(box);
-        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        const test::MessageBoxInfo shown = test::ReadMessageBox(box);
+        text = shown.text;
+        caption = shown.caption;
+        test::AnswerMessageBox(shown, IDOK);
     }});
     form.sub_quickClick();
     EXPECT_EQ(steps.StepsRun(), 1u);

@@ -11,6 +11,7 @@
 #include "framework/ini_file.h"
 #include "framework/ini_text.h"
 #include "framework/whole_file.h"
+#include "tests/support/scratch_file.h"
 
 namespace fw {
 namespace {
@@ -18,20 +19,7 @@ namespace {
 // A file of the test's own in the temporary folder, removed when the test ends.
 class IniWholeFile : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char dir[MAX_PATH];
-        GetTempPathA(sizeof dir, dir);
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        path_ = std::string(dir) + "quon-" + info->name() + ".ini";
-        DeleteFileA(path_.c_str());
-    }
-    void TearDown() override { DeleteFileA(path_.c_str()); }
-    void Write(const std::string& text) const {
-        HANDLE f = CreateFileA(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD written = 0;
-        WriteFile(f, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-        CloseHandle(f);
-    }
+    void Write(const std::string& text) const { file_.Write(text); }
     std::string Text() const { return ReadWholeFile(path_).value_or("<unreadable>"); }
     // What the platform's reader gives for a key.
     std::string Platform(const char* section, const std::string& key) const {
@@ -41,7 +29,8 @@ protected:
         return std::string(buf.data(), n);
     }
 
-    std::string path_;
+    quon::test::ScratchFile file_{"quon-", ".ini"};
+    const std::string path_ = file_.Path();
 };
 
 TEST_F(IniWholeFile, KeysAreSetAsThePlatformWouldAndTheRestStaysByteForByte) {

@@ -1,44 +1,39 @@
 #pragma once
 // In-process fixtures for the launchers: a program folder of the test's own with probe modules copied
-// in, the lines the modules recorded, and a watcher that answers the message boxes this thread shows.
+// in, the lines the modules recorded, and the ways to step through this thread's modal loops.
 #include <windows.h>
 
-#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "framework/program_folder.h"
 #include "framework/text.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/test_modules.h"
 
 namespace quon::test {
 
-inline std::filesystem::path BinFolder() {
-    std::filesystem::path exe(fw::ProgramPathW());
-    return exe.parent_path();
-}
+inline std::filesystem::path BinFolder() { return std::filesystem::path(TestModulesFolder()).parent_path(); }
 
 // bin\<name>\ with an empty PLUGINS folder, made the program folder for the test.
 class ProgramFolderForTest {
 public:
-    explicit ProgramFolderForTest(const std::string& name) : folder_(BinFolder() / ("launch_" + name)) {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-        std::filesystem::create_directories(folder_ / "PLUGINS");
-        fw::OverrideProgramFolderForTests(fw::Narrow(folder_.wstring()) + "\\");
+    explicit ProgramFolderForTest(const std::string& name)
+        : scratch_(fw::Narrow(TestModulesFolder()), "launch_" + name),
+          folder_(fw::Widen(scratch_.Path().substr(0, scratch_.Path().size() - 1))) {
+        scratch_.MakeFolder("PLUGINS");
+        fw::OverrideProgramFolderForTests(scratch_.Path());
     }
     ~ProgramFolderForTest() { fw::OverrideProgramFolderForTests(""); }
 
     // A probe module of bin\ copied in under another name (relative to the program folder).
     void Install(const std::string& module, const std::string& as) const {
-        std::filesystem::copy_file(BinFolder() / module, folder_ / as,
-                                   std::filesystem::copy_options::overwrite_existing);
+        if (!CopyTestModule(module, scratch_.WFile(as))) ADD_FAILURE() << "could not copy " << module;
     }
     // The calls a probe module recorded, one per line.
     std::vector<std::string> Calls(const std::string& recordFile) const {
@@ -47,9 +42,10 @@ public:
         for (std::string line; std::getline(in, line);) lines.push_back(line);
         return lines;
     }
-    const std::filesystem::path& Path() const { return folder_; }
+    const std::filesystem::path& Path() const { return folder_; }  // without a trailing backslash
 
 private:
+    ScratchFolder scratch_;
     std::filesystem::path folder_;
 };
 
@@ -94,70 +90,6 @@ inline HWND ThreadWindow(const wchar_t* className) {
         reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
-
-struct SeenBox {
-    std::string caption;
-    std::string text;
-};
-
-// Watches the calling thread's windows from a second thread; each message box that appears is read
-// and answered with `answer`.
-class BoxWatcher {
-public:
-    explicit BoxWatcher(int answer = IDOK) : thread_(GetCurrentThreadId()), answer_(answer) {
-        watcher_ = std::thread([this] { Watch(); });
-    }
-    ~BoxWatcher() { Stop(); }
-    std::vector<SeenBox> Stop() {
-        stop_ = true;
-        if (watcher_.joinable()) watcher_.join();
-        std::lock_guard lock(mutex_);
-        return seen_;
-    }
-
-private:
-    static std::string Text(HWND window) {
-        wchar_t buf[2048] = {};
-        GetWindowTextW(window, buf, 2048);
-        return fw::Narrow(buf);
-    }
-    void Watch() {
-        while (!stop_) {
-            HWND box = nullptr;
-            EnumThreadWindows(
-                thread_,
-                [](HWND w, LPARAM found) -> BOOL {
-                    wchar_t cls[32] = {};
-                    GetClassNameW(w, cls, 32);
-                    if (std::wstring(cls) != L"#32770" || !IsWindowVisible(w)) return TRUE;
-                    *reinterpret_cast<HWND*>(found) = w;
-                    return FALSE;
-                },
-                reinterpret_cast<LPARAM>(&box));
-            if (box && box != last_) {
-                HWND label = GetDlgItem(box, 0xFFFF);
-                std::string text = label ? Text(label) : std::string();
-                if (!text.empty()) {  // a box still being filled is read on the next round
-                    {
-                        std::lock_guard lock(mutex_);
-                        seen_.push_back({Text(box), text});
-                    }
-                    last_ = box;
-                    PostMessageW(box, WM_COMMAND, answer_, 0);
-                }
-            }
-            Sleep(10);
-        }
-    }
-
-    DWORD thread_;
-    int answer_;
-    std::atomic<bool> stop_{false};
-    std::thread watcher_;
-    std::mutex mutex_;
-    std::vector<SeenBox> seen_;
-    HWND last_ = nullptr;
-};
 
 // Runs steps on this thread's message loop while a modal call runs (the call's own loop fires them).
 class DuringModal {

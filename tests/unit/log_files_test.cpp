@@ -6,23 +6,15 @@
 
 #include <fstream>
 
+#include "tests/support/scratch_file.h"
+
 namespace quon::config {
 namespace {
 
 class LogFiles : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char tmp[MAX_PATH];
-        GetTempPathA(sizeof tmp, tmp);
-        path_ = std::string(tmp) + "quon-log-" + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".log";
-        DeleteFileA(path_.c_str());
-        RemoveDirectoryA(path_.c_str());
-    }
-    void TearDown() override {
-        DeleteFileA(path_.c_str());
-        RemoveDirectoryA(path_.c_str());
-    }
-    std::string path_;
+    test::ScratchFile file_{"quon-log-", ".log"};
+    const std::string path_ = file_.Path();
 };
 
 TEST_F(LogFiles, EventLinesInListBoxOrder) {

@@ -7,6 +7,7 @@
 #include "framework/program_folder.h"
 #include "mainwindow/main_form.h"
 #include "tests/e2e/harness.h"
+#include "tests/support/box_answerer.h"
 
 namespace quon {
 namespace {
@@ -23,7 +24,7 @@ protected:
         dir.WriteData(std::string("[visibility]\r\nstart=0\r\n[events]\r\nballoon=0\r\n") + stamp);
         fw::OverrideProgramFolderForTests(dir.PathA());
         fw::Application::Initialize();
-        rig::BoxAnswerer boxes;
+        quon::test::BoxAnswerer boxes;
         ASSERT_TRUE(form.CreateForm());
         EXPECT_EQ(boxes.Texts(), std::vector<std::string>{});
     }

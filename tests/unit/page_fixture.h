@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -18,6 +17,7 @@
 #include "engine/ini_file_store.h"
 #include "framework/program_folder.h"
 #include "framework/wnd.h"
+#include "tests/support/scratch_folder.h"
 
 namespace quon::config {
 
@@ -57,31 +57,23 @@ protected:
     void SetUp() override {
         INITCOMMONCONTROLSEX icc{sizeof icc, ICC_LISTVIEW_CLASSES | ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS};
         InitCommonControlsEx(&icc);
-        char tmp[MAX_PATH];
-        GetTempPathA(sizeof tmp, tmp);
-        folder_ = std::string(tmp) + "quon page " + ::testing::UnitTest::GetInstance()->current_test_info()->name() + "\\";
-        CreateDirectoryA(folder_.c_str(), nullptr);
-        for (const char* f : {"data.qif", "plugins.qif", "data.log", "traffic.log"}) DeleteFileA((folder_ + f).c_str());
-        RemoveDirectoryA((folder_ + "data.log").c_str());
-        fw::OverrideProgramFolderForTests(folder_);
+        fw::OverrideProgramFolderForTests(folder_.Path());
         ASSERT_TRUE(window_.Open());
     }
     void TearDown() override {
-        for (const char* f : {"data.qif", "plugins.qif", "data.log", "traffic.log"}) DeleteFileA((folder_ + f).c_str());
-        RemoveDirectoryA((folder_ + "data.log").c_str());
         fw::OverrideProgramFolderForTests({});
     }
-    void Write(const char* name, const std::string& text) { std::ofstream(folder_ + name, std::ios::binary) << text; }
+    void Write(const char* name, const std::string& text) { folder_.Write(name, text); }
     // What the dialog reads from the files of the folder, and writes back.
     SettingsValues ReadValues() const {
-        IniFileStore data(folder_ + "data.qif"), plugins(folder_ + "plugins.qif");
-        return ReadSettingsValues(data, plugins, folder_, "10.12.26");
+        IniFileStore data(folder_.File("data.qif")), plugins(folder_.File("plugins.qif"));
+        return ReadSettingsValues(data, plugins, folder_.Path(), "10.12.26");
     }
     void SaveValues(const SettingsValues& v) const {
-        IniFileStore data(folder_ + "data.qif"), plugins(folder_ + "plugins.qif");
+        IniFileStore data(folder_.File("data.qif")), plugins(folder_.File("plugins.qif"));
         SaveSettingsValues(v, host_.lock, data, plugins);
     }
-    std::string Path(const char* name) const { return folder_ + name; }
+    std::string Path(const char* name) const { return folder_.File(name); }
     // Runs the window's messages until done() or the bound.
     template <class Done>
     bool PumpUntil(Done done, DWORD boundMs = 5000) {
@@ -101,7 +93,7 @@ protected:
 
     // The file-name and date fields' classes, registered as an opening of the dialog does.
     ExtendedEdits edits_{GetModuleHandleW(nullptr)};
-    std::string folder_;
+    test::ScratchFolder folder_{"quon page "};  // the program folder of the test
     RecordingHost host_;
     PageWindow window_;
 };

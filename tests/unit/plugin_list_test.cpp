@@ -11,6 +11,9 @@
 
 #include "framework/text.h"
 #include "mainwindow/plugin_module.h"
+#include "tests/support/scratch_file.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/test_modules.h"
 
 namespace quon {
 namespace {
@@ -51,11 +54,6 @@ TEST(PluginList, OnlyPlainFileNamesInsideThePluginFolder) {
 class PluginListRun : public ::testing::Test {
 protected:
     void SetUp() override {
-        char dir[MAX_PATH];
-        GetTempPathA(sizeof dir, dir);
-        path_ = std::string(dir) + "quon-plugins-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".qif";
-        DeleteFileA(path_.c_str());
         sides_.run = [this](const std::string& file, int event, bool freeAfter) {
             log_.push_back("run " + file + " " + std::to_string(event) + (freeAfter ? " free" : " keep"));
             // "NULL" stands for a file that is not there.
@@ -67,15 +65,15 @@ protected:
         sides_.showIndicatorItem = [this] { log_.push_back("indicator item"); };
         sides_.clear = [this](const std::string& cls) { log_.push_back("clear " + cls); };
     }
-    void TearDown() override { DeleteFileA(path_.c_str()); }
-    void Write(const std::string& text) { std::ofstream(path_, std::ios::binary) << text; }
+    void Write(const std::string& text) { file_.Write(text); }
     std::vector<std::string> Run(int event) {
         log_.clear();
         RunPluginList(fw::IniFile(path_), event, sides_);
         return log_;
     }
 
-    std::string path_;
+    test::ScratchFile file_{"quon-plugins-", ".qif"};
+    const std::string path_ = file_.Path();
     PluginHostSides sides_;
     std::vector<std::string> log_;
 };
@@ -133,22 +131,9 @@ TEST_F(PluginListRun, AnUnbelievableCountEndsAtTheFirstMissingEntry) {
 // The real module side with the probe modules the build puts beside the tests.
 class PluginModuleRun : public ::testing::Test {
 protected:
-    void SetUp() override {
-        wchar_t exe[MAX_PATH];
-        GetModuleFileNameW(nullptr, exe, MAX_PATH);
-        bin_ = exe;
-        bin_.resize(bin_.find_last_of(L'\\') + 1);
-        char tmp[MAX_PATH];
-        GetTempPathA(sizeof tmp, tmp);
-        folder_ = std::string(tmp) + "quon plugins " +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name() + "\\";
-        CreateDirectoryA(folder_.c_str(), nullptr);
-        CreateDirectoryA((folder_ + kPluginFolder).c_str(), nullptr);
-        DeleteFileA(LogPath().c_str());
-    }
-    void Install(const wchar_t* probe, const std::string& as) {
-        std::wstring target(fw::Widen(folder_ + kPluginFolder + as));
-        ASSERT_TRUE(CopyFileW((bin_ + probe).c_str(), target.c_str(), FALSE)) << as;
+    void SetUp() override { scratch_.MakeFolder(kPluginFolder); }
+    void Install(const std::string& probe, const std::string& as) {
+        ASSERT_TRUE(test::CopyTestModule(probe, scratch_.WFile(kPluginFolder + as))) << as;
     }
     std::string LogPath() const { return folder_ + kPluginFolder + "probe_calls.log"; }
     std::string Calls() const {
@@ -161,13 +146,14 @@ protected:
         return GetModuleHandleW(fw::Widen(folder_ + kPluginFolder + file).c_str()) != nullptr;
     }
 
-    std::wstring bin_;
-    std::string folder_;
+    const std::wstring bin_ = test::TestModulesFolder();
+    test::ScratchFolder scratch_{"quon plugins "};
+    const std::string folder_ = scratch_.Path();
 };
 
 TEST_F(PluginModuleRun, StartAndExitKeepTheModuleConnectAndDisconnectFreeIt) {
-    Install(L"probe_plugin.dll", "kept.dll");
-    Install(L"probe_plugin.dll", "freed.dll");
+    Install("probe_plugin.dll", "kept.dll");
+    Install("probe_plugin.dll", "freed.dll");
     EXPECT_EQ(RunPluginModule(folder_, "kept.dll", peStart, FreeAfterRun(peStart)), ModuleCall::Called);
     EXPECT_TRUE(Loaded("kept.dll"));
     EXPECT_EQ(RunPluginModule(folder_, "freed.dll", peOnline, FreeAfterRun(peOnline)), ModuleCall::Called);
@@ -178,7 +164,7 @@ TEST_F(PluginModuleRun, StartAndExitKeepTheModuleConnectAndDisconnectFreeIt) {
 }
 
 TEST_F(PluginModuleRun, AFaultInsideTheModuleIsCaughtAndTheModuleStillFreed) {
-    Install(L"probe_plugin_fault.dll", "crash.dll");
+    Install("probe_plugin_fault.dll", "crash.dll");
     EXPECT_EQ(RunPluginModule(folder_, "crash.dll", peOffline, true), ModuleCall::Faulted);
     EXPECT_FALSE(Loaded("crash.dll"));
     // The process lives on and the guard is gone: a second fault is caught as well.
@@ -187,7 +173,7 @@ TEST_F(PluginModuleRun, AFaultInsideTheModuleIsCaughtAndTheModuleStillFreed) {
 }
 
 TEST_F(PluginModuleRun, MissingModuleOrExportIsNoEntry) {
-    Install(L"probe_plugin_noexec.dll", "noexec.dll");
+    Install("probe_plugin_noexec.dll", "noexec.dll");
     EXPECT_EQ(RunPluginModule(folder_, "noexec.dll", peStart, false), ModuleCall::NoEntry);
     EXPECT_EQ(RunPluginModule(folder_, "absent.dll", peStart, false), ModuleCall::NoEntry);
     EXPECT_EQ(Calls(), "");

@@ -5,8 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <map>
+
+#include "tests/support/scratch_file.h"
 
 namespace quon::config {
 namespace {
@@ -46,15 +47,9 @@ TEST(PluginRows, InfoTextSplit) {
 
 class PluginListFile : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char dir[MAX_PATH];
-        GetTempPathA(sizeof dir, dir);
-        path_ = std::string(dir) + "quon-rows-" + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".qif";
-        DeleteFileA(path_.c_str());
-    }
-    void TearDown() override { DeleteFileA(path_.c_str()); }
-    void Write(const std::string& text) { std::ofstream(path_, std::ios::binary) << text; }
-    std::string path_;
+    void Write(const std::string& text) { file_.Write(text); }
+    test::ScratchFile file_{"quon-rows-", ".qif"};
+    const std::string path_ = file_.Path();
 };
 
 // A folder of modules as the scan sees them; every question asked is recorded.

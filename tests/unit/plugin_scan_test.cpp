@@ -5,6 +5,8 @@
 #include <fstream>
 
 #include "config/pages/data/plugin_calls.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/test_modules.h"
 
 namespace quon::config {
 namespace {
@@ -14,34 +16,18 @@ namespace {
 class PluginScan : public ::testing::Test {
 protected:
     void SetUp() override {
-        char exe[MAX_PATH];
-        GetModuleFileNameA(nullptr, exe, MAX_PATH);
-        bin_ = exe;
-        bin_.resize(bin_.find_last_of('\\') + 1);
-        char tmp[MAX_PATH];
-        GetTempPathA(sizeof tmp, tmp);
-        folder_ = std::string(tmp) + "quon scan " + ::testing::UnitTest::GetInstance()->current_test_info()->name() + "\\";
-        CreateDirectoryA(folder_.c_str(), nullptr);
-        plugins_ = folder_ + "PLUGINS\\";
-        CreateDirectoryA(plugins_.c_str(), nullptr);
+        scratch_.MakeFolder("PLUGINS");
         for (const char* form : {"full", "bare", "fault", "null"}) {
             const std::string name = std::string("scan_plugin_") + form + ".dll";
-            ASSERT_TRUE(CopyFileA((bin_ + name).c_str(), (plugins_ + name).c_str(), FALSE)) << name;
+            ASSERT_TRUE(test::CopyTestModule(name, scratch_.WFile("PLUGINS\\" + name))) << name;
         }
-        std::ofstream(plugins_ + "notadll.dll") << "not a module";
-        std::ofstream(plugins_ + "readme.txt") << "text";
-        CreateDirectoryA((plugins_ + "folder.dll").c_str(), nullptr);
+        scratch_.Write("PLUGINS\\notadll.dll", "not a module");
+        scratch_.Write("PLUGINS\\readme.txt", "text");
+        scratch_.MakeFolder("PLUGINS\\folder.dll");
     }
-    void TearDown() override {
-        for (const char* f : {"scan_plugin_full.dll", "scan_plugin_bare.dll", "scan_plugin_fault.dll",
-                              "scan_plugin_null.dll", "notadll.dll", "readme.txt", "scan_calls.log"})
-            DeleteFileA((plugins_ + f).c_str());
-        RemoveDirectoryA((plugins_ + "folder.dll").c_str());
-        RemoveDirectoryA(plugins_.c_str());
-        DeleteFileA((folder_ + "plugins.qif").c_str());
-        RemoveDirectoryA(folder_.c_str());
-    }
-    std::string bin_, folder_, plugins_;
+    test::ScratchFolder scratch_{"quon scan "};
+    const std::string folder_ = scratch_.Path();
+    const std::string plugins_ = folder_ + "PLUGINS\\";
 };
 
 TEST_F(PluginScan, EveryModuleOfTheFolderIsDescribed) {

@@ -5,8 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <iterator>
+
+#include "tests/support/scratch_file.h"
 
 namespace quon {
 namespace {
@@ -14,18 +15,11 @@ namespace {
 // A data.qif of the test's own, removed when the test ends.
 class SettingsFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char dir[MAX_PATH];
-        GetTempPathA(sizeof dir, dir);
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        path_ = std::string(dir) + "quon-" + info->test_suite_name() + "-" + info->name() + ".qif";
-        DeleteFileA(path_.c_str());
-    }
-    void TearDown() override { DeleteFileA(path_.c_str()); }
-    void Write(const std::string& text) { std::ofstream(path_, std::ios::binary) << text; }
+    void Write(const std::string& text) { file_.Write(text); }
     fw::IniFile Ini() const { return fw::IniFile(path_); }
 
-    std::string path_;
+    test::ScratchFile file_{"quon-", ".qif"};
+    const std::string path_ = file_.Path();
 };
 
 TEST_F(SettingsFileTest, MissingFileReadsAsAllDefaults) {

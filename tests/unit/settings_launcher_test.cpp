@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "mainwindow/main_form.h"
+#include "tests/support/box_watcher.h"
 #include "tests/unit/launcher_fixture.h"
 
 namespace quon {

@@ -15,6 +15,7 @@
 #include "mainwindow/main_form.h"
 #include "tests/e2e/harness.h"
 #include "tests/e2e/meter_session.h"
+#include "tests/support/box_answerer.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ protected:
     // Creates the window, which runs the whole start; boxes it shows are answered and kept.
     std::vector<std::string> Start(const std::string& data = "") {
         dir.WriteData(data);
-        rig::BoxAnswerer boxes;
+        quon::test::BoxAnswerer boxes;
         form = std::make_unique<quon::Tfrm_quonm>("");
         EXPECT_TRUE(form->CreateForm());
         return boxes.Texts();

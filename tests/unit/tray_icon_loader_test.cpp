@@ -12,6 +12,7 @@
 #include "mainwindow/main_form.h"
 #include "tests/e2e/harness.h"
 #include "tests/e2e/harness_tray.h"
+#include "tests/support/message_box.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ public:
         stop_ = true;
         thread_.join();
     }
-    std::vector<rig::MessageBoxInfo> Boxes() {
+    std::vector<quon::test::MessageBoxInfo> Boxes() {
         std::lock_guard<std::mutex> lock(mutex_);
         return boxes_;
     }
@@ -38,27 +39,22 @@ public:
 private:
     void Loop() {
         while (!stop_) {
-            HWND w = nullptr;
-            while ((w = FindWindowExW(nullptr, w, L"#32770", nullptr)) != nullptr) {
-                DWORD pid = 0;
-                GetWindowThreadProcessId(w, &pid);
-                if (pid != GetCurrentProcessId() || !IsWindowVisible(w)) continue;
-                rig::MessageBoxInfo box = rig::ReadMessageBox(w);
+            for (const quon::test::MessageBoxInfo& box : quon::test::MessageBoxesOf(GetCurrentProcessId())) {
                 if (box.text.empty()) continue;  // not filled in yet
                 {
                     std::lock_guard<std::mutex> lock(mutex_);
                     boxes_.push_back(box);
                 }
-                rig::Program::Answer(box, IDOK);
+                quon::test::AnswerMessageBox(box, IDOK);
                 // Wait for it to go before looking again, so that one box is counted once.
-                for (int i = 0; i < 500 && IsWindow(w) && IsWindowVisible(w); ++i) Sleep(10);
+                for (int i = 0; i < 500 && IsWindow(box.window) && IsWindowVisible(box.window); ++i) Sleep(10);
             }
             Sleep(10);
         }
     }
     std::atomic<bool> stop_{false};
     std::mutex mutex_;
-    std::vector<rig::MessageBoxInfo> boxes_;
+    std::vector<quon::test::MessageBoxInfo> boxes_;
     std::thread thread_;
 };
 

@@ -3,9 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "engine/tray_state.h"
+#include "tests/support/scratch_file.h"
 
 namespace {
 
@@ -69,20 +68,14 @@ TEST(TrayIconSet, OnlyDefaultInAnyCaseIsTheBuiltInSet) {
 }
 
 TEST(TrayIconSet, FilesComeFromSkinKeysWithTheDefaultSetBehind) {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    const std::string ini = std::string(temp) + "tray_icon_set_files.qif";
-    {
-        std::ofstream f(ini, std::ios::binary | std::ios::trunc);
-        f << "[skin]\r\nicon_1=C:\\sets\\one.ico\r\nicon_5=D:\\икона.ico\r\n";
-    }
-    const auto files = quon::CustomIconFiles(fw::IniFile(ini), "C:\\prog\\");
+    const quon::test::ScratchFile ini("tray-icon-set-", ".qif");
+    ini.Write("[skin]\r\nicon_1=C:\\sets\\one.ico\r\nicon_5=D:\\икона.ico\r\n");
+    const auto files = quon::CustomIconFiles(fw::IniFile(ini.Path()), "C:\\prog\\");
     const std::array<std::string, 7> expected = {
         "C:\\prog\\icons\\default\\offline.ico", "C:\\prog\\icons\\default\\idle.ico", "C:\\sets\\one.ico",
         "C:\\prog\\icons\\default\\online.ico",  "C:\\prog\\icons\\default\\online.ico",
         "C:\\prog\\icons\\default\\online.ico",  "D:\\икона.ico"};
     EXPECT_EQ(files, expected);
-    DeleteFileA(ini.c_str());
 }
 
 }  // namespace

@@ -15,8 +15,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "tests/dialog_closer.h"
 #include "tests/resource_probe.h"
+#include "tests/support/dialog_closer.h"
 
 namespace {
 
@@ -62,7 +62,7 @@ void CALLBACK CloseAtOnce(HWND, UINT, UINT_PTR, DWORD) {
                 return TRUE;
             },
             0);
-    CancelVisibleDialogsOfThisThread();
+    quon::test::CancelVisibleDialogsOfThisThread();
 }
 
 bool OpenOnce(int page, const char* state, bool closeAtOnce) {

@@ -3,6 +3,8 @@
 
 #include "config/save_settings.h"
 #include "config/settings_dialog.h"
+#include "engine/copydata_commands.h"
+#include "engine/program_files.h"
 #include "framework/program_folder.h"
 
 namespace quon::config {
@@ -40,8 +42,8 @@ bool Tfrm_quons::SaveSettings() {
         tab_data.Collect(values);
         tab_log.Collect(values);
         const std::string folder = fw::ProgramFolder();
-        IniFileAccess data(folder + "data.qif");
-        IniFileAccess plugins(folder + "plugins.qif");
+        IniFileAccess data(folder + kSettingsFile);
+        IniFileAccess plugins(folder + kPluginListFile);
         pluginListUnsaved_ = !SaveSettingsValues(values, StatisticsLock(), data, plugins).pluginListSaved;
         tab_data.CountersSaved();
         return true;
@@ -55,7 +57,7 @@ void Tfrm_quons::btn_applyClick() {
         // Cancel from now on puts back the opacity just saved, not the one read at opening.
         savedOpacityPosition = tab_interface.Position(IDC_BAR_OPACITY);
         Enable(IDC_BTN_APPLY, false);
-        SendToMainWindow(0, "0");
+        SendToMainWindow(cdReloadSettings, "0");
         lastSaveFailed_ = false;
         // Said after the reload: everything else took effect, only the choice of modules was lost.
         if (pluginListUnsaved_) showWarning(kPluginListNotSavedText);

@@ -14,12 +14,6 @@ const char* IconSlotKey(int slot) {
     return slot >= 0 && slot < kIconSlotCount ? kKeys[slot] : "";
 }
 
-IconPaths DefaultIconFiles(const std::string& programFolder) {
-    const std::string folder = programFolder + "icons\\default\\";
-    return {folder + "offline.ico", folder + "idle.ico",   folder + "online.ico", folder + "online.ico",
-            folder + "online.ico",  folder + "online.ico", folder + "lime.ico"};
-}
-
 std::string IconDialogTitle(int slot) {
     const std::string what = slot <= 0 ? "offline" : "online : уровень " + std::to_string(slot - 1);
     return "Выбор иконки для индикатора (" + what + ")...";

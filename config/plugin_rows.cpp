@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "config/conversions.h"
+#include "engine/plugin_list.h"
 #include "engine/settings_keys.h"
 
 namespace quon::config {
@@ -64,7 +65,7 @@ PluginRecord ScanPluginFile(const std::string& file, const fw::IniFile& list, co
     r.file = file;
     r.enabled = PluginEnabled(list.ReadString(section, keys::kPluginEnabled, "1"));
     r.event = list.ReadInteger(section, keys::kPluginEvents, -1);
-    const bool stored = r.enabled && (r.event == 0 || r.event == 1 || r.event < -1);
+    const bool stored = r.enabled && (r.event == paAlways || r.event == paStart || r.event < -1);
     if (stored) {
         r.windowClass = list.ReadString(section, keys::kPluginClass, "-");
         r.author = list.ReadString(section, keys::kPluginAuthor, "-");

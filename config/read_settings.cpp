@@ -82,7 +82,7 @@ SettingsValues ReadSettingsValues(const IniAccess& ini, const IniAccess& plugins
     v.box_animation = Read(ini, kAnimation) != 0;
     v.box_reset = Read(ini, kFullStop) != 0;
     v.edt_skin = Read(ini, kSkinFile);
-    v.rad_default = v.edt_skin == "Default";
+    v.rad_default = v.edt_skin == kBuiltInName;
     v.box_variations = static_cast<int>(Read(ini, kSkinVariation));
     v.box_shutdown = Read(ini, kHangupAtShutdown) != 0;
     v.box_baloon = Read(ini, kBalloons) != 0;

@@ -9,8 +9,9 @@
 namespace quon::config {
 
 // The keys of the seven statistics fields, in their order.
-inline constexpr keys::TextKey kCounterKeys[kCounterFields] = {keys::kMonthLimit, keys::kDayLimit, keys::kBackup, keys::kMonth,
-                                                           keys::kDay,        keys::kUpLimit,  keys::kUp};
+inline constexpr keys::TextKey kCounterKeys[kCounterFields] = {keys::kMonthLimit, keys::kDayLimit, keys::kBackup,
+                                                               keys::kMonth,      keys::kDay,      keys::kUpLimit,
+                                                               keys::kUp};
 
 // programFolder names the default icon files; today is the default next period ("dd.mm.yy").
 SettingsValues ReadSettingsValues(const IniAccess& data, const IniAccess& plugins, const std::string& programFolder,

@@ -76,7 +76,7 @@ SaveOutcome SaveSettingsValues(const SettingsValues& v, int statisticsLock, IniA
     for (size_t i = 0; i < v.iconPaths.size(); ++i) w.Text(kIconFiles[i], v.iconPaths[i]);
     w.Flag(kAnimation, v.box_animation);
     w.Flag(kFullStop, v.box_reset);
-    w.Text(kSkinFile, v.rad_default ? "Default" : v.edt_skin);
+    w.Text(kSkinFile, v.rad_default ? kBuiltInName : v.edt_skin);
     w.Integer(kSkinVariation, v.box_variations);
     w.Flag(kHangupMonth, v.box_hangup_m);
     w.Flag(kBeepMonth, v.box_beep_m);

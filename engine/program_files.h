@@ -20,6 +20,11 @@ inline constexpr const char* kTroubleshooterFile = "troubleshooter.exe";
 inline constexpr const char* kPluginFolder = "PLUGINS\\";
 inline constexpr const char* kExternalIndicatorModule = "Brastel.dll";
 
+// The name [skin] file gives the built-in theme, and the meter the built-in icon set (both found in any
+// letter case), and the meter's name of a set of the user's own icon files.
+inline constexpr const char* kBuiltInName = "Default";
+inline constexpr const char* kCustomIconSetName = "Custom";
+
 // The built-in theme: its folder, its face picture (without which the meter does not draw) and its
 // description.
 inline constexpr const char* kDefaultSkinFolder = "skins\\default\\";

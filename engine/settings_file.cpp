@@ -86,7 +86,7 @@ void ReadOptions(const fw::IniFile& ini, Options& o) {
     o.protectIntervalMs = ClampIntervalMs(integer(kProtectInterval) * 999);
     o.skinFile = Read(ini, kSkinFile);
     o.skinVariation = integer(kSkinVariation);
-    o.iconSetName = integer(kBuiltInIcons) != 0 ? "Default" : "Custom";
+    o.iconSetName = integer(kBuiltInIcons) != 0 ? kBuiltInName : kCustomIconSetName;
     o.trayHidden = fw::ToLower1251(Read(ini, kTrayVisible)) == "off";
 }
 

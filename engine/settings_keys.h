@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/program_files.h"
+
 namespace quon::keys {
 
 struct Key {
@@ -106,7 +108,7 @@ inline constexpr Key kSessionStart{"bytes", "session_start"};
 // The three months before this one, newest first.
 inline constexpr TextKey kPastMonths[3] = {{"table", "month1", "0"}, {"table", "month2", "0"}, {"table", "month3", "0"}};
 
-inline constexpr TextKey kSkinFile{"skin", "file", "Default"};
+inline constexpr TextKey kSkinFile{"skin", "file", kBuiltInName};
 inline constexpr IntKey kSkinVariation{"skin", "variation", 0};
 inline constexpr TextKey kSkinName{"skin", "name", "Default, версия 1.0"};
 inline constexpr IntKey kAnimation{"skin", "animation", 0};

@@ -31,7 +31,7 @@ std::optional<int> NextAnimationFrame(int& frame, bool skipIdle) {
     return level;
 }
 
-bool IsBuiltInIconSet(const std::string& setName) { return fw::ToLower1251(setName) == "default"; }
+bool IsBuiltInIconSet(const std::string& setName) { return fw::ToLower1251(setName) == fw::ToLower1251(kBuiltInName); }
 
 std::array<std::string, kTraySlotCount> CustomIconFiles(const fw::IniFile& settings,
                                                         const std::string& programFolder) {

@@ -19,7 +19,8 @@ void ChooseInGroup(Tfrm_quonm& form, std::initializer_list<fw::MenuItem*> group,
 
 void Tfrm_quonm::sub_lockClick() {
     sub_lock->SetChecked(!sub_lock->checked);
-    if (!fw::IniFile(SettingsPath()).WriteKeys(keys::kPositionLocked.section, {{keys::kPositionLocked.name, sub_lock->checked ? "1" : "0"}})) fw::Beep100();
+    const keys::Key& key = keys::kPositionLocked;
+    if (!fw::IniFile(SettingsPath()).WriteKeys(key.section, {{key.name, sub_lock->checked ? "1" : "0"}})) fw::Beep100();
 }
 
 void Tfrm_quonm::OnUnitItem(fw::MenuItem& item) {

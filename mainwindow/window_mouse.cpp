@@ -64,7 +64,9 @@ void Tfrm_quonm::FormMouseDown(int button) {
     GetWindowRect(Handle(), &r);
     const StoredPlace place = StoredPlaceOf(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), r.left, r.top);
     const fw::IniFile ini(SettingsPath());
-    if (!ini.WriteKeys(keys::kViewX.section, {{keys::kViewX.name, std::to_string(place.x)}, {keys::kViewY.name, std::to_string(place.y)}})) fw::Beep100();
+    using keys::kViewX, keys::kViewY;
+    if (!ini.WriteKeys(kViewX.section, {{kViewX.name, std::to_string(place.x)}, {kViewY.name, std::to_string(place.y)}}))
+        fw::Beep100();
 }
 
 void Tfrm_quonm::OnMouseMove(POINT client) {

@@ -106,7 +106,7 @@ inline constexpr Key kSessionTime{"bytes", "session_time"};
 inline constexpr Key kSessionStart{"bytes", "session_start"};
 
 // The three months before this one, newest first.
-inline constexpr TextKey kPastMonths[3] = {{"table", "month1", "0"}, {"table", "month2", "0"}, {"table", "month3", "0"}};
+inline constexpr Key kPastMonths[3] = {{"table", "month1"}, {"table", "month2"}, {"table", "month3"}};
 
 inline constexpr TextKey kSkinFile{"skin", "file", kBuiltInName};
 inline constexpr IntKey kSkinVariation{"skin", "variation", 0};

@@ -16,9 +16,12 @@
 #include <string>
 #include <vector>
 
+#include "config/dialog/settings_dialog.h"
 #include "config/pages/common/extended_edits.h"
 #include "config/settings/read_settings.h"
-#include "config/dialog/settings_dialog.h"
+#include "engine/product.h"
+#include "engine/program_files.h"
+#include "engine/settings_pages.h"
 #include "framework/program_folder.h"
 #include "bench/child_process.h"
 #include "bench/event_log_sample.h"
@@ -39,7 +42,7 @@ double Now() {
 std::string LibraryPath() {
     const std::string bin = fw::ProgramFolder();  // ...\build\bin\ .
     const std::string build = bin.substr(0, bin.find_last_of('\\', bin.size() - 2) + 1);
-    return build + "program\\config.dll";
+    return build + "program\\" + quon::kSettingsLibrary;
 }
 
 // Closes this thread's settings dialog after a delay, as a user pressing Esc would.
@@ -54,7 +57,7 @@ void OpenThroughLibrary(CallSettingsFn* call, int page, UINT closeAfterMs) {
     g_closeAfterMs = closeAfterMs;
     g_openedAt = GetTickCount();
     const UINT_PTR timer = SetTimer(nullptr, 0, 10, &CloseDialog);
-    call(page, 2010, "0");
+    call(page, quon::kInterfaceVersion, "0");
     KillTimer(nullptr, timer);
 }
 
@@ -86,7 +89,7 @@ double BareRead(const std::string& path) {
 // The viewer loaded from data.log in the program folder, as the page's button does, on a dialog shown
 // as an opening shows it; the fastest of `rounds`, with the file's bare read measured beside each round.
 void TimeViewer(size_t megabytes, int rounds, double& viewer, double& bare, size_t& lines) {
-    const std::string path = fw::ProgramFolder() + "data.log";
+    const std::string path = fw::ProgramFolder() + quon::kEventLogFile;
     const std::string log = bench::EventLogSample(megabytes * 1024 * 1024);
     lines = 0;
     for (char c : log) lines += c == '\n';
@@ -100,7 +103,7 @@ void TimeViewer(size_t megabytes, int rounds, double& viewer, double& bare, size
         quon::config::Tfrm_quons form(GetModuleHandleW(nullptr));
         form.Create();
         form.FormShow();
-        form.SelectPage(4);
+        form.SelectPage(quon::pgLog);
         ShowWindow(form.Handle(), SW_SHOWNOACTIVATE);
         UpdateWindow(form.Handle());
         bare = std::min(bare, BareRead(path));
@@ -152,8 +155,8 @@ int RunAgain() {
 int main(int argc, char** argv) {
     if (!UnmanagedWindowsAsked()) return RunAgain();
     const std::string folder = fw::ProgramFolder();
-    DeleteFileA((folder + "data.qif").c_str());
-    DeleteFileA((folder + "plugins.qif").c_str());
+    DeleteFileA((folder + quon::kSettingsFile).c_str());
+    DeleteFileA((folder + quon::kPluginListFile).c_str());
     HMODULE library = LoadLibraryA(LibraryPath().c_str());
     auto* call = library ? reinterpret_cast<CallSettingsFn*>(reinterpret_cast<void*>(GetProcAddress(library, "_callSettings")))
                          : nullptr;

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "engine/options.h"
+#include "engine/program_files.h"
 #include "engine/settings_file.h"
 #include "engine/stored_connection.h"
 #include "framework/ini_file.h"
@@ -65,7 +66,7 @@ Figures Measure(const std::string& path, int rounds) {
     for (int i = 0; i < rounds; ++i) {
         const quon::StoredConnection record{{0x1001, "Dial", 1700000000000 + i}, {1000.0 * i, 100.0 * i, 1000.0 * i}};
         const double t0 = Now();
-        if (!ini.WriteKeys("bytes", quon::CounterStoreKeys(counters, {1000, 100, 1000}, record, ','))) {
+        if (!ini.WriteKeys(quon::keys::kBytes, quon::CounterStoreKeys(counters, {1000, 100, 1000}, record, ','))) {
             std::printf("the store failed\n");
             return {};
         }
@@ -85,8 +86,8 @@ Figures Measure(const std::string& path, int rounds) {
 int main() {
     const std::string folder = fw::ProgramFolder() + "store-bench\\";
     CreateDirectoryA(folder.c_str(), nullptr);
-    const std::string path = folder + "data.qif";
-    std::printf("%-34s %10s %12s %14s %12s\n", "data.qif", "size", "store", "store per MB", "load after");
+    const std::string path = folder + quon::kSettingsFile;
+    std::printf("%-34s %10s %12s %14s %12s\n", quon::kSettingsFile, "size", "store", "store per MB", "load after");
     struct Size {
         const char* name;
         int padding, rounds;

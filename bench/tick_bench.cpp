@@ -16,7 +16,9 @@
 
 #include "bench/box_guard.h"
 #include "bench/child_process.h"
+#include "engine/program_files.h"
 #include "framework/application.h"
+#include "framework/text.h"
 #include "framework/program_folder.h"
 #include "mainwindow/main_form.h"
 #include "tests/resource_probe.h"
@@ -187,11 +189,12 @@ int main() {
     // The program's folder as built: the built-in theme and icons (build\bin\ -> build\program\ beside it).
     const std::wstring program = bin.substr(0, bin.find_last_of(L"\\/", bin.size() - 2) + 1) + L"program";
     for (const wchar_t* sub : {L"skins", L"icons"}) CopyFolder(program + L"\\" + sub, folder + sub);
-    for (const wchar_t* f : {L"data.qif", L"data.log", L"traffic.log", L"protect_prev.tmp", L"protect_next.tmp"})
-        DeleteFileW((folder + f).c_str());
+    for (const char* f : {quon::kSettingsFile, quon::kEventLogFile, quon::kActivityLogFile, quon::kProtectPrevFile,
+                          quon::kProtectNextFile})
+        DeleteFileW((folder + fw::Widen(f)).c_str());
     DeleteFileW((bin + L"fakeras.log").c_str());
     DeleteFileW((bin + L"fakeras.state").c_str());
-    WriteText(folder + L"data.qif",
+    WriteText(folder + fw::Widen(quon::kSettingsFile),
               "[visibility]\r\nstart=0\r\nshow=0\r\nhide=0\r\n[events]\r\nballoon=0\r\n[data]\r\nprotection=0\r\n");
     // A connection that keeps receiving, so that the levels and figures change from tick to tick.
     WriteText(bin + L"fakeras.ini",

@@ -4,11 +4,24 @@
 
 #include <string>
 
+#include "engine/program_files.h"
+
 namespace quon {
 
-inline constexpr const char* kEventLogFile = "data.log";
 inline constexpr const char* kEventLogSection = "status";
-inline constexpr const char* kActivityLogFile = "traffic.log";
+
+// The number of an event, last in its key.
+enum EventLogCode : int {
+    elRestart = 0,
+    elStart = 1,
+    elInterrupted = 2,  // a connection a crash interrupted was found at start
+    elConnected = 3,
+    elDisconnected = 4,
+    elReceived = 5,
+    elSent = 6,
+    elQuit = 7,
+    elPluginFault = 8,
+};
 
 // "dd.mm.yy|hh:nn:ss|N" with the locale's time separator in place of ":".
 std::string EventLogKey(const SYSTEMTIME& at, const std::string& timeSeparator, int code);

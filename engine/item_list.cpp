@@ -1,5 +1,7 @@
 #include "engine/item_list.h"
 
+#include "engine/settings_keys.h"
+
 namespace quon {
 
 bool ListGoesOn(int64_t i, int64_t count, bool keyPresent) {
@@ -7,10 +9,10 @@ bool ListGoesOn(int64_t i, int64_t count, bool keyPresent) {
     return count <= kMostListItems || keyPresent;
 }
 
-std::string ItemKey(int64_t i) { return "item_" + std::to_string(i); }
+std::string ItemKey(int64_t i) { return keys::kItemPrefix + std::to_string(i); }
 
 bool ListHasEntry(const fw::IniFile& ini, const char* section, int64_t i) {
-    const int64_t count = ini.ReadInteger(section, "items", 0);
+    const int64_t count = ini.ReadInteger(section, keys::kItemCountName, 0);
     // The key is looked up only where it decides.
     const bool believable = count <= kMostListItems;
     return ListGoesOn(i, count, believable || ini.KeyExists(section, ItemKey(i)));

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/program_files.h"
+
 namespace quon {
 
 struct Counters {
@@ -49,9 +51,9 @@ struct Options {
     unsigned tickIntervalMs = 1000;
     unsigned protectIntervalMs = 59940;
     // Read for the theme, icon and tray steps of a reload.
-    std::string skinFile = "Default";
+    std::string skinFile = kBuiltInName;
     int64_t skinVariation = 0;
-    std::string iconSetName = "Default";  // "Default" or "Custom"
+    std::string iconSetName = kBuiltInName;  // kBuiltInName or kCustomIconSetName
     bool trayHidden = false;              // [visibility] tray is "off" in any case
 };
 

@@ -22,7 +22,7 @@ bool IsPlainPluginName(const std::string& file) {
 void RunPluginList(const fw::IniFile& list, int event, const PluginHostSides& sides) {
     // The count is read again before every entry: the list may change while a module runs.
     for (int64_t i = 1; ListHasEntry(list, keys::kPluginListSection, i); ++i) {
-        const std::string file = list.ReadString(keys::kPluginListSection, ItemKey(i), "NULL");
+        const std::string file = list.ReadString(keys::kPluginListSection, ItemKey(i), keys::kItemMissing);
         const char* section = file.c_str();
         if (list.ReadInteger(section, keys::kPluginEnabled, 1) == 0) continue;
         const int64_t act = list.ReadInteger(section, keys::kPluginEvents, paStart);

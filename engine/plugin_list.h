@@ -10,7 +10,8 @@
 
 namespace quon {
 
-enum PluginEvent : int { peStart = 1, peOnline = 2, peOffline = 3, peExit = -1 };
+// peRequest: the external indicator called from the menu.
+enum PluginEvent : int { peStart = 1, peOnline = 2, peOffline = 3, peRequest = 5, peExit = -1 };
 
 // What a module asked for in plugins.qif [<file>] events.
 enum PluginActivation : int64_t { paAlways = 0, paStart = 1, paConnect = 2, paDisconnect = 3,

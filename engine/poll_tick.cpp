@@ -5,14 +5,15 @@
 #include "engine/activity_level.h"
 #include "engine/display_figures.h"
 #include "engine/event_log_format.h"
+#include "engine/plugin_list.h"
+#include "engine/product.h"
 #include "engine/protect_copy.h"
+#include "engine/settings_keys.h"
 #include "engine/tray_texts.h"
 #include "engine/value_forms.h"
 
 namespace quon {
 namespace {
-
-constexpr const char* kProductTitle = "Quon Tollen II";
 
 class TickGuard {
 public:
@@ -42,16 +43,16 @@ void Connect(EngineState& eng, Options& opt, TickPort& port) {
     eng.prevDuration = eng.connDuration;
     port.ShowOnlineMenus(true);
     if (opt.balloonsOn) port.ShowBalloon(BalloonLengthText(kBalloonOnline + eng.entryName + ")"), BalloonIcon::Info);
-    port.PlayEventSound(port.ReadText("events", "wav_o", ""));
-    if (port.ReadInteger("visibility", "show", 1) != 0) port.ShowWindow();
-    if (opt.eventLogOn) port.WriteEventLog(3, "Connected:" + eng.entryName);
+    port.PlayEventSound(keys::Read(port, keys::kSoundConnect));
+    if (keys::Read(port, keys::kShowOnConnect) != 0) port.ShowWindow();
+    if (opt.eventLogOn) port.WriteEventLog(elConnected, "Connected:" + eng.entryName);
     if (opt.protectionOn) {
         port.DeleteProtectFiles();
         port.StopTimer(TickTimer::Protect);
         port.StartTimer(TickTimer::Protect);
     }
     if (opt.animationOn && !opt.fullStopOn) port.SetTrayIcon(TraySlot::Level0);
-    port.RunPlugins(2);
+    port.RunPlugins(peOnline);
 }
 
 // The counted connection's totals as the last completed tick saw them.
@@ -76,8 +77,8 @@ void Disconnect(EngineState& eng, Options& opt, TickPort& port) {
     port.StopTimer(TickTimer::Animation);
     port.ShowOnlineMenus(false);
     if (opt.balloonsOn) port.ShowBalloon(kBalloonOffline, BalloonIcon::Info);
-    port.PlayEventSound(port.ReadText("events", "wav_x", ""));
-    const int64_t hide = port.ReadInteger("visibility", "hide", 1);
+    port.PlayEventSound(keys::Read(port, keys::kSoundDisconnect));
+    const int64_t hide = keys::Read(port, keys::kHideAfterDisconnect);
     if (hide > 0) {
         port.SetTimerInterval(TickTimer::Wait, static_cast<unsigned>(std::min<int64_t>(hide, 4000000) * 1000));
         port.StopTimer(TickTimer::Wait);
@@ -86,10 +87,10 @@ void Disconnect(EngineState& eng, Options& opt, TickPort& port) {
     if (opt.eventLogOn) {
         const Counters& c = opt.counters;
         const char sep = port.DecimalSeparator();
-        port.WriteEventLog(4, "Disconnected");
+        port.WriteEventLog(elDisconnected, "Disconnected");
         const ConnectionTotals added = Unstored(eng.stored, eng.stored.id, LastSeen(eng));
-        port.WriteEventLog(5, ReceivedEventValue(added.in, c.day, c.month, c.monthlim, eng.stored.id.entry, sep));
-        port.WriteEventLog(6, SentEventValue(added.out, c.up, c.uplim, sep));
+        port.WriteEventLog(elReceived, ReceivedEventValue(added.in, c.day, c.month, c.monthlim, eng.stored.id.entry, sep));
+        port.WriteEventLog(elSent, SentEventValue(added.out, c.up, c.uplim, sep));
     }
     StoreConnection(eng, opt, port);
     port.ReloadSettings();
@@ -97,7 +98,7 @@ void Disconnect(EngineState& eng, Options& opt, TickPort& port) {
     // Stopped whatever protection says now: it may have been switched off during the connection.
     port.StopTimer(TickTimer::Protect);
     port.DeleteProtectFiles();
-    port.RunPlugins(3);
+    port.RunPlugins(peOffline);
 }
 
 void ShowLevelInTray(const Options& opt, int level, TickPort& port) {
@@ -136,25 +137,25 @@ void CheckLimits(EngineState& eng, const Options& opt, TickPort& port) {
     const Counters& c = opt.counters;
     const double received = NotYetStored(eng).in;
     if (!eng.dayWarned && c.daylim - (received + c.day) < 0) {
-        if (port.ReadInteger("events", "beep_d", 1) != 0) {
+        if (keys::Read(port, keys::kBeepDay) != 0) {
             port.Beep(1000, 250);
             port.Pause(100);
             port.Beep(1000, 250);
             port.Pause(100);
             port.Beep(1000, 250);
         }
-        if (port.ReadInteger("events", "hangup_d", 0) != 0) port.HangUp();
+        if (keys::Read(port, keys::kHangupDay) != 0) port.HangUp();
         if (opt.balloonsOn) port.ShowBalloon(kBalloonDayLimit, BalloonIcon::Warning);
-        port.PlayEventSound(port.ReadText("events", "wav_d", ""));
+        port.PlayEventSound(keys::Read(port, keys::kSoundDay));
         eng.dayWarned = true;
     }
     // A monthly limit of 0 or 1 is no limit at all.
     const bool monthLimited = c.monthlim > 1;
     if (monthLimited && !eng.monthWarned && c.monthlim - (received + c.month) < 0) {
-        if (port.ReadInteger("events", "beep_m", 1) != 0) port.Beep(1000, 1000);
-        if (port.ReadInteger("events", "hangup_m", 0) != 0) port.HangUp();
+        if (keys::Read(port, keys::kBeepMonth) != 0) port.Beep(1000, 1000);
+        if (keys::Read(port, keys::kHangupMonth) != 0) port.HangUp();
         if (opt.balloonsOn) port.ShowBalloon(kBalloonMonthLimit, BalloonIcon::Error);
-        port.PlayEventSound(port.ReadText("events", "wav_m", ""));
+        port.PlayEventSound(keys::Read(port, keys::kSoundMonth));
         eng.monthWarned = true;
     }
 }
@@ -199,7 +200,7 @@ void RunPollTick(EngineState& eng, Options& opt, DisplayTexts& texts, TickPort& 
     } else {
         ComputeOfflineFigures(eng, opt, port.DecimalSeparator(), texts);
         port.SetTrayIcon(TraySlot::Offline);
-        port.SetTrayHint(kProductTitle);
+        port.SetTrayHint(kProductName);
     }
 
     port.SetTrayHint(TrayTooltipText(port.HintMode(), eng, opt));

@@ -7,6 +7,7 @@ namespace quon {
 constexpr int kInterfaceVersion = 2010;  // passed to plug-ins and the settings library
 inline constexpr const char* kVersionText = QUON_VERSION_TEXT;
 inline constexpr const char* kProductName = QUON_PRODUCT_NAME;
+inline constexpr const wchar_t* kProductNameW = L"" QUON_PRODUCT_NAME;
 
 }  // namespace quon
 

@@ -6,10 +6,10 @@
 #include <utility>
 #include <vector>
 
+#include "engine/program_files.h"
+
 namespace quon {
 
-inline constexpr const char* kProtectPrevFile = "protect_prev.tmp";
-inline constexpr const char* kProtectNextFile = "protect_next.tmp";
 inline constexpr const char* kProtectSection = "save";
 inline constexpr const char* kProtectReceivedKey = "Dbytes";
 inline constexpr const char* kProtectSentKey = "Ubytes";

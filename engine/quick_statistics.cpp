@@ -1,6 +1,7 @@
 #include "engine/quick_statistics.h"
 
 #include "engine/byte_format.h"
+#include "engine/product.h"
 
 #include <cmath>
 #include <cstdio>
@@ -34,7 +35,7 @@ std::string QuickStatisticsText(const QuickStatisticsInput& in) {
     const double sessionIn = in.online ? in.connIn - in.storedIn : 0;
     const double sessionOut = in.online ? in.connOut - in.storedOut : 0;
     auto F = [](double x) { return FormatGrouped(x); };
-    std::string t = "Quon Tollen II »»» мгновенная статистика\n\n";
+    std::string t = std::string(kProductName) + " »»» мгновенная статистика\n\n";
     t += "  байт скачано (получено):\n\n    за соединение: " + F(in.connIn);
     t += "\n    за день: " + F(sessionIn + c.day);
     t += "\n    за месяц: " + F(sessionIn + c.month);

@@ -4,11 +4,12 @@
 #include <string>
 
 #include "engine/options.h"
+#include "engine/settings_keys.h"
 #include "framework/ini_file.h"
 
 namespace quon {
 
-std::string SettingsPath();  // ProgramFolder + "data.qif"
+std::string SettingsPath();  // ProgramFolder + kSettingsFile
 
 // A counter text that is not a number: the whole reload fails.
 struct SettingsError : std::runtime_error {
@@ -20,7 +21,7 @@ struct SettingsError : std::runtime_error {
 void ReadOptions(const fw::IniFile& ini, Options& o);
 
 // One counter of [bytes]; throws SettingsError when its text is not a number.
-double ReadCounter(const fw::IniFile& ini, const char* key, const char* def);
+double ReadCounter(const fw::IniFile& ini, const keys::TextKey& key);
 
 // The fade step from [visibility] fade.
 int FadeStepFor(int64_t fade);

@@ -1,101 +1,152 @@
 #pragma once
 // Sections and key names of data.qif and plugins.qif, written once for the main program and the
-// settings library, which both read and write these files.
+// settings library, which both read and write these files. An IntKey or TextKey carries the value the
+// meter takes when the key is missing; a reader that takes another passes it at its call. A plain Key has
+// no single default (the missing value depends on the day or on the reader).
+#include <cstdint>
+#include <string>
+
+#include "engine/program_files.h"
+
 namespace quon::keys {
 
 struct Key {
     const char* section;
     const char* name;
 };
+struct IntKey : Key {
+    int64_t def;
+};
+struct TextKey : Key {
+    const char* def;
+};
+
+// A key read with its own default or with the one the caller gives, from any INI reader with
+// ReadInteger / ReadString (section, name, default).
+template <class Ini>
+int64_t Read(Ini&& ini, const IntKey& k) {
+    return ini.ReadInteger(k.section, k.name, k.def);
+}
+template <class Ini>
+int64_t Read(Ini&& ini, const Key& k, int64_t def) {
+    return ini.ReadInteger(k.section, k.name, def);
+}
+template <class Ini>
+std::string Read(Ini&& ini, const TextKey& k) {
+    return ini.ReadString(k.section, k.name, k.def);
+}
+template <class Ini>
+std::string ReadText(Ini&& ini, const Key& k, const std::string& def) {
+    return ini.ReadString(k.section, k.name, def);
+}
+// False when the value did not reach the file.
+template <class Ini>
+bool Write(Ini&& ini, const Key& k, const std::string& value) {
+    return ini.WriteString(k.section, k.name, value);
+}
 
 // data.qif
-inline constexpr Key kShowAtStart{"visibility", "start"};
-inline constexpr Key kShowOnConnect{"visibility", "show"};
-inline constexpr Key kHideAfterDisconnect{"visibility", "hide"};
-inline constexpr Key kNotOnTop{"visibility", "desktop"};
-inline constexpr Key kAutoRestart{"visibility", "reaload"};  // spelt so in the file
-inline constexpr Key kTrayClick{"visibility", "click"};
-inline constexpr Key kFade{"visibility", "fade"};
-inline constexpr Key kHideUnderCursor{"visibility", "over"};
-inline constexpr Key kPluginsOn{"visibility", "plugins"};
-inline constexpr Key kTrayVisible{"visibility", "tray"};
+inline constexpr IntKey kShowAtStart{"visibility", "start", 1};
+inline constexpr IntKey kShowOnConnect{"visibility", "show", 1};
+inline constexpr IntKey kHideAfterDisconnect{"visibility", "hide", 1};
+inline constexpr IntKey kNotOnTop{"visibility", "desktop", 0};
+inline constexpr IntKey kAutoRestart{"visibility", "reaload", 0};  // spelt so in the file
+inline constexpr IntKey kTrayClick{"visibility", "click", 1};
+inline constexpr IntKey kFade{"visibility", "fade", 2};
+inline constexpr IntKey kHideUnderCursor{"visibility", "over", 0};
+inline constexpr IntKey kPluginsOn{"visibility", "plugins", 0};
+inline constexpr TextKey kTrayVisible{"visibility", "tray", "ok"};
 
-inline constexpr Key kViewX{"view", "x"};
-inline constexpr Key kViewY{"view", "y"};
-inline constexpr Key kOpacity{"view", "o"};
-inline constexpr Key kPositionLocked{"view", "fix"};
+inline constexpr IntKey kViewX{"view", "x", 200};
+inline constexpr IntKey kViewY{"view", "y", 100};
+inline constexpr IntKey kOpacity{"view", "o", 225};
+inline constexpr IntKey kPositionLocked{"view", "fix", 0};
 
-inline constexpr Key kActivityLog{"log", "traffic"};
-inline constexpr Key kEventLog{"log", "data"};
-inline constexpr Key kClearLogs{"log", "clear"};
+inline constexpr IntKey kActivityLog{"log", "traffic", 0};
+inline constexpr IntKey kEventLog{"log", "data", 0};
+inline constexpr IntKey kClearLogs{"log", "clear", 1};
 
-inline constexpr Key kProtection{"data", "protection"};
-inline constexpr Key kSpeedLanguage{"data", "language"};
-inline constexpr Key kMethod{"data", "method"};
-inline constexpr Key kUnits{"data", "units"};
-inline constexpr Key kSpeedUnit{"data", "speed"};
-inline constexpr Key kBankOn{"data", "backup"};
-inline constexpr Key kOwnPeriod{"data", "period"};
-inline constexpr Key kUnlimited{"data", "unlim"};
+inline constexpr IntKey kProtection{"data", "protection", 1};
+inline constexpr IntKey kSpeedLanguage{"data", "language", 0};
+inline constexpr IntKey kMethod{"data", "method", 0};
+inline constexpr IntKey kUnits{"data", "units", 2};
+inline constexpr IntKey kSpeedUnit{"data", "speed", 1};
+inline constexpr IntKey kBankOn{"data", "backup", 0};
+inline constexpr IntKey kOwnPeriod{"data", "period", 0};  // above 1: the own accounting period is on
+inline constexpr IntKey kUnlimited{"data", "unlim", 0};
 
-inline constexpr Key kRecoveryNotice{"reset", "notify"};
-inline constexpr Key kProtectInterval{"reset", "interval"};
-inline constexpr Key kLastStartDay{"reset", "date"};
-inline constexpr Key kLastStartMonth{"reset", "month"};
+inline constexpr IntKey kRecoveryNotice{"reset", "notify", 1};
+inline constexpr IntKey kProtectInterval{"reset", "interval", 60};
+inline constexpr TextKey kLastStartDay{"reset", "date", "-1"};
+inline constexpr TextKey kLastStartMonth{"reset", "month", "-1"};
 
-inline constexpr Key kNextPeriod{"alt", "next"};
-inline constexpr Key kRemindDate{"alt", "remind"};
-inline constexpr Key kWarnDays{"alt", "warn"};
-inline constexpr Key kPeriodDays{"alt", "period"};
-inline constexpr Key kPeriodNotice{"alt", "notify"};
+inline constexpr Key kNextPeriod{"alt", "next"};    // missing: the start of day takes tomorrow, the dialog today
+inline constexpr Key kRemindDate{"alt", "remind"};  // missing: tomorrow
+inline constexpr IntKey kWarnDays{"alt", "warn", 0};
+inline constexpr IntKey kPeriodDays{"alt", "period", 30};
+inline constexpr IntKey kPeriodNotice{"alt", "notify", 1};
 
+// [bytes]: the counters as text, the level thresholds and the record of the connection they hold.
 inline constexpr const char* kBytes = "bytes";
-inline constexpr Key kDecimals{"bytes", "float"};
-inline constexpr Key kDay{"bytes", "day"};
-inline constexpr Key kDayLimit{"bytes", "daylim"};
-inline constexpr Key kMonth{"bytes", "month"};
-inline constexpr Key kMonthLimit{"bytes", "monthlim"};
-inline constexpr Key kUp{"bytes", "up"};
-inline constexpr Key kUpLimit{"bytes", "uplim"};
-inline constexpr Key kBackup{"bytes", "backup"};
-inline constexpr const char* kLevelPrefix = "level_";  // level_1 .. level_5
+inline constexpr IntKey kDecimals{"bytes", "float", 3};
+inline constexpr TextKey kDay{"bytes", "day", "0"};
+inline constexpr TextKey kDayLimit{"bytes", "daylim", "1048576"};
+inline constexpr TextKey kMonth{"bytes", "month", "0"};
+inline constexpr TextKey kMonthLimit{"bytes", "monthlim", "31457280"};
+inline constexpr TextKey kUp{"bytes", "up", "0"};
+inline constexpr TextKey kUpLimit{"bytes", "uplim", "0"};
+inline constexpr TextKey kBackup{"bytes", "backup", "0"};
+inline constexpr IntKey kLevels[5] = {{"bytes", "level_1", 1024}, {"bytes", "level_2", 2048}, {"bytes", "level_3", 3072},
+                                      {"bytes", "level_4", 4096}, {"bytes", "level_5", 5120}};
+inline constexpr Key kSessionHandle{"bytes", "session_handle"};
+inline constexpr Key kSessionEntry{"bytes", "session_entry"};
+inline constexpr Key kSessionIn{"bytes", "session_in"};
+inline constexpr Key kSessionOut{"bytes", "session_out"};
+inline constexpr Key kSessionTime{"bytes", "session_time"};
+inline constexpr Key kSessionStart{"bytes", "session_start"};
 
-inline constexpr Key kSkinFile{"skin", "file"};
-inline constexpr Key kSkinVariation{"skin", "variation"};
-inline constexpr Key kSkinName{"skin", "name"};
-inline constexpr Key kAnimation{"skin", "animation"};
-inline constexpr Key kFullStop{"skin", "fullstop"};
-inline constexpr Key kHangupButton{"skin", "hangup"};
-inline constexpr Key kBuiltInIcons{"skin", "icons"};
-// The custom tray icons of the slots offline, level 0, levels 1 to 4 and level 5.
+// The three months before this one, newest first.
+inline constexpr Key kPastMonths[3] = {{"table", "month1"}, {"table", "month2"}, {"table", "month3"}};
+
+inline constexpr TextKey kSkinFile{"skin", "file", kBuiltInName};
+inline constexpr IntKey kSkinVariation{"skin", "variation", 0};
+inline constexpr TextKey kSkinName{"skin", "name", "Default, версия 1.0"};
+inline constexpr IntKey kAnimation{"skin", "animation", 0};
+inline constexpr IntKey kFullStop{"skin", "fullstop", 1};
+inline constexpr IntKey kHangupButton{"skin", "hangup", 1};
+inline constexpr IntKey kBuiltInIcons{"skin", "icons", 1};
+// The custom tray icons of the slots offline, level 0, levels 1 to 4 and level 5; missing: the
+// program's default icon of the slot.
 inline constexpr Key kIconFiles[7] = {{"skin", "icon_o"}, {"skin", "icon_0"}, {"skin", "icon_1"}, {"skin", "icon_2"},
                                       {"skin", "icon_3"}, {"skin", "icon_4"}, {"skin", "icon_5"}};
 
-inline constexpr Key kTrayHint{"events", "hint"};
-inline constexpr Key kBalloons{"events", "balloon"};
-inline constexpr Key kHangupAtShutdown{"events", "shutdown"};
-inline constexpr Key kIdleMinutes{"events", "hangup"};
-inline constexpr Key kTickInterval{"events", "interval"};
-inline constexpr Key kBeepDay{"events", "beep_d"};
-inline constexpr Key kHangupDay{"events", "hangup_d"};
-inline constexpr Key kSoundDay{"events", "wav_d"};
-inline constexpr Key kBeepMonth{"events", "beep_m"};
-inline constexpr Key kHangupMonth{"events", "hangup_m"};
-inline constexpr Key kSoundMonth{"events", "wav_m"};
-inline constexpr Key kSoundConnect{"events", "wav_o"};
-inline constexpr Key kSoundDisconnect{"events", "wav_x"};
+inline constexpr IntKey kTrayHint{"events", "hint", 0};
+inline constexpr IntKey kBalloons{"events", "balloon", 1};
+inline constexpr IntKey kHangupAtShutdown{"events", "shutdown", 0};
+inline constexpr IntKey kIdleMinutes{"events", "hangup", 0};
+inline constexpr IntKey kTickInterval{"events", "interval", 1};
+inline constexpr IntKey kBeepDay{"events", "beep_d", 1};
+inline constexpr IntKey kHangupDay{"events", "hangup_d", 0};
+inline constexpr TextKey kSoundDay{"events", "wav_d", ""};
+inline constexpr IntKey kBeepMonth{"events", "beep_m", 1};
+inline constexpr IntKey kHangupMonth{"events", "hangup_m", 0};
+inline constexpr TextKey kSoundMonth{"events", "wav_m", ""};
+inline constexpr TextKey kSoundConnect{"events", "wav_o", ""};
+inline constexpr TextKey kSoundDisconnect{"events", "wav_x", ""};
 
-inline constexpr Key kIgnoreCount{"ignore", "items"};
+// The two numbered lists, [ignore] of data.qif and [plugins] of plugins.qif: items=<n>, item_1 .. item_n.
+inline constexpr const char* kItemCountName = "items";
+inline constexpr const char* kItemPrefix = "item_";
+inline constexpr const char* kItemMissing = "NULL";  // what the meter reads for a missing item
 inline constexpr const char* kIgnoreSection = "ignore";
-inline constexpr const char* kIgnoreItemPrefix = "item_";  // item_1 .. item_n
+inline constexpr IntKey kIgnoreCount{kIgnoreSection, kItemCountName, 0};
 
-inline constexpr Key kStatisticsUnits{"memory", "units"};
-inline constexpr Key kStatisticsDecimals{"memory", "float"};
+inline constexpr IntKey kStatisticsUnits{"memory", "units", 2};
+inline constexpr IntKey kStatisticsDecimals{"memory", "float", 3};
 
 // plugins.qif: [plugins] items and item_<n>; each module's own section holds the rest.
-inline constexpr Key kPluginCount{"plugins", "items"};
 inline constexpr const char* kPluginListSection = "plugins";
-inline constexpr const char* kPluginItemPrefix = "item_";
+inline constexpr IntKey kPluginCount{kPluginListSection, kItemCountName, 0};
 inline constexpr const char* kPluginEnabled = "enabled";
 inline constexpr const char* kPluginEvents = "events";
 inline constexpr const char* kPluginClass = "class";

@@ -5,10 +5,15 @@
 #include <algorithm>
 
 #include "engine/engine_state.h"
+#include "engine/program_files.h"
+#include "engine/theme_keys.h"
 #include "framework/ini_file.h"
 #include "framework/text.h"
 
 namespace quon {
+
+using namespace keys;
+
 namespace {
 
 constexpr const char* kElementKeys[kSkinElementCount] = {
@@ -43,7 +48,7 @@ int32_t Extent(int64_t v) { return Int32(std::clamp<int64_t>(v, 0, kMostSkinExte
 
 const char* SkinElementKey(SkinElement e) { return kElementKeys[static_cast<int>(e)]; }
 SkinElement ElementOfText(SkinText t) { return kTextElements[static_cast<int>(t)]; }
-bool IsBuiltInTheme(const std::string& themeFile) { return fw::ToLower1251(themeFile) == "default"; }
+bool IsBuiltInTheme(const std::string& themeFile) { return fw::ToLower1251(themeFile) == fw::ToLower1251(kBuiltInName); }
 
 std::optional<LoadedSkin> ReadSkin(const std::string& themeFile, int64_t variation, int64_t units,
                                    const std::string& programFolder, SkinLoadError* error) {
@@ -55,19 +60,20 @@ std::optional<LoadedSkin> ReadSkin(const std::string& themeFile, int64_t variati
 
     std::string description = themeFile;
     if (IsBuiltInTheme(themeFile)) {
-        if (!FileExists(programFolder + "skins\\default\\face.png")) return fail(SkinLoadError::BuiltInFaceMissing);
-        description = programFolder + "skins\\default\\skin.qsf";
+        if (!FileExists(programFolder + kDefaultSkinFolder + kDefaultSkinFace))
+            return fail(SkinLoadError::BuiltInFaceMissing);
+        description = programFolder + kDefaultSkinFolder + kDefaultSkinDescription;
     }
     const fw::IniFile ini(description);
     const auto slash = description.find_last_of("\\/");
     const std::string folder = slash == std::string::npos ? std::string() : description.substr(0, slash + 1);
     auto picture = [&](const std::string& key, const std::string& def) {
-        return fw::Widen(folder + ini.ReadString("images", key, def));
+        return fw::Widen(folder + ini.ReadString(kThemeImages, key, def));
     };
 
-    if (ini.ReadInteger("info", "variants", 0) < variation) variation = 0;
-    const std::string faceKey = "face_" + std::to_string(variation);
-    const std::string face = folder + ini.ReadString("images", faceKey, "face.png");
+    if (Read(ini, kThemeVariants) < variation) variation = 0;
+    const std::string faceKey = kThemeFacePrefix + std::to_string(variation);
+    const std::string face = folder + ini.ReadString(kThemeImages, faceKey, kDefaultSkinFace);
     if (!FileExists(face)) return fail(SkinLoadError::FaceMissing);
 
     LoadedSkin out;
@@ -85,13 +91,13 @@ std::optional<LoadedSkin> ReadSkin(const std::string& themeFile, int64_t variati
         t.bars[level] = picture("bar_" + std::to_string(level), "v" + std::to_string(level) + ".png");
     const std::string unitKey = units == 1 ? "kb" : units == 2 ? "mb" : "b";
     t.unitLabel = picture(unitKey, unitKey + ".png");
-    t.smooth = ini.ReadInteger("info", "smooth", 0) != 0;
+    t.smooth = Read(ini, kThemeSmooth) != 0;
 
     for (int e = 0; e < kSkinElementCount; ++e) {
         const PlaceDefault& d = kPlaceDefaults[e];
-        const std::string section = std::string("data.") + kElementKeys[e];
+        const std::string section = kThemeElementPrefix + std::string(kElementKeys[e]);
         ElementPlace& p = out.layout[e];
-        p.visible = ini.ReadInteger("visibility", kElementKeys[e], d.visible) != 0;
+        p.visible = ini.ReadInteger(kThemeVisibility, kElementKeys[e], d.visible) != 0;
         p.width = Extent(ini.ReadInteger(section.c_str(), "width", d.width));
         p.height = Extent(ini.ReadInteger(section.c_str(), "height", d.height));
         p.top = Place(ini.ReadInteger(section.c_str(), "top", d.top));
@@ -99,7 +105,7 @@ std::optional<LoadedSkin> ReadSkin(const std::string& themeFile, int64_t variati
     }
 
     for (int i = 0; i < kSkinTextCount; ++i) {
-        const std::string section = std::string("data.") + SkinElementKey(kTextElements[i]);
+        const std::string section = kThemeElementPrefix + std::string(SkinElementKey(kTextElements[i]));
         const char* s = section.c_str();
         SkinTextStyle& st = t.text[i];
         st.size = Int32(std::clamp<int64_t>(ini.ReadInteger(s, "size", 10), 0, kMostTextPoints));
@@ -115,20 +121,22 @@ std::optional<LoadedSkin> ReadSkin(const std::string& themeFile, int64_t variati
         st.shadowB = Int32(ini.ReadInteger(s, "shadow_b", 255));
     }
     for (int i = 0; i < kSkinTextCount; ++i) {
-        const std::string section = std::string("data.") + SkinElementKey(kTextElements[i]);
+        const std::string section = kThemeElementPrefix + std::string(SkinElementKey(kTextElements[i]));
         t.text[i].bold = ini.ReadInteger(section.c_str(), "bold", 1) != 0;
     }
     for (int i = 0; i < kSkinTextCount; ++i) {
-        const std::string section = std::string("data.") + SkinElementKey(kTextElements[i]);
+        const std::string section = kThemeElementPrefix + std::string(SkinElementKey(kTextElements[i]));
         t.text[i].font = fw::Widen(ini.ReadString(section.c_str(), "font", "Arial"));
     }
 
-    t.bar = Extent(ini.ReadInteger("data.graph", "bar", 3));
+    const std::string graph = kThemeElementPrefix + std::string(SkinElementKey(SkinElement::Graph));
+    const char* g = graph.c_str();
+    t.bar = Extent(ini.ReadInteger(g, "bar", 3));
     // The history holds kHistorySize levels: a theme cannot ask the graph for more, nor for none.
-    out.historyCount = static_cast<int>(std::clamp<int64_t>(ini.ReadInteger("data.graph", "bars", 30), 1, kHistorySize));
-    t.space = Place(ini.ReadInteger("data.graph", "space", 1));
-    const int64_t height = ini.ReadInteger("data.graph", "height", 9);
-    t.offset = Place(ini.ReadInteger("data.graph", "offset", -height));
+    out.historyCount = static_cast<int>(std::clamp<int64_t>(ini.ReadInteger(g, "bars", 30), 1, kHistorySize));
+    t.space = Place(ini.ReadInteger(g, "space", 1));
+    const int64_t height = ini.ReadInteger(g, "height", 9);
+    t.offset = Place(ini.ReadInteger(g, "offset", -height));
     return out;
 }
 

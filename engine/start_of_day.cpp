@@ -6,10 +6,15 @@
 
 #include "engine/byte_format.h"
 #include "engine/event_log_format.h"
+#include "engine/product.h"
 #include "engine/protect_copy.h"
+#include "engine/settings_keys.h"
 #include "engine/value_forms.h"
 
 namespace quon {
+
+using namespace keys;
+
 namespace {
 
 const char* const kRecoveredNotice =
@@ -18,30 +23,29 @@ const char* const kRecoveryWriteError =
     "внимание! возникла ошибка при попытке записать данные на диск\n[ сохранённые данные прерванного соединения не "
     "будут учтены ]";
 
-// A counter of data.qif read as text and converted; nullopt when the text is not a number.
-std::optional<double> ReadCounterValue(const SettingsStore& store, const char* section, const char* key) {
-    return ParseCounter(store.ReadString(section, key, "0"));
+// A counter of data.qif read as text and converted, a missing one as 0 (a missing limit too); nullopt when
+// the text is not a number.
+std::optional<double> ReadCounterValue(const SettingsStore& store, const Key& key) {
+    return ParseCounter(ReadText(store, key, "0"));
 }
 
 // Writes the keys of one section in order; stops at the first write that fails.
-bool WriteAll(SettingsStore& store, const char* section, std::initializer_list<std::pair<const char*, std::string>> kv) {
+bool WriteAll(SettingsStore& store, std::initializer_list<std::pair<Key, std::string>> kv) {
     for (const auto& [key, value] : kv)
-        if (!store.WriteString(section, key, value)) return false;
+        if (!Write(store, key, value)) return false;
     return true;
 }
 
-bool ZeroPeriodCounters(SettingsStore& store) {
-    return WriteAll(store, "bytes", {{"month", "0"}, {"day", "0"}, {"up", "0"}});
-}
+bool ZeroPeriodCounters(SettingsStore& store) { return WriteAll(store, {{kMonth, "0"}, {kDay, "0"}, {kUp, "0"}}); }
 
 // The bank gains what the closed period left of its limit (and loses what it overran).
 void CreditBank(SettingsStore& store, const std::string& usedText, char separator) {
-    if (store.ReadInteger("data", "backup", 0) == 0) return;
-    auto backup = ReadCounterValue(store, "bytes", "backup");
-    auto monthlim = ReadCounterValue(store, "bytes", "monthlim");
+    if (Read(store, kBankOn) == 0) return;
+    auto backup = ReadCounterValue(store, kBackup);
+    auto monthlim = ReadCounterValue(store, kMonthLimit);
     auto used = ParseCounter(usedText);
     if (!backup || !monthlim || !used) return;
-    (void)store.WriteString("bytes", "backup", FormatCounter(*backup + *monthlim - *used, separator));
+    (void)Write(store, kBackup, FormatCounter(*backup + *monthlim - *used, separator));
 }
 
 // A day count from data.qif held to a century either way, so the date arithmetic cannot overflow.
@@ -52,10 +56,10 @@ std::string TomorrowText(const StartOfDayInput& in) { return FormatDateText(AddD
 
 void ShowPeriodSummary(SettingsStore& store, StartOfDayHost& host, const std::string& usedText) {
     auto used = ParseCounter(usedText);
-    auto monthlim = ReadCounterValue(store, "bytes", "monthlim");
-    auto backup = ReadCounterValue(store, "bytes", "backup");
+    auto monthlim = ReadCounterValue(store, kMonthLimit);
+    auto backup = ReadCounterValue(store, kBackup);
     if (!used || !monthlim || !backup) return;
-    host.ShowBox(std::string("Quon Tollen II »»» смена отчётного периода\n\n  байт скачано за период: ") +
+    host.ShowBox(std::string(kProductName) + " »»» смена отчётного периода\n\n  байт скачано за период: " +
                      FormatGrouped(*used) + "\n  байт на балансе на конец периода: " +
                      FormatGrouped(*monthlim - *used) + "\n  байт на балансе на начало периода: " +
                      FormatGrouped(*monthlim) + "\n  байт сохранено (в банке): " + FormatGrouped(*backup),
@@ -64,36 +68,37 @@ void ShowPeriodSummary(SettingsStore& store, StartOfDayHost& host, const std::st
 
 // The own period whose first day of the next period has come: bank, zeroing, the dates moved on.
 void ClosePeriod(SettingsStore& store, StartOfDayHost& host, const StartOfDayInput& in, const CivilDate& next) {
-    const std::string used = store.ReadString("bytes", "month", "0");
+    const std::string used = Read(store, kMonth);
     CreditBank(store, used, in.decimalSeparator);
     if (!ZeroPeriodCounters(store)) return;
 
     // The new next date lies after today, however many periods passed since the last start, so a
     // long pause closes the period once and the next new day does not close it again.
-    const int64_t length = DaySpan(store.ReadInteger("alt", "period", 30));
+    const int64_t length = DaySpan(Read(store, kPeriodDays));
     const int64_t base = DayNumber(next);
     int64_t moved = base + length;
     if (length >= 1 && moved <= DayNumber(in.today)) moved += (DayNumber(in.today) - moved) / length * length + length;
-    if (!store.WriteString("alt", "next", FormatDateText(FromDayNumber(moved)))) return;
-    const int64_t warn = DaySpan(store.ReadInteger("alt", "warn", 5));
-    if (!store.WriteString("alt", "remind", FormatDateText(FromDayNumber(moved - warn)))) return;
+    if (!Write(store, kNextPeriod, FormatDateText(FromDayNumber(moved)))) return;
+    // Moving the period on reckons a missing warning as five days.
+    const int64_t warn = DaySpan(Read(store, kWarnDays, 5));
+    if (!Write(store, kRemindDate, FormatDateText(FromDayNumber(moved - warn)))) return;
 
-    if (store.ReadInteger("alt", "notify", 1) != 0) ShowPeriodSummary(store, host, used);
+    if (Read(store, kPeriodNotice) != 0) ShowPeriodSummary(store, host, used);
 }
 
 void WarnBeforePeriodEnd(SettingsStore& store, StartOfDayHost& host, const StartOfDayInput& in) {
-    const int64_t warn = store.ReadInteger("alt", "warn", 0);
+    const int64_t warn = Read(store, kWarnDays);
     if (warn < 1) return;
-    if (CompareDates(TodayText(in), store.ReadString("alt", "remind", TomorrowText(in))) < 0) return;
+    if (CompareDates(TodayText(in), ReadText(store, kRemindDate, TomorrowText(in))) < 0) return;
     std::string text = "внимание! до конца текущего отчётного периода осталось менее ";
-    text += warn == 1 ? std::string("дня") : store.ReadString("alt", "warn", "0") + " дней";
+    text += warn == 1 ? std::string("дня") : ReadText(store, kWarnDays, "0") + " дней";
     host.ShowBox(text, BoxKind::Information);
 }
 
 }  // namespace
 
 StoredConnection ReadStoredConnection(const SettingsStore& store) {
-    return ParseStoredConnection([&](const char* key) { return store.ReadString("bytes", key, ""); });
+    return ParseStoredConnection([&](const char* key) { return store.ReadString(kBytes, key, ""); });
 }
 
 void RecoverInterruptedSession(SettingsStore& store, StartOfDayHost& host, const StartOfDayInput& in) {
@@ -123,23 +128,23 @@ void RecoverInterruptedSession(SettingsStore& store, StartOfDayHost& host, const
     const Counters& c = in.counters;
     const char sep = in.decimalSeparator;
     if (in.eventLogOn) {
-        host.WriteEventLog(2, "Reset");
-        host.WriteEventLog(5, ReceivedEventValue(added.in, c.day, c.month, c.monthlim, "[reset]", sep));
-        host.WriteEventLog(6, SentEventValue(added.out, c.up, c.uplim, sep));
+        host.WriteEventLog(elInterrupted, "Reset");
+        host.WriteEventLog(elReceived, ReceivedEventValue(added.in, c.day, c.month, c.monthlim, "[reset]", sep));
+        host.WriteEventLog(elSent, SentEventValue(added.out, c.up, c.uplim, sep));
     }
-    const bool stored = store.WriteKeys("bytes", CounterStoreKeys(c, added, StoredConnection{id, copied}, sep));
+    const bool stored = store.WriteKeys(kBytes, CounterStoreKeys(c, added, StoredConnection{id, copied}, sep));
     if (!stored) host.ShowBox(kRecoveryWriteError, BoxKind::Error);
-    else if (store.ReadInteger("reset", "notify", 1) != 0) host.ShowBox(kRecoveredNotice, BoxKind::Information);
+    else if (Read(store, kRecoveryNotice) != 0) host.ShowBox(kRecoveredNotice, BoxKind::Information);
     host.DeleteProtectFiles();
 }
 
 bool HandleNewDay(SettingsStore& store, StartOfDayHost& host, const StartOfDayInput& in) {
-    if (store.ReadString("reset", "date", "-1") == DayText(in.today)) return false;
-    (void)store.WriteString("bytes", "day", "0");
-    if (store.ReadInteger("data", "period", 0) <= 1) return true;
+    if (Read(store, kLastStartDay) == DayText(in.today)) return false;
+    (void)Write(store, kDay, "0");
+    if (Read(store, kOwnPeriod) <= 1) return true;
 
     // A next date that names no real day is treated like an unreadable one: nothing is closed.
-    const std::string next = store.ReadString("alt", "next", TomorrowText(in));
+    const std::string next = ReadText(store, kNextPeriod, TomorrowText(in));
     auto nextDate = ParseDateText(next);
     if (nextDate && CompareDates(TodayText(in), next) >= 0) ClosePeriod(store, host, in, *nextDate);
     else WarnBeforePeriodEnd(store, host, in);
@@ -147,24 +152,24 @@ bool HandleNewDay(SettingsStore& store, StartOfDayHost& host, const StartOfDayIn
 }
 
 void HandleNewMonth(SettingsStore& store, StartOfDayHost& host, const StartOfDayInput& in) {
-    if (store.ReadString("reset", "month", "-1") == MonthText(in.today)) return;
-    if (store.ReadInteger("log", "clear", 1) != 0) host.DeleteLogs();
-    if (store.ReadInteger("data", "unlim", 0) != 0 || store.ReadInteger("data", "period", 0) > 1) return;
+    if (Read(store, kLastStartMonth) == MonthText(in.today)) return;
+    if (Read(store, kClearLogs) != 0) host.DeleteLogs();
+    if (Read(store, kUnlimited) != 0 || Read(store, kOwnPeriod) > 1) return;
 
     const char sep = in.decimalSeparator;
     [&] {  // the three-month table moves down by one and takes the month that ended
-        auto month2 = ReadCounterValue(store, "table", "month2");
-        if (!month2 || !store.WriteString("table", "month3", FormatCounter(*month2, sep))) return;
-        auto month1 = ReadCounterValue(store, "table", "month1");
-        if (!month1 || !store.WriteString("table", "month2", FormatCounter(*month1, sep))) return;
-        (void)store.WriteString("table", "month1", store.ReadString("bytes", "month", "0"));
+        auto month2 = ReadCounterValue(store, kPastMonths[1]);
+        if (!month2 || !Write(store, kPastMonths[2], FormatCounter(*month2, sep))) return;
+        auto month1 = ReadCounterValue(store, kPastMonths[0]);
+        if (!month1 || !Write(store, kPastMonths[1], FormatCounter(*month1, sep))) return;
+        (void)Write(store, kPastMonths[0], Read(store, kMonth));
     }();
-    CreditBank(store, store.ReadString("bytes", "month", "0"), sep);
+    CreditBank(store, Read(store, kMonth), sep);
     (void)ZeroPeriodCounters(store);
 }
 
 void StampThisStart(SettingsStore& store, StartOfDayHost& host, const StartOfDayInput& in) {
-    if (store.WriteString("reset", "date", DayText(in.today)) && store.WriteString("reset", "month", MonthText(in.today)))
+    if (Write(store, kLastStartDay, DayText(in.today)) && Write(store, kLastStartMonth, MonthText(in.today)))
         return;
     for (int i = 0; i < 4; ++i) {
         if (i > 0) host.Sleep(50);

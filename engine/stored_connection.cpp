@@ -4,17 +4,18 @@
 #include <cstdlib>
 
 #include "engine/protect_copy.h"
+#include "engine/settings_keys.h"
 #include "engine/value_forms.h"
 
 namespace quon {
 namespace {
 
-constexpr const char* kHandleKey = "session_handle";
-constexpr const char* kEntryKey = "session_entry";
-constexpr const char* kInKey = "session_in";
-constexpr const char* kOutKey = "session_out";
-constexpr const char* kDurationKey = "session_time";
-constexpr const char* kStartKey = "session_start";
+constexpr const char* kHandleKey = keys::kSessionHandle.name;
+constexpr const char* kEntryKey = keys::kSessionEntry.name;
+constexpr const char* kInKey = keys::kSessionIn.name;
+constexpr const char* kOutKey = keys::kSessionOut.name;
+constexpr const char* kDurationKey = keys::kSessionTime.name;
+constexpr const char* kStartKey = keys::kSessionStart.name;
 
 }  // namespace
 
@@ -35,9 +36,9 @@ ConnectionTotals Unstored(const StoredConnection& stored, const ConnectionId& id
 }
 
 KeyValues CounterStoreKeys(const Counters& c, const ConnectionTotals& added, const StoredConnection& record, char sep) {
-    return {{"up", FormatCounter(c.up + added.out, sep)},
-            {"day", FormatCounter(c.day + added.in, sep)},
-            {"month", FormatCounter(c.month + added.in, sep)},
+    return {{keys::kUp.name, FormatCounter(c.up + added.out, sep)},
+            {keys::kDay.name, FormatCounter(c.day + added.in, sep)},
+            {keys::kMonth.name, FormatCounter(c.month + added.in, sep)},
             {kHandleKey, std::to_string(record.id.handle)},
             {kEntryKey, QuotedEntry(record.id.entry)},
             {kInKey, ProtectCountText(record.totals.in)},

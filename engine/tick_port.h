@@ -19,7 +19,7 @@ public:
     virtual double PollStatistics() = 0;
     // Settings read from data.qif at the moment of use.
     virtual int64_t ReadInteger(const char* section, const char* key, int64_t def) = 0;
-    virtual std::string ReadText(const char* section, const char* key, const std::string& def) = 0;
+    virtual std::string ReadString(const char* section, const char* key, const std::string& def) = 0;
     virtual char DecimalSeparator() = 0;
 
     virtual void StopTimer(TickTimer t) = 0;

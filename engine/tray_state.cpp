@@ -1,5 +1,7 @@
 #include "engine/tray_state.h"
 
+#include "engine/program_files.h"
+#include "engine/settings_keys.h"
 #include "framework/text.h"
 
 namespace quon {
@@ -29,18 +31,12 @@ std::optional<int> NextAnimationFrame(int& frame, bool skipIdle) {
     return level;
 }
 
-bool IsBuiltInIconSet(const std::string& setName) { return fw::ToLower1251(setName) == "default"; }
+bool IsBuiltInIconSet(const std::string& setName) { return fw::ToLower1251(setName) == fw::ToLower1251(kBuiltInName); }
 
 std::array<std::string, kTraySlotCount> CustomIconFiles(const fw::IniFile& settings,
                                                         const std::string& programFolder) {
-    static const char* const kKeys[kTraySlotCount] = {"icon_o", "icon_0", "icon_1", "icon_2",
-                                                      "icon_3", "icon_4", "icon_5"};
-    static const char* const kFiles[kTraySlotCount] = {"offline", "idle", "online", "online",
-                                                       "online", "online", "lime"};
-    std::array<std::string, kTraySlotCount> files;
-    for (int i = 0; i < kTraySlotCount; ++i)
-        files[i] = settings.ReadString("skin", kKeys[i],
-                                       programFolder + "icons\\default\\" + kFiles[i] + ".ico");
+    std::array<std::string, kTraySlotCount> files = DefaultIconFiles(programFolder);
+    for (int i = 0; i < kTraySlotCount; ++i) files[i] = keys::ReadText(settings, keys::kIconFiles[i], files[i]);
     return files;
 }
 

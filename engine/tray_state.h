@@ -23,7 +23,7 @@ std::optional<int> NextAnimationFrame(int& frame, bool skipIdle);
 // The seven tray icon slots: offline, then levels 0..5.
 constexpr int kTraySlotCount = 7;
 bool IsBuiltInIconSet(const std::string& setName);  // "default" in any letter case
-// The files of a custom set from [skin] of the settings file, defaults under icons\default\.
+// The files of a custom set from [skin] of the settings file; a missing one is the built-in icon of its slot.
 std::array<std::string, kTraySlotCount> CustomIconFiles(const fw::IniFile& settings, const std::string& programFolder);
 
 }  // namespace quon

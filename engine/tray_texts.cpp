@@ -3,12 +3,13 @@
 #include <cmath>
 
 #include "engine/byte_format.h"
+#include "engine/product.h"
 
 namespace quon {
 namespace {
 
 constexpr double kMegabyte = 1048576;
-const char kTitle[] = "Quon Tollen II";
+constexpr const char* kTitle = kProductName;
 
 std::string WholeText(double value) { return std::to_string(static_cast<int64_t>(std::trunc(value))); }
 

@@ -19,7 +19,7 @@ public:
     int64_t ReadInteger(const char* section, const char* key, int64_t def) override {
         return fw::IniFile(SettingsPath()).ReadInteger(section, key, def);
     }
-    std::string ReadText(const char* section, const char* key, const std::string& def) override {
+    std::string ReadString(const char* section, const char* key, const std::string& def) override {
         return fw::IniFile(SettingsPath()).ReadString(section, key, def);
     }
     char DecimalSeparator() override { return separator_; }
@@ -47,7 +47,7 @@ public:
 
     void WriteEventLog(int code, const std::string& value) override { f_.WriteEventLog(code, value); }
     bool AppendActivityLog(char digit) override { return f_.AppendActivityLog(digit); }
-    bool StoreCounters(const KeyValues& keys) override { return fw::IniFile(SettingsPath()).WriteKeys("bytes", keys); }
+    bool StoreCounters(const KeyValues& keys) override { return fw::IniFile(SettingsPath()).WriteKeys(keys::kBytes, keys); }
     void ShowStoreFailure() override {
         fw::ShowBox("внимание! возникла ошибка при попытке записать данные на диск\n"
                     "[ данные этого соединения не будут учтены в общей статистике ]",

@@ -6,7 +6,10 @@
 
 #include <vector>
 
+#include "engine/event_log_format.h"
 #include "engine/item_list.h"
+#include "engine/plugin_list.h"
+#include "engine/program_files.h"
 #include "engine/ras_entry_names.h"
 #include "engine/settings_file.h"
 #include "framework/application.h"
@@ -35,7 +38,7 @@ void Tfrm_quonm::FormCreate() {
     // 1. Top-most unless the user wants the meter on the desktop level.
     Silently([&] {
         fw::IniFile ini(SettingsPath());
-        if (ini.ReadInteger("visibility", "desktop", 0) != 0) topMost = false;
+        if (keys::Read(ini, keys::kNotOnTop) != 0) topMost = false;
     });
     if (topMost) SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
@@ -54,7 +57,7 @@ void Tfrm_quonm::FormCreate() {
     // 3. Without its settings the meter does not start measuring.
     if (LoadSettings()) {
         // 4.
-        WriteEventLog(1, "Start");
+        WriteEventLog(elStart, "Start");
         // 5.
         SetTrayIcon(TraySlot::Offline);
         SetTrayHint(kProductName);
@@ -62,7 +65,7 @@ void Tfrm_quonm::FormCreate() {
             // 6. One file object for the start-of-day steps.
             fw::IniFile ini(SettingsPath());
             // 7. Auto-restart mode: started by the autostart entry with re-initialisation on.
-            if (firstArg_ == "/auto" && ini.ReadInteger("visibility", "reaload", 0) != 0) {
+            if (firstArg_ == "/auto" && keys::Read(ini, keys::kAutoRestart) != 0) {
                 tmr_get.SetEnabled(false);
                 tmr_offset.SetEnabled(false);
                 autoRestartMode = true;
@@ -76,7 +79,7 @@ void Tfrm_quonm::FormCreate() {
             // 8.-12. Recovery, new day, new month, the stamp of this start.
             if (!autoRestartMode) RunStartOfDay(ini);
             // 13.
-            if (ini.ReadInteger("visibility", "start", 1) != 0) sub_showClick();
+            if (keys::Read(ini, keys::kShowAtStart) != 0) sub_showClick();
         }  // 14.
         // 15. The counters the start-of-day steps wrote are now read back.
         LoadSettings();
@@ -86,7 +89,7 @@ void Tfrm_quonm::FormCreate() {
     // 17.-22.
     DrawSkin(true);
     fw::Application::HideWindow();
-    RunPlugins(1);
+    RunPlugins(peStart);
     if (opt.pluginsOn) BuildPluginSettingsMenu();
     BuildDialUpMenu();
     sub_connect->visible = sub_connect->enabled;
@@ -109,13 +112,13 @@ void Tfrm_quonm::tmr_autoTimer() {
 
 void Tfrm_quonm::BuildPluginSettingsMenu() {
     Silently([&] {
-        fw::IniFile list(fw::ProgramFolder() + "plugins.qif");
-        for (int64_t i = 1; ListHasEntry(list, "plugins", i); ++i) {
+        fw::IniFile list(fw::ProgramFolder() + kPluginListFile);
+        for (int64_t i = 1; ListHasEntry(list, keys::kPluginListSection, i); ++i) {
             const std::string key = ItemKey(i);
-            fw::MenuItem* item = sub_plugins->Add("", list.ReadString("plugins", key, ""));
+            fw::MenuItem* item = sub_plugins->Add("", list.ReadString(keys::kPluginListSection, key, ""));
             item->data = item->caption;
-            const std::string section = list.ReadString("plugins", key, "NULL");
-            item->imageIndex = list.ReadInteger(section.c_str(), "enabled", 1) != 0 ? fw::kCheckImage
+            const std::string section = list.ReadString(keys::kPluginListSection, key, keys::kItemMissing);
+            item->imageIndex = list.ReadInteger(section.c_str(), keys::kPluginEnabled, 1) != 0 ? fw::kCheckImage
                                                                                       : fw::kUncheckImage;
             item->onClick = [this](fw::MenuItem& clicked) { sub_pluginsClick(clicked); };
             sub_plugins->visible = true;

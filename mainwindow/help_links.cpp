@@ -3,6 +3,8 @@
 
 #include <shellapi.h>
 
+#include "engine/product.h"
+#include "engine/program_files.h"
 #include "framework/message_box.h"
 #include "framework/program_folder.h"
 #include "mainwindow/main_form.h"
@@ -11,7 +13,6 @@ namespace quon {
 namespace {
 
 constexpr const char* kSiteUrl = "http://quon-tollen.example/";
-constexpr const char* kHelpDownloadUrl = "http://quon-tollen.example/download/help.hlp";
 constexpr const char* kFixerDownloadUrl = "http://quon-tollen.example/download/troubleshooter.zip";
 constexpr unsigned kHelpContext = 9999;
 
@@ -32,18 +33,18 @@ void OfferDownload(const char* question, const char* url) {
 }  // namespace
 
 void Tfrm_quonm::sub_helpClick() {
-    const std::string helpFile = fw::ProgramFolder() + "help.hlp";
+    const std::string helpFile = fw::ProgramFolder() + kHelpFile;
     if (FileExists(helpFile)) {
         WinHelpA(Handle(), helpFile.c_str(), HELP_CONTEXT, kHelpContext);
         return;
     }
     OfferDownload("файл справки «HELP.hlp» не найден в каталоге программы.\n"
                   "желаете ли Вы скачать его с сайта программы сейчас?",
-                  kHelpDownloadUrl);
+                  kHelpFileDownloadUrl);
 }
 
 void Tfrm_quonm::sub_fixerClick() {
-    const std::string fixer = fw::ProgramFolder() + "troubleshooter.exe";
+    const std::string fixer = fw::ProgramFolder() + kTroubleshooterFile;
     if (FileExists(fixer)) {
         OpenAddress(fixer.c_str());
         return;

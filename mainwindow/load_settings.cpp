@@ -1,5 +1,6 @@
 // Reading every option of data.qif into the main window and applying it.
 #include "engine/display_figures.h"
+#include "engine/program_files.h"
 #include "engine/settings_file.h"
 #include "engine/value_forms.h"
 #include "framework/application.h"
@@ -47,12 +48,12 @@ bool Tfrm_quonm::LoadSettings() {
     tmr_protect.SetInterval(opt.protectIntervalMs);
     if (!opt.protectionOn) tmr_protect.SetEnabled(false);
 
-    if (!LoadSkin(opt.skinFile, opt.skinVariation, true) && !LoadSkin("Default", 0, true)) {
+    if (!LoadSkin(opt.skinFile, opt.skinVariation, true) && !LoadSkin(kBuiltInName, 0, true)) {
         fw::Application::Terminate();
         return false;
     }
     SetTrayIconVisible(!opt.trayHidden);
-    if (!LoadTrayIcons(opt.iconSetName, true) && !LoadTrayIcons("default", true)) {
+    if (!LoadTrayIcons(opt.iconSetName, true) && !LoadTrayIcons(kBuiltInName, true)) {
         fw::Application::Terminate();
         return false;
     }

@@ -3,6 +3,7 @@
 
 #include "engine/copydata_commands.h"
 #include "engine/plugin_list.h"
+#include "engine/program_files.h"
 #include "framework/ini_file.h"
 #include "framework/program_folder.h"
 #include "mainwindow/main_form.h"
@@ -21,7 +22,7 @@ void Tfrm_quonm::RunPlugins(int event) {
     sides.showIndicatorItem = [this] { sub_floating->visible = true; };
     sides.clear = [this](const std::string& windowClass) { SendCopyData(windowClass, cdClear, true, kClearText); };
     try {
-        RunPluginList(fw::IniFile(folder + "plugins.qif"), event, sides);
+        RunPluginList(fw::IniFile(folder + kPluginListFile), event, sides);
     } catch (...) {
     }
 }

@@ -3,10 +3,9 @@
 #include <string>
 
 #include "engine/plugin_list.h"
+#include "engine/program_files.h"
 
 namespace quon {
-
-inline constexpr const char* kPluginFolder = "PLUGINS\\";
 
 // folder is the program folder (with its trailing backslash); file a plain name (IsPlainPluginName).
 // A fault inside the module is caught; freeAfter frees the module after the call, also after a fault.

@@ -1,4 +1,5 @@
 // A plug-in's own settings window, from the "настройки модулей" submenu.
+#include "engine/program_files.h"
 #include "framework/message_box.h"
 #include "framework/program_folder.h"
 #include "framework/foreign_call.h"
@@ -23,7 +24,7 @@ void Tfrm_quonm::sub_pluginsClick(fw::MenuItem& item) {
     // The item carries the module's file name; its caption is only what the menu shows.
     if (item.data.empty()) return;
     const fw::ForeignCall call = fw::CallLibraryExport<GetSettingsFn>(
-        fw::ProgramFolder() + "PLUGINS\\" + item.data, "_getSettings",
+        fw::ProgramFolder() + kPluginFolder + item.data, "_getSettings",
         [](GetSettingsFn* getSettings) { getSettings(kInterfaceVersion, "fromMainframe"); });
     if (call.faulted || call.freeFaulted) {
         fw::Beep100();

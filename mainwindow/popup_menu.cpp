@@ -1,4 +1,5 @@
 // The pop-up menu of the main window, which is also the tray icon's menu.
+#include "engine/settings_pages.h"
 #include "mainwindow/main_form.h"
 
 namespace quon {
@@ -8,7 +9,7 @@ void Tfrm_quonm::BuildPopupMenu() {
     sub_show = m.Add("sub_show", "окно » показать", [this](fw::MenuItem&) { sub_showClick(); });
     sub_hide = m.Add("sub_hide", "окно » скрыть", [this](fw::MenuItem&) { sub_hideClick(); });
     m.AddSeparator("sub_separator_1");
-    sub_config = m.Add("sub_config", "настройки", [this](fw::MenuItem&) { OpenSettings(0, true); });
+    sub_config = m.Add("sub_config", "настройки", [this](fw::MenuItem&) { OpenSettings(pgOptions, true); });
     sub_plugins = m.Add("sub_plugins", "настройки модулей");
     sub_plugins->visible = false;
     sub_floating = m.Add("sub_floating", "внешний индикатор", [this](fw::MenuItem&) { sub_floatingClick(); });
@@ -57,7 +58,7 @@ void Tfrm_quonm::BuildPopupMenu() {
     sub_fixer = info->Add("sub_fixer", "помощник", [this](fw::MenuItem&) { sub_fixerClick(); });
     info->Add("sub_web", "сайт программы", [this](fw::MenuItem&) { sub_webClick(); });
     info->Add("sub_version", "версия модуля", [this](fw::MenuItem&) { sub_versionClick(); });
-    sub_about = info->Add("sub_about", "о программе", [this](fw::MenuItem&) { OpenSettings(5, true); });
+    sub_about = info->Add("sub_about", "о программе", [this](fw::MenuItem&) { OpenSettings(pgInfo, true); });
     m.AddSeparator("sub_separator_7");
     m.Add("sub_restart", "перезапуск", [this](fw::MenuItem&) { sub_restartClick(); });
     m.Add("sub_quit", "выход", [this](fw::MenuItem&) { sub_quitClick(); });

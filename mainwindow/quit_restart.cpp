@@ -1,6 +1,7 @@
 // The ways out of the program from the menu (quit, restart) and the hang-ups.
 #include <windows.h>
 
+#include "engine/event_log_format.h"
 #include "engine/idle_hangup.h"
 #include "engine/plugin_list.h"
 #include "framework/application.h"
@@ -54,9 +55,9 @@ void Tfrm_quonm::sub_quitClick() {
         if (answer != IDYES) return;
         // The running connection is given up: the next start must not recover it.
         DeleteProtectFiles();
-        WriteEventLog(7, "Kill");
+        WriteEventLog(elQuit, "Kill");
     } else {
-        WriteEventLog(7, "Quit");
+        WriteEventLog(elQuit, "Quit");
     }
     quitMark = true;
     fw::Application::Terminate();
@@ -77,7 +78,7 @@ void Tfrm_quonm::sub_restartClick() {
     // instance started now recovers them.
     if (!autoRestartMode) DeleteProtectFiles();
     RunPlugins(peExit);
-    WriteEventLog(0, "Restart");
+    WriteEventLog(elRestart, "Restart");
     held.Release();
     fw::Application::Terminate();
 }

@@ -1,6 +1,9 @@
 // The settings library: opened from the menu, the theme's settings button and a double click.
 #include <windows.h>
 
+#include "engine/event_log_format.h"
+#include "engine/program_files.h"
+#include "engine/settings_pages.h"
 #include "framework/message_box.h"
 #include "framework/program_folder.h"
 #include "framework/foreign_call.h"
@@ -37,11 +40,11 @@ void Tfrm_quonm::OpenSettings(int page, bool reportMissing) {
 
     const std::string state = eng.countedOnline ? "1" : "0";
     const fw::ForeignCall call = fw::CallLibraryExport<CallSettingsFn>(
-        fw::ProgramFolder() + "config.dll", "_callSettings",
+        fw::ProgramFolder() + kSettingsLibrary, "_callSettings",
         [&](CallSettingsFn* callSettings) { callSettings(page, kInterfaceVersion, state.c_str()); });
 
     if (call.faulted || call.freeFaulted) {
-        try { WriteEventLog(8, "Error: plugin(s) access violation"); } catch (...) {}
+        try { WriteEventLog(elPluginFault, "Error: plugin(s) access violation"); } catch (...) {}
         Beep(100, 50);
         Sleep(50);
         Beep(100, 50);
@@ -57,6 +60,6 @@ void Tfrm_quonm::OpenSettings(int page, bool reportMissing) {
 }
 
 // A double click on the meter opens the data and statistics page; without the library it does nothing.
-void Tfrm_quonm::OnDoubleClick() { OpenSettings(3, false); }
+void Tfrm_quonm::OnDoubleClick() { OpenSettings(pgData, false); }
 
 }  // namespace quon

@@ -2,6 +2,8 @@
 // protection copies and logs in the program folder, the boxes and the beeps.
 #include <windows.h>
 
+#include "engine/program_files.h"
+#include "engine/protect_copy.h"
 #include "engine/start_of_day.h"
 #include "engine/ini_file_store.h"
 #include "engine/value_forms.h"
@@ -16,14 +18,14 @@ class MainWindowStartOfDayHost : public StartOfDayHost {
 public:
     explicit MainWindowStartOfDayHost(Tfrm_quonm& form) : form_(form) {}
     std::string ReadProtectValue(ProtectCopy copy, const char* key) override {
-        const char* name = copy == ProtectCopy::Prev ? "protect_prev.tmp" : "protect_next.tmp";
-        return fw::IniFile(fw::ProgramFolder() + name).ReadString("save", key, "");
+        const char* name = copy == ProtectCopy::Prev ? kProtectPrevFile : kProtectNextFile;
+        return fw::IniFile(fw::ProgramFolder() + name).ReadString(kProtectSection, key, "");
     }
     void DeleteProtectFiles() override { form_.DeleteProtectFiles(); }
     void WriteEventLog(int code, const std::string& value) override { form_.WriteEventLog(code, value); }
     void DeleteLogs() override {
-        DeleteFileA((fw::ProgramFolder() + "data.log").c_str());
-        DeleteFileA((fw::ProgramFolder() + "traffic.log").c_str());
+        DeleteFileA((fw::ProgramFolder() + kEventLogFile).c_str());
+        DeleteFileA((fw::ProgramFolder() + kActivityLogFile).c_str());
     }
     void ShowBox(const std::string& text, BoxKind kind) override {
         fw::ShowBox(text, kind == BoxKind::Error ? MB_ICONERROR : MB_ICONINFORMATION);

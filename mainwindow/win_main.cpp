@@ -3,6 +3,7 @@
 
 #include <shellapi.h>
 
+#include "engine/product.h"
 #include "engine/single_instance.h"
 #include "framework/application.h"
 #include "framework/message_box.h"
@@ -29,7 +30,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     const std::string first = FirstArgument();
     if (!SkipsSingleInstanceTest(first) && !instanceMutex) {
         fw::Application::SetTitle("");
-        fw::ShowBox("программа «Quon Tollen II» уже запущена!\n(запуск второй копии сейчас невозможен)",
+        fw::ShowBox(std::string("программа «") + kProductName + "» уже запущена!\n(запуск второй копии сейчас невозможен)",
                     MB_ICONWARNING);
         return 1;
     }

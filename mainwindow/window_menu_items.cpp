@@ -8,10 +8,10 @@ namespace {
 
 // Checks the chosen item of a group, stores its tag and reloads the settings.
 void ChooseInGroup(Tfrm_quonm& form, std::initializer_list<fw::MenuItem*> group, fw::MenuItem& chosen,
-                   const char* section, const char* key) {
+                   const keys::Key& key) {
     for (fw::MenuItem* item : group) item->SetChecked(false);
     chosen.SetChecked(true);
-    if (!fw::IniFile(SettingsPath()).WriteKeys(section, {{key, std::to_string(chosen.tag)}})) fw::Beep100();
+    if (!fw::IniFile(SettingsPath()).WriteKeys(key.section, {{key.name, std::to_string(chosen.tag)}})) fw::Beep100();
     form.LoadSettings();
 }
 
@@ -19,19 +19,20 @@ void ChooseInGroup(Tfrm_quonm& form, std::initializer_list<fw::MenuItem*> group,
 
 void Tfrm_quonm::sub_lockClick() {
     sub_lock->SetChecked(!sub_lock->checked);
-    if (!fw::IniFile(SettingsPath()).WriteKeys("view", {{"fix", sub_lock->checked ? "1" : "0"}})) fw::Beep100();
+    const keys::Key& key = keys::kPositionLocked;
+    if (!fw::IniFile(SettingsPath()).WriteKeys(key.section, {{key.name, sub_lock->checked ? "1" : "0"}})) fw::Beep100();
 }
 
 void Tfrm_quonm::OnUnitItem(fw::MenuItem& item) {
-    ChooseInGroup(*this, {sub_db, sub_dkb, sub_dmb}, item, "data", "units");
+    ChooseInGroup(*this, {sub_db, sub_dkb, sub_dmb}, item, keys::kUnits);
 }
 
 void Tfrm_quonm::OnSpeedItem(fw::MenuItem& item) {
-    ChooseInGroup(*this, {sub_sb, sub_skb, sub_smb, sub_sb8, sub_skb8, sub_smb8}, item, "data", "speed");
+    ChooseInGroup(*this, {sub_sb, sub_skb, sub_smb, sub_sb8, sub_skb8, sub_smb8}, item, keys::kSpeedUnit);
 }
 
 void Tfrm_quonm::OnHintItem(fw::MenuItem& item) {
-    ChooseInGroup(*this, {sub_3, sub_2, sub_1, sub_0}, item, "events", "hint");
+    ChooseInGroup(*this, {sub_3, sub_2, sub_1, sub_0}, item, keys::kTrayHint);
 }
 
 void Tfrm_quonm::RestoreTopMosts() {

@@ -1,5 +1,6 @@
 // The mouse on the main window: dragging with a stored place, the theme's three buttons, the wheel.
 #include "engine/settings_file.h"
+#include "engine/settings_pages.h"
 #include "engine/window_figures.h"
 #include "framework/message_box.h"
 #include "mainwindow/main_form.h"
@@ -39,7 +40,7 @@ void Tfrm_quonm::OnMouseUp(POINT client) {
     if (!pressed || ButtonAt(client) != pressed) return;
     switch (*pressed) {
         case SkinElement::Hide: sub_hideClick(); break;
-        case SkinElement::Config: OpenSettings(0, true); break;
+        case SkinElement::Config: OpenSettings(pgOptions, true); break;
         case SkinElement::Hangup: sub_hangupClick(); break;
         default: break;
     }
@@ -56,7 +57,9 @@ void Tfrm_quonm::FormMouseDown(int button) {
     GetWindowRect(Handle(), &r);
     const StoredPlace place = StoredPlaceOf(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), r.left, r.top);
     const fw::IniFile ini(SettingsPath());
-    if (!ini.WriteKeys("view", {{"x", std::to_string(place.x)}, {"y", std::to_string(place.y)}})) fw::Beep100();
+    using keys::kViewX, keys::kViewY;
+    if (!ini.WriteKeys(kViewX.section, {{kViewX.name, std::to_string(place.x)}, {kViewY.name, std::to_string(place.y)}}))
+        fw::Beep100();
 }
 
 void Tfrm_quonm::OnMouseMove(POINT client) {

@@ -1,9 +1,11 @@
 // Saving (Apply, Ctrl+S), OK (Ctrl+Enter) and Cancel (Esc), and the commands to the main window.
 #include <windows.h>
 
-#include "config/settings/save_settings.h"
 #include "config/dialog/settings_dialog.h"
+#include "config/settings/save_settings.h"
+#include "engine/copydata_commands.h"
 #include "engine/ini_file_store.h"
+#include "engine/program_files.h"
 #include "framework/program_folder.h"
 
 namespace quon::config {
@@ -41,8 +43,8 @@ bool Tfrm_quons::SaveSettings() {
         tab_data.Collect(values);
         tab_log.Collect(values);
         const std::string folder = fw::ProgramFolder();
-        IniFileStore data(folder + "data.qif");
-        IniFileStore plugins(folder + "plugins.qif");
+        IniFileStore data(folder + kSettingsFile);
+        IniFileStore plugins(folder + kPluginListFile);
         pluginListUnsaved_ = !SaveSettingsValues(values, StatisticsLock(), data, plugins).pluginListSaved;
         tab_data.CountersSaved();
         return true;
@@ -56,7 +58,7 @@ void Tfrm_quons::btn_applyClick() {
         // Cancel from now on puts back the opacity just saved, not the one read at opening.
         savedOpacityPosition = tab_interface.Position(IDC_BAR_OPACITY);
         Enable(IDC_BTN_APPLY, false);
-        SendToMainWindow(0, "0");
+        SendToMainWindow(cdReloadSettings, "0");
         lastSaveFailed_ = false;
         // Said after the reload: everything else took effect, only the choice of modules was lost.
         if (pluginListUnsaved_) showWarning(kPluginListNotSavedText);

@@ -6,15 +6,17 @@
 
 #include "config/dialog/settings_dialog.h"
 #include "engine/product.h"
+#include "engine/program_files.h"
+#include "engine/settings_pages.h"
 #include "framework/program_folder.h"
 #include "framework/text.h"
 
 namespace quon::config {
 
-int HelpContextForPage(int page) { return page == 7 ? 14 : page + 7; }
+int HelpContextForPage(int page) { return page == pgStatistics ? 14 : page + 7; }
 
 void Tfrm_quons::ShowHelp(int context) {
-    const std::string path = fw::ProgramFolder() + "help.hlp";
+    const std::string path = fw::ProgramFolder() + kHelpFile;
     if (GetFileAttributesW(fw::Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES) {
         openHelp(path, context);
         return;

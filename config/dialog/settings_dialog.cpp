@@ -5,6 +5,7 @@
 
 
 #include "config/dialog/frame_ids.h"
+#include "engine/settings_pages.h"
 #include "framework/message_box.h"
 #include "framework/program_folder.h"
 #include "framework/text.h"
@@ -19,13 +20,13 @@ struct PageEntry {
 };
 
 constexpr PageEntry kPages[] = {
-    {0, IDC_BTN_OPTIONS, ">>> ОБЩИЕ  ПАРАМЕТРЬI  ПРОГРАММЬI"},
-    {1, IDC_BTN_INTERFACE, ">>> НАСТРОЙКИ  ВНЕШНЕГО  ВИДА"},
-    {2, IDC_BTN_EVENTS, ">>> НАСТРОЙКИ  ИНДИКАТОРОВ  СОСТОЯНИЯ"},
-    {3, IDC_BTN_DATA, ">>> ДАННЬIЕ  и  СТАТИСТИКА"},
-    {4, IDC_BTN_LOG, ">>> ЖУРНАЛ  и  его  ведение"},
-    {5, IDC_BTN_INFO, ">>> ИНФОРМАЦИЯ  и  ССЬIЛКИ"},
-    {7, IDC_BTN_STAT, ">>> ТАБЛИЦА  СТАТИСТИКИ"},
+    {pgOptions, IDC_BTN_OPTIONS, ">>> ОБЩИЕ  ПАРАМЕТРЬI  ПРОГРАММЬI"},
+    {pgInterface, IDC_BTN_INTERFACE, ">>> НАСТРОЙКИ  ВНЕШНЕГО  ВИДА"},
+    {pgEvents, IDC_BTN_EVENTS, ">>> НАСТРОЙКИ  ИНДИКАТОРОВ  СОСТОЯНИЯ"},
+    {pgData, IDC_BTN_DATA, ">>> ДАННЬIЕ  и  СТАТИСТИКА"},
+    {pgLog, IDC_BTN_LOG, ">>> ЖУРНАЛ  и  его  ведение"},
+    {pgInfo, IDC_BTN_INFO, ">>> ИНФОРМАЦИЯ  и  ССЬIЛКИ"},
+    {pgStatistics, IDC_BTN_STAT, ">>> ТАБЛИЦА  СТАТИСТИКИ"},
 };
 
 constexpr int kClientWidth = 700;
@@ -62,7 +63,7 @@ Tfrm_quons::Tfrm_quons(HINSTANCE resources) : resources_(resources), hintColour_
 
 Tfrm_quons::~Tfrm_quons() {
     // Child pages go with the dialog; their objects forget their windows first.
-    for (int page : {0, 1, 2, 3, 4, 5, 7})
+    for (int page : {pgOptions, pgInterface, pgEvents, pgData, pgLog, pgInfo, pgStatistics})
         if (SettingsPage* p = PageAt(page)) p->Destroy();
     Destroy();
     ReleaseResources();
@@ -73,8 +74,9 @@ bool Tfrm_quons::Create() {
     static const struct {
         int templateId;
         int page;
-    } kTemplates[] = {{IDD_PAGE_OPTIONS, 0}, {IDD_PAGE_INTERFACE, 1}, {IDD_PAGE_EVENTS, 2}, {IDD_PAGE_DATA, 3},
-                      {IDD_PAGE_LOG, 4},     {IDD_PAGE_INFO, 5},      {IDD_PAGE_STATS, 7}};
+    } kTemplates[] = {{IDD_PAGE_OPTIONS, pgOptions}, {IDD_PAGE_INTERFACE, pgInterface}, {IDD_PAGE_EVENTS, pgEvents},
+                      {IDD_PAGE_DATA, pgData},       {IDD_PAGE_LOG, pgLog},             {IDD_PAGE_INFO, pgInfo},
+                      {IDD_PAGE_STATS, pgStatistics}};
     for (const auto& t : kTemplates)
         if (!PageAt(t.page)->CreateChild(resources_, t.templateId, Handle())) return false;
     PlacePages();
@@ -84,13 +86,13 @@ bool Tfrm_quons::Create() {
 
 SettingsPage* Tfrm_quons::PageAt(int page) {
     switch (page) {
-        case 0: return &tab_options;
-        case 1: return &tab_interface;
-        case 2: return &tab_events;
-        case 3: return &tab_data;
-        case 4: return &tab_log;
-        case 5: return &tab_info;
-        case 7: return &tab_stats;
+        case pgOptions: return &tab_options;
+        case pgInterface: return &tab_interface;
+        case pgEvents: return &tab_events;
+        case pgData: return &tab_data;
+        case pgLog: return &tab_log;
+        case pgInfo: return &tab_info;
+        case pgStatistics: return &tab_stats;
         default: return nullptr;
     }
 }
@@ -131,7 +133,7 @@ void Tfrm_quons::PlacePages() {
     MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&area), 2);
     InflateRect(&area, -6, -6);
     area.top += 6;  // below the group's frame line
-    for (int page : {0, 1, 2, 3, 4, 5, 7})
+    for (int page : {pgOptions, pgInterface, pgEvents, pgData, pgLog, pgInfo, pgStatistics})
         SetWindowPos(PageAt(page)->Handle(), HWND_TOP, area.left, area.top, area.right - area.left,
                      area.bottom - area.top, SWP_NOACTIVATE);
 }
@@ -150,7 +152,7 @@ void Tfrm_quons::FormCreate() {
     lstrcpynW(hint.lfFaceName, L"MS Sans Serif", LF_FACESIZE);
     hintFont_ = CreateFontIndirectW(&hint);
     SendMessageW(Item(IDC_HINT_TEXT), WM_SETFONT, reinterpret_cast<WPARAM>(hintFont_), FALSE);
-    SelectPage(0);
+    SelectPage(pgOptions);
     UseHandOverLinks();
 
     // The Startup folders for the autostart shortcuts; a folder the system does not name is no place.

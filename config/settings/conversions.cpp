@@ -1,6 +1,7 @@
 #include "config/settings/conversions.h"
 
 #include "engine/calendar_date.h"
+#include "engine/plugin_list.h"
 #include "framework/ini_file.h"
 
 namespace quon::config {
@@ -72,12 +73,12 @@ bool PluginEnabled(const std::string& text) {
 
 std::string ActivationText(int64_t code) {
     switch (code) {
-        case 0: return "ВСЕГДА";
-        case 1: return "ПРИ  ЗАПУСКЕ";
-        case 2: return "ВХОД  В  СЕТЬ";
-        case 3: return "ВЬIХОД  ИЗ  СЕТИ";
-        case 4: return "ВХОД и ВЬIХОД";
-        case 5: return "ПО  ЗАПРОСУ";
+        case paAlways: return "ВСЕГДА";
+        case paStart: return "ПРИ  ЗАПУСКЕ";
+        case paConnect: return "ВХОД  В  СЕТЬ";
+        case paDisconnect: return "ВЬIХОД  ИЗ  СЕТИ";
+        case paConnectAndDisconnect: return "ВХОД и ВЬIХОД";
+        case paOnRequest: return "ПО  ЗАПРОСУ";
         default: return "-";
     }
 }

@@ -9,8 +9,9 @@
 namespace quon::config {
 
 // The keys of the seven statistics fields, in their order.
-inline constexpr keys::Key kCounterKeys[kCounterFields] = {keys::kMonthLimit, keys::kDayLimit, keys::kBackup, keys::kMonth,
-                                                           keys::kDay,        keys::kUpLimit,  keys::kUp};
+inline constexpr keys::TextKey kCounterKeys[kCounterFields] = {keys::kMonthLimit, keys::kDayLimit, keys::kBackup,
+                                                               keys::kMonth,      keys::kDay,      keys::kUpLimit,
+                                                               keys::kUp};
 
 // programFolder names the default icon files; today is the default next period ("dd.mm.yy").
 SettingsValues ReadSettingsValues(const SettingsStore& data, const SettingsStore& plugins, const std::string& programFolder,
@@ -22,8 +23,5 @@ SettingsValues ReadProgramFolderSettings();
 
 // The plug-in rows of plugins.qif.
 std::vector<PluginRow> ReadPluginRows(const SettingsStore& plugins);
-
-// The default tray icon files of the slots offline, level 0, levels 1 to 4 and level 5.
-std::array<std::string, 7> DefaultIconPaths(const std::string& programFolder);
 
 }  // namespace quon::config

@@ -2,6 +2,7 @@
 
 #include "config/settings/conversions.h"
 #include "config/settings/read_settings.h"
+#include "engine/item_list.h"
 
 namespace quon::config {
 
@@ -27,7 +28,7 @@ void SavePluginRows(const std::vector<PluginRow>& rows, Writer& w) {
     w.Integer(kPluginCount, static_cast<int64_t>(rows.size()));
     for (size_t i = 0; i < rows.size(); ++i) {
         const PluginRow& row = rows[i];
-        w.Text(kPluginListSection, kPluginItemPrefix + std::to_string(i + 1), row.file);
+        w.Text(kPluginListSection, ItemKey(static_cast<int64_t>(i + 1)), row.file);
         w.Text(row.file, kPluginEnabled, row.enabled);
         w.Text(row.file, kPluginEvents, row.event);
         w.Text(row.file, kPluginClass, row.windowClass);
@@ -65,7 +66,7 @@ SaveOutcome SaveSettingsValues(const SettingsValues& v, int statisticsLock, Sett
     for (int n = 1; n <= 5; ++n) {
         // A level that is not a whole number keeps its stored value; the others are written.
         if (auto bytes = LevelBytesFor(v.levels[n - 1]))
-            w.Text(kBytes, kLevelPrefix + std::to_string(n), std::to_string(*bytes));
+            w.Text(kLevels[n - 1], std::to_string(*bytes));
     }
     w.Text(kSkinName, v.skinNameSelected.empty() ? v.skinName : v.skinNameSelected);
     w.Integer(kOpacity, OpacityFor(v.bar_opacity));
@@ -75,7 +76,7 @@ SaveOutcome SaveSettingsValues(const SettingsValues& v, int statisticsLock, Sett
     for (size_t i = 0; i < v.iconPaths.size(); ++i) w.Text(kIconFiles[i], v.iconPaths[i]);
     w.Flag(kAnimation, v.box_animation);
     w.Flag(kFullStop, v.box_reset);
-    w.Text(kSkinFile, v.rad_default ? "Default" : v.edt_skin);
+    w.Text(kSkinFile, v.rad_default ? kBuiltInName : v.edt_skin);
     w.Integer(kSkinVariation, v.box_variations);
     w.Flag(kHangupMonth, v.box_hangup_m);
     w.Flag(kBeepMonth, v.box_beep_m);
@@ -88,7 +89,7 @@ SaveOutcome SaveSettingsValues(const SettingsValues& v, int statisticsLock, Sett
     w.Flag(kHangupAtShutdown, v.box_shutdown);
     w.Flag(kBalloons, v.box_baloon);
     for (size_t n = 1; n <= v.edt_ignore.size(); ++n)
-        w.Text(kIgnoreSection, kIgnoreItemPrefix + std::to_string(n), v.edt_ignore[n - 1]);
+        w.Text(kIgnoreSection, ItemKey(static_cast<int64_t>(n)), v.edt_ignore[n - 1]);
     w.Integer(kIgnoreCount, static_cast<int64_t>(v.edt_ignore.size()));
     w.Integer(kOwnPeriod, v.box_alt ? 88 : 0);
     w.Flag(kPluginsOn, v.box_control);

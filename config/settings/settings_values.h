@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/program_files.h"
+
 namespace quon::config {
 
 // One row of the plug-in list with the lines of the hidden lists beside it.
@@ -54,7 +56,7 @@ struct SettingsValues {
     std::array<std::string, 7> iconPaths;          // Hints of btn_load_o, btn_load_0 .. btn_load_5
     bool box_animation = false, box_reset = true;
     bool rad_default = true;
-    std::string edt_skin = "Default";
+    std::string edt_skin = kBuiltInName;
     int box_variations = 0;
 
     // Events (page 2).

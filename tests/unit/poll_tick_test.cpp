@@ -87,7 +87,7 @@ public:
         auto it = integers.find(std::string(s) + "." + k);
         return it == integers.end() ? def : it->second;
     }
-    std::string ReadText(const char* s, const char* k, const std::string& def) override {
+    std::string ReadString(const char* s, const char* k, const std::string& def) override {
         auto it = texts.find(std::string(s) + "." + k);
         return it == texts.end() ? def : it->second;
     }

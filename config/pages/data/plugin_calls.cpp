@@ -5,17 +5,16 @@
 #include <algorithm>
 
 #include "engine/plugin_list.h"
+#include "engine/program_files.h"
 #include "framework/foreign_call.h"
 
 namespace quon::config {
 namespace {
 
-constexpr const char* kFolder = "PLUGINS\\";
-
 template <class Fn, class Invoke>
 ModuleReply Ask(const std::string& folder, const std::string& file, const char* name, Invoke&& invoke) {
     if (!IsPlainPluginName(file)) return ModuleReply::Missing;
-    const fw::ForeignCall call = fw::CallLibraryExport<Fn>(folder + kFolder + file, name, invoke);
+    const fw::ForeignCall call = fw::CallLibraryExport<Fn>(folder + kPluginFolder + file, name, invoke);
     if (call.faulted) return ModuleReply::Faulted;
     return call.found ? ModuleReply::Answered : ModuleReply::Missing;
 }
@@ -42,7 +41,7 @@ PluginQuestions ModuleQuestions(const std::string& folder) {
 std::vector<std::string> PluginFolderFiles(const std::string& folder) {
     std::vector<std::string> files;
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + kFolder + "*.dll").c_str(), &found);
+    HANDLE search = FindFirstFileA((folder + kPluginFolder + "*.dll").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return files;
     do {
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) files.push_back(found.cFileName);
@@ -55,7 +54,7 @@ std::vector<std::string> PluginFolderFiles(const std::string& folder) {
 }
 
 std::vector<PluginRecord> ScanPluginFolder(const std::string& folder, const std::function<void()>& onFailedRow) {
-    const fw::IniFile list(folder + "plugins.qif");
+    const fw::IniFile list(folder + kPluginListFile);
     const PluginQuestions ask = ModuleQuestions(folder);
     std::vector<PluginRecord> rows;
     for (const std::string& file : PluginFolderFiles(folder)) {
@@ -75,7 +74,7 @@ SettingsCall OpenPluginSettings(const std::string& folder, const std::string& fi
     using GetSettings = void __cdecl(int version, const char* caller);
     if (!IsPlainPluginName(file)) return SettingsCall::Missing;
     const fw::ForeignCall call = fw::CallLibraryExport<GetSettings>(
-        folder + kFolder + file, "_getSettings", [&](GetSettings* fn) { fn(version, "fromSettings"); });
+        folder + kPluginFolder + file, "_getSettings", [&](GetSettings* fn) { fn(version, "fromSettings"); });
     if (call.faulted) return SettingsCall::Faulted;
     return call.found ? SettingsCall::Shown : SettingsCall::Missing;
 }

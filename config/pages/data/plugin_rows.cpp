@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "config/settings/conversions.h"
+#include "engine/plugin_list.h"
+#include "engine/settings_keys.h"
 
 namespace quon::config {
 namespace {
@@ -61,15 +63,15 @@ PluginRecord ScanPluginFile(const std::string& file, const fw::IniFile& list, co
     const char* section = file.c_str();
     PluginRecord r;
     r.file = file;
-    r.enabled = PluginEnabled(list.ReadString(section, "enabled", "1"));
-    r.event = list.ReadInteger(section, "events", -1);
-    const bool stored = r.enabled && (r.event == 0 || r.event == 1 || r.event < -1);
+    r.enabled = PluginEnabled(list.ReadString(section, keys::kPluginEnabled, "1"));
+    r.event = list.ReadInteger(section, keys::kPluginEvents, -1);
+    const bool stored = r.enabled && (r.event == paAlways || r.event == paStart || r.event < -1);
     if (stored) {
-        r.windowClass = list.ReadString(section, "class", "-");
-        r.author = list.ReadString(section, "author", "-");
-        r.mail = list.ReadString(section, "mail", "-");
-        r.web = list.ReadString(section, "web", "-");
-        r.description = list.ReadString(section, "info", "-");
+        r.windowClass = list.ReadString(section, keys::kPluginClass, "-");
+        r.author = list.ReadString(section, keys::kPluginAuthor, "-");
+        r.mail = list.ReadString(section, keys::kPluginMail, "-");
+        r.web = list.ReadString(section, keys::kPluginWeb, "-");
+        r.description = list.ReadString(section, keys::kPluginInfo, "-");
         return r;
     }
     int64_t event = 0;

@@ -1,12 +1,15 @@
 #include "config/pages/data/statistics_refresh.h"
 
 #include "config/pages/data/byte_field.h"
+#include "engine/settings_keys.h"
 #include "engine/value_forms.h"
 
 namespace quon::config {
 
 const char* StatFieldKey(int field) {
-    static const char* const kKeys[kStatFieldCount] = {"daylim", "day", "monthlim", "month", "backup", "uplim", "up"};
+    using namespace keys;
+    static const char* const kKeys[kStatFieldCount] = {kDayLimit.name, kDay.name,    kMonthLimit.name, kMonth.name,
+                                                       kBackup.name,   kUpLimit.name, kUp.name};
     return field >= 1 && field <= kStatFieldCount ? kKeys[field - 1] : nullptr;
 }
 

@@ -1,23 +1,20 @@
 #include "config/pages/interface/icon_set_file.h"
 
+#include "engine/theme_keys.h"
+
 namespace quon::config {
+
+using namespace keys;
 
 namespace {
 
-constexpr const char* kKeys[kIconSlotCount] = {"icon_o", "icon_0", "icon_1", "icon_2", "icon_3", "icon_4", "icon_5"};
 constexpr const char* kType = "iconset";
 constexpr const char* kHost = "Quon Tollen";
 
 }  // namespace
 
 const char* IconSlotKey(int slot) {
-    return slot >= 0 && slot < kIconSlotCount ? kKeys[slot] : "";
-}
-
-IconPaths DefaultIconFiles(const std::string& programFolder) {
-    const std::string folder = programFolder + "icons\\default\\";
-    return {folder + "offline.ico", folder + "idle.ico",   folder + "online.ico", folder + "online.ico",
-            folder + "online.ico",  folder + "online.ico", folder + "lime.ico"};
+    return slot >= 0 && slot < kIconSlotCount ? kIconFiles[slot].name : "";
 }
 
 std::string IconDialogTitle(int slot) {
@@ -26,8 +23,8 @@ std::string IconDialogTitle(int slot) {
 }
 
 IconSetRefusal CheckIconSet(const fw::IniFile& set) {
-    if (set.ReadString("info", "type", "none") != kType) return IconSetRefusal::NotAnIconSet;
-    if (set.ReadString("info", "host", "none") != kHost) return IconSetRefusal::OtherHost;
+    if (Read(set, kIconSetType) != kType) return IconSetRefusal::NotAnIconSet;
+    if (Read(set, kIconSetHost) != kHost) return IconSetRefusal::OtherHost;
     return IconSetRefusal::None;
 }
 
@@ -45,16 +42,16 @@ const char* IconSetRefusalText(IconSetRefusal refusal) {
 
 IconPaths ReadIconSetPaths(const fw::IniFile& set) {
     IconPaths paths;
-    for (int i = 0; i < kIconSlotCount; ++i) paths[i] = set.ReadString("icons", kKeys[i], "");
+    for (int i = 0; i < kIconSlotCount; ++i) paths[i] = set.ReadString(kIconSetIcons, IconSlotKey(i), "");
     return paths;
 }
 
 bool WriteIconSet(const fw::IniFile& set, const IconPaths& paths) {
-    if (!set.WriteString("info", "type", kType) || !set.WriteString("info", "host", kHost) ||
-        !set.WriteString("info", "version", "2") || !set.WriteString("info", "support", "2"))
+    if (!Write(set, kIconSetType, kType) || !Write(set, kIconSetHost, kHost) || !Write(set, kIconSetVersion, "2") ||
+        !Write(set, kIconSetSupport, "2"))
         return false;
     for (int i = 0; i < kIconSlotCount; ++i)
-        if (!set.WriteString("icons", kKeys[i], paths[i])) return false;
+        if (!set.WriteString(kIconSetIcons, IconSlotKey(i), paths[i])) return false;
     return true;
 }
 

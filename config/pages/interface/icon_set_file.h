@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "engine/program_files.h"
 #include "framework/ini_file.h"
 
 namespace quon::config {
@@ -15,7 +16,7 @@ using IconPaths = std::array<std::string, kIconSlotCount>;
 
 const char* IconSlotKey(int slot);  // "icon_o", "icon_0" .. "icon_5": the same keys in data.qif and in a set
 // The default files, with the program's folder in front.
-IconPaths DefaultIconFiles(const std::string& programFolder);
+using quon::DefaultIconFiles;
 // The title of the open dialog for one slot's icon.
 std::string IconDialogTitle(int slot);
 

@@ -4,12 +4,14 @@
 
 #include <algorithm>
 
-#include "config/pages/interface/icon_pictures.h"
-#include "config/pages/common/option_change.h"
 #include "config/dialog/settings_dialog.h"
-#include "config/pages/interface/theme_check.h"
+#include "config/pages/common/option_change.h"
 #include "config/pages/common/theme_links.h"
 #include "config/pages/interface/file_choice.h"
+#include "config/pages/interface/icon_pictures.h"
+#include "config/pages/interface/theme_check.h"
+#include "engine/copydata_commands.h"
+#include "engine/program_files.h"
 #include "controls/controls.h"
 #include "controls/filename_edit.h"
 #include "framework/program_folder.h"
@@ -245,7 +247,7 @@ void PageInterface::rad_defaultClick() {
 void PageInterface::rad_customClick() {
     form.EnableApply();
     if (!Checked(IDC_RAD_CUSTOM)) return;
-    if (!form.isLoading) SetText(IDC_EDT_SKIN, fw::ProgramFolder() + "skins\\default\\skin.qsf");
+    if (!form.isLoading) SetText(IDC_EDT_SKIN, fw::ProgramFolder() + kDefaultSkinFolder + kDefaultSkinDescription);
     ListThemeElements(Text(IDC_EDT_SKIN));
     Enable(IDC_EDT_SKIN, true);
     form.ShowHintMessage(true, 4, "Будет использована тема интерфейса, выбранная пользователем.");
@@ -275,7 +277,7 @@ void PageInterface::bar_opacityChange() {
     form.opacityPreviewed = true;
     if (form.isLoading) return;
     OptionChanged(form);
-    form.SendToMainWindow(2, std::to_string(255 - Position(IDC_BAR_OPACITY)));
+    form.SendToMainWindow(cdSetOpacity, std::to_string(255 - Position(IDC_BAR_OPACITY)));
 }
 
 void PageInterface::Fill(const SettingsValues& v) {

@@ -1,16 +1,20 @@
 #include "config/pages/interface/theme_check.h"
 
 #include "config/pages/common/theme_links.h"
+#include "engine/skin_theme.h"
+#include "engine/theme_keys.h"
 #include "framework/text.h"
 
 namespace quon::config {
 
+using namespace keys;
+
 ThemeHeader ReadThemeHeader(const fw::IniFile& theme) {
     ThemeHeader h;
-    h.type = theme.ReadString("plugin", "type", "");
-    h.host = theme.ReadString("plugin", "host", "");
-    h.generation = theme.ReadInteger("plugin", "generation", 2);
-    h.version = theme.ReadInteger("plugin", "version", 2);
+    h.type = Read(theme, kThemeType);
+    h.host = Read(theme, kThemeHost);
+    h.generation = Read(theme, kThemeGeneration);
+    h.version = Read(theme, kThemeVersion);
     return h;
 }
 
@@ -41,20 +45,20 @@ const char* const kVersionQuestion =
     "отображению темы в главном модуле...\nпродолжить загрузку?";
 
 ThemePanels DescribeTheme(const fw::IniFile& theme) {
-    const std::string name = theme.ReadString("info", "name", "ТЕМА  БЕЗ  НАЗВАНИЯ");
-    const std::string version = theme.ReadString("info", "version", "1.0");
+    const std::string name = Read(theme, kThemeName);
+    const std::string version = Read(theme, kThemeVersionText);
     ThemePanels p;
     p.selected = " " + name + ",  версия " + version;
     p.name = " " + name;
     p.version = " версия " + version;
-    p.author = " " + theme.ReadString("info", "author", "ИНКОГНИТО");
-    p.mail = " " + theme.ReadString("info", "mail", kMakerMail);
-    p.mailLink = theme.ReadString("info", "mail", "");
-    p.webLink = theme.ReadString("info", "web", "");
+    p.author = " " + Read(theme, kThemeAuthor);
+    p.mail = " " + ReadText(theme, kThemeMail, kMakerMail);
+    p.mailLink = ReadText(theme, kThemeMail, "");
+    p.webLink = Read(theme, kThemeWeb);
     p.web = " " + p.webLink;
-    p.icqLink = theme.ReadString("info", "icq", "");
+    p.icqLink = Read(theme, kThemeIcq);
     p.icq = " " + p.icqLink;
-    p.ps = theme.ReadString("info", "ps", "(без комментариев)");
+    p.ps = Read(theme, kThemePs);
     if (p.ps.size() < 3) p.ps = " (без комментариев)";
     return p;
 }
@@ -83,11 +87,13 @@ ThemePanels UnknownThemePanels() {
 std::vector<std::string> ThemeVariants(const std::string& themeFile) {
     if (themeFile == kBuiltInThemeFile) return {kDefaultVariantName};
     const fw::IniFile theme(UnquotedFileName(themeFile));
-    const int64_t count = theme.ReadInteger("info", "variants", 1);
+    // A theme without the key offers one variation here; the meter reckons it as none beyond the first.
+    const int64_t count = Read(theme, kThemeVariants, 1);
     std::vector<std::string> items;
     if (count == 0) items.push_back(kDefaultVariantName);
     for (int64_t i = 0; i < count && i < kMaxThemeVariants; ++i)
-        items.push_back(fw::ToUpper1251(theme.ReadString("info", "variant_" + std::to_string(i), kDefaultVariantName)));
+        items.push_back(fw::ToUpper1251(
+            theme.ReadString(kThemeVariants.section, kThemeVariantPrefix + std::to_string(i), kDefaultVariantName)));
     return items;
 }
 
@@ -101,27 +107,27 @@ std::vector<std::string> ThemeElements(const std::string& themeFile) {
     };
     static const Line kLines[] = {
         {nullptr, ""},
-        {"d_now", "БАЙТ  СКАЧАНО  ЗА  СОЕДИНЕНИЕ"},
-        {"d_day", "БАЙТ  СКАЧАНО  ЗА  ДЕНЬ"},
-        {"d_month", "БАЙТ  СКАЧАНО  ЗА  МЕСЯЦ"},
-        {"d_free", "БАЙТ  ОСТАЛОСЬ  СКАЧАТЬ"},
-        {"u_now", "БАЙТ  ОТПРАВЛЕНО  ЗА  СОЕДИНЕНИЕ"},
-        {"u_month", "БАЙТ  ОТПРАВЛЕНО  ЗА  МЕСЯЦ"},
-        {"u_free", "БАЙТ  ОСТАЛОСЬ  ОТПРАВИТЬ"},
-        {"speed", "СКОРОСТЬ  ВХОДЯЩЕГО  ТРАФИКА"},
-        {"upload", "СКОРОСТЬ  ИСХОДЯЩЕГО  ТРАФИКА"},
+        {SkinElementKey(SkinElement::D_now), "БАЙТ  СКАЧАНО  ЗА  СОЕДИНЕНИЕ"},
+        {SkinElementKey(SkinElement::D_day), "БАЙТ  СКАЧАНО  ЗА  ДЕНЬ"},
+        {SkinElementKey(SkinElement::D_month), "БАЙТ  СКАЧАНО  ЗА  МЕСЯЦ"},
+        {SkinElementKey(SkinElement::D_free), "БАЙТ  ОСТАЛОСЬ  СКАЧАТЬ"},
+        {SkinElementKey(SkinElement::U_now), "БАЙТ  ОТПРАВЛЕНО  ЗА  СОЕДИНЕНИЕ"},
+        {SkinElementKey(SkinElement::U_month), "БАЙТ  ОТПРАВЛЕНО  ЗА  МЕСЯЦ"},
+        {SkinElementKey(SkinElement::U_free), "БАЙТ  ОСТАЛОСЬ  ОТПРАВИТЬ"},
+        {SkinElementKey(SkinElement::Speed), "СКОРОСТЬ  ВХОДЯЩЕГО  ТРАФИКА"},
+        {SkinElementKey(SkinElement::Upload), "СКОРОСТЬ  ИСХОДЯЩЕГО  ТРАФИКА"},
         {nullptr, ""},
-        {"graph", "ГРАФИК  ТРАФИКА"},
-        {"state", "ГРАФИК  СОСТОЯНИЯ"},
+        {SkinElementKey(SkinElement::Graph), "ГРАФИК  ТРАФИКА"},
+        {SkinElementKey(SkinElement::State), "ГРАФИК  СОСТОЯНИЯ"},
         {nullptr, ""},
-        {"hide", "КНОПКА  'СКРЬIТЬ'"},
-        {"config", "КНОПКА  'НАСТРОЙКИ'"},
-        {"hangup", "КНОПКА  'ОТКЛЮЧИТЬСЯ'"},
+        {SkinElementKey(SkinElement::Hide), "КНОПКА  'СКРЬIТЬ'"},
+        {SkinElementKey(SkinElement::Config), "КНОПКА  'НАСТРОЙКИ'"},
+        {SkinElementKey(SkinElement::Hangup), "КНОПКА  'ОТКЛЮЧИТЬСЯ'"},
     };
     const fw::IniFile theme(UnquotedFileName(themeFile));
     std::vector<std::string> items;
     for (const Line& line : kLines)
-        if (!line.key || theme.ReadInteger("visibility", line.key, 0) != 0) items.push_back(line.text);
+        if (!line.key || theme.ReadInteger(kThemeVisibility, line.key, 0) != 0) items.push_back(line.text);
     return items;
 }
 

@@ -5,11 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "engine/program_files.h"
 #include "framework/ini_file.h"
 
 namespace quon::config {
 
-inline constexpr const char* kBuiltInThemeFile = "Default";
+inline constexpr const char* kBuiltInThemeFile = kBuiltInName;
 inline constexpr const char* kDefaultVariantName = "ПО  УМОЛЧАНИЮ";
 // A theme names at most this many variants; a larger count in its file is cut to it.
 inline constexpr int64_t kMaxThemeVariants = 100;

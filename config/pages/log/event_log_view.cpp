@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "engine/event_log_format.h"
+
 namespace quon::config {
 namespace {
 
@@ -21,27 +23,28 @@ std::string_view Trimmed(std::string_view s) {
     return s;
 }
 
-// The event code: the digit at the code's place; a line without one there counts as a message (8).
+// The event code: the digit at the code's place; a line without one there counts as a message of the
+// program (elPluginFault).
 // -1: not a line of the log (a section header, an empty line).
 int CodeOf(std::string_view s) {
     if (s.find_first_not_of(" \t") == std::string_view::npos || IsSectionHeader(s)) return -1;
-    return s.size() > 18 && s[18] >= '0' && s[18] <= '9' ? s[18] - '0' : 8;
+    return s.size() > 18 && s[18] >= '0' && s[18] <= '9' ? s[18] - '0' : elPluginFault;
 }
 
 bool Shows(int code, const ViewerFilter& f) {
     switch (code) {
-        case 3: case 4: return f.state;
-        case 5: case 6: return f.statistics;
-        case 0: case 1: case 7: return f.program;
-        case 2: case 8: return f.important;
+        case elConnected: case elDisconnected: return f.state;
+        case elReceived: case elSent: return f.statistics;
+        case elRestart: case elStart: case elQuit: return f.program;
+        case elInterrupted: case elPluginFault: return f.important;
         default: return false;  // 9 and what is no line of the log
     }
 }
 
 // How many lines a shown event makes: the figures have a sub-line each, a balance only with its limit.
 size_t LineCount(int code, bool receivedBalance, bool sentBalance) {
-    if (code == 5) return 1 + 4 + (receivedBalance ? 1 : 0);
-    if (code == 6) return 1 + 2 + (sentBalance ? 1 : 0);
+    if (code == elReceived) return 1 + 4 + (receivedBalance ? 1 : 0);
+    if (code == elSent) return 1 + 2 + (sentBalance ? 1 : 0);
     return 1;
 }
 
@@ -68,14 +71,14 @@ void AddEvent(std::vector<ViewerLine>& out, std::string_view s, int code, bool r
     const std::string prefix = Piece(s, 0, 8) + " | " + Piece(s, 9, 8) + " (*" + std::to_string(code) + ") - ";
     const std::string value = From(s, 20);
     switch (code) {
-        case 0: out.push_back({prefix + "Перезапуск...", kBlack}); break;
-        case 1: out.push_back({prefix + "Запуск программы.", kBlack}); break;
-        case 2: out.push_back({prefix + "Внимание! Обнаружено прерванное соединение.", kRed}); break;
-        case 3:
+        case elRestart: out.push_back({prefix + "Перезапуск...", kBlack}); break;
+        case elStart: out.push_back({prefix + "Запуск программы.", kBlack}); break;
+        case elInterrupted: out.push_back({prefix + "Внимание! Обнаружено прерванное соединение.", kRed}); break;
+        case elConnected:
             out.push_back({prefix + "Обнаружено активное соединение (учётная запись «" + From(s, 30) + "»).", kGreen});
             break;
-        case 4: out.push_back({prefix + "Соединение завершено.", kNavy}); break;
-        case 5: {
+        case elDisconnected: out.push_back({prefix + "Соединение завершено.", kNavy}); break;
+        case elReceived: {
             out.push_back({prefix + "Cтатистика (скачано = получено):", kBlack});
             const std::vector<std::string> f = Fields(value, 5);
             AddSubLine(out, "байт получено за соединение: ", f[0]);
@@ -85,7 +88,7 @@ void AddEvent(std::vector<ViewerLine>& out, std::string_view s, int code, bool r
             AddSubLine(out, "учётная запись: ", f[4] == "[reset]" ? "(неизвестна)" : f[4]);
             break;
         }
-        case 6: {
+        case elSent: {
             out.push_back({prefix + "Cтатистика (закачано = отправлено):", kBlack});
             const std::vector<std::string> f = Fields(value, 3);
             AddSubLine(out, "байт отправлено за соединение: ", f[0]);
@@ -93,7 +96,7 @@ void AddEvent(std::vector<ViewerLine>& out, std::string_view s, int code, bool r
             if (sentBalance) AddSubLine(out, "отсалось на балансе: ", f[2]);
             break;
         }
-        case 7:
+        case elQuit:
             out.push_back({prefix + (value.compare(0, 4, "Kill") == 0
                                          ? "Внимание! Программа была закрыта до завершения соединения."
                                          : "Внимание! Программа закрыта вручную."),

@@ -5,13 +5,15 @@
 #include <optional>
 #include <string>
 
+#include "engine/product.h"
+
 namespace quon::config {
 
 // Numbered as the settings report the place found at opening.
 enum class AutostartPlace { None = 0, UserLink = 1, CommonLink = 2, UserRun = 3, MachineRun = 4 };
 
-inline constexpr const wchar_t* kAutostartValueName = L"Quon Tollen II";
-inline constexpr const wchar_t* kAutostartLinkName = L"Quon Tollen II.lnk";
+inline constexpr const wchar_t* kAutostartValueName = kProductNameW;
+inline constexpr const wchar_t* kAutostartLinkName = L"" QUON_PRODUCT_NAME L".lnk";
 inline constexpr const wchar_t* kRunKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline constexpr const wchar_t* kShellFoldersKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 inline constexpr const wchar_t* kAutostartArguments = L" /auto";

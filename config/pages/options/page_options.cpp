@@ -4,11 +4,12 @@
 
 #include <commctrl.h>
 
-#include "config/pages/common/general_hints.h"
-#include "config/pages/options/level_thresholds.h"
-#include "config/pages/common/option_change.h"
-#include "config/pages/options/position_preview.h"
 #include "config/dialog/settings_dialog.h"
+#include "config/pages/common/general_hints.h"
+#include "config/pages/common/option_change.h"
+#include "config/pages/options/level_thresholds.h"
+#include "config/pages/options/position_preview.h"
+#include "engine/copydata_commands.h"
 #include "framework/program_folder.h"
 #include "framework/text.h"
 
@@ -203,7 +204,7 @@ void PageOptions::box_autostartClick() {
 void PageOptions::edt_xChange() {
     OptionChanged(form);
     if (form.isLoading) return;
-    form.SendToMainWindow(1, PositionPreviewText(Text(IDC_EDT_X), Text(IDC_EDT_Y)));
+    form.SendToMainWindow(cdMoveWindow, PositionPreviewText(Text(IDC_EDT_X), Text(IDC_EDT_Y)));
 }
 
 void PageOptions::box_disconnectClick() {

@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
     fw::Application::Initialize();
 
     Tfrm_quonm form("");
-    if (!form.Create(kMainClassName, WS_EX_LAYERED | WS_EX_TOOLWINDOW, WS_POPUP, 100, 100, 1, 1, nullptr)) return 1;
+    if (!form.Create(kMainWindowClassW, WS_EX_LAYERED | WS_EX_TOOLWINDOW, WS_POPUP, 100, 100, 1, 1, nullptr)) return 1;
     if (!form.LoadSkin("default", 0, false)) {
         std::printf("built-in theme missing under %s\n", folder.c_str());
         return 1;

@@ -11,6 +11,12 @@
 
 namespace quon {
 
+// The window classes the messages go to: the main window takes the commands below, the external
+// indicator its level and close. Other programs and plug-ins find both by these names.
+inline constexpr const char* kMainWindowClass = "Tfrm_quonm";
+inline constexpr const wchar_t* kMainWindowClassW = L"Tfrm_quonm";
+inline constexpr const char* kIndicatorWindowClass = "Tfrm_quonx";
+
 enum CopyDataCode : int32_t {
     cdReloadSettings = 0,
     cdMoveWindow = 1,

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/program_files.h"
+#include "engine/stored_values.h"
 
 namespace quon {
 
@@ -18,12 +19,6 @@ inline constexpr const char* kProtectHandleKey = "Handle";
 inline constexpr const char* kProtectEntryKey = "Entry";
 inline constexpr const char* kProtectDurationKey = "Duration";
 inline constexpr const char* kProtectStartKey = "Start";
-
-// A byte count as the copies hold it: unsigned 64-bit decimal, the fraction cut (negative gives "0").
-std::string ProtectCountText(double bytes);
-
-// A count read back from a copy; nullopt for a missing, negative or non-numeric value.
-std::optional<uint64_t> ParseProtectCount(const std::string& text);
 
 struct ConnectionId;
 struct ConnectionTotals;

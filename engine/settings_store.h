@@ -28,12 +28,6 @@ public:
     // A missing key or a text that is not a whole number gives def.
     int64_t ReadInteger(const std::string& section, const std::string& key, int64_t def) const;
     bool KeyExists(const std::string& section, const std::string& key) const;
-
-    std::string ReadString(keys::Key key, const std::string& def) const { return ReadString(key.section, key.name, def); }
-    int64_t ReadInteger(keys::Key key, int64_t def) const { return ReadInteger(key.section, key.name, def); }
-    [[nodiscard]] bool WriteString(keys::Key key, const std::string& value) {
-        return WriteString(key.section, key.name, value);
-    }
 };
 
 }  // namespace quon

@@ -21,6 +21,11 @@ constexpr const char* kElementKeys[kSkinElementCount] = {
     "d_day", "d_month", "u_month", "d_free", "u_free", "speed", "upload",
 };
 
+template <class Ini>
+int64_t ReadElement(const Ini& ini, const char* section, const ElementKey& k) {
+    return ini.ReadInteger(section, k.name, k.def);
+}
+
 struct PlaceDefault {
     int visible, width, height, top, left;
 };
@@ -79,18 +84,16 @@ std::optional<LoadedSkin> ReadSkin(const std::string& themeFile, int64_t variati
     LoadedSkin out;
     SkinTheme& t = out.theme;
     t.face = fw::Widen(face);
-    const char* states = "abc";
-    for (auto [name, slot] : {std::pair{"hide_", &t.hide}, {"config_", &t.config}, {"hangup_", &t.hangup}})
-        for (int s = 0; s < 3; ++s) {
-            const std::string key = name + std::string(1, states[s]);
-            (*slot)[s] = picture(key, key + ".png");
-        }
-    t.online = picture("online", "online.png");
-    t.offline = picture("offline", "offline.png");
+    auto ownPicture = [&](const std::string& key) { return picture(key, key + kImageExtension); };
+    for (auto [name, slot] : {std::pair{kImageHidePrefix, &t.hide}, {kImageConfigPrefix, &t.config},
+                              {kImageHangupPrefix, &t.hangup}})
+        for (int s = 0; s < 3; ++s) (*slot)[s] = ownPicture(name + std::string(1, kImageButtonStates[s]));
+    t.online = ownPicture(kImageOnline);
+    t.offline = ownPicture(kImageOffline);
     for (int level = 0; level < 6; ++level)
-        t.bars[level] = picture("bar_" + std::to_string(level), "v" + std::to_string(level) + ".png");
-    const std::string unitKey = units == 1 ? "kb" : units == 2 ? "mb" : "b";
-    t.unitLabel = picture(unitKey, unitKey + ".png");
+        t.bars[level] = picture(kImageBarPrefix + std::to_string(level),
+                                kImageBarDefaultPrefix + std::to_string(level) + kImageExtension);
+    t.unitLabel = ownPicture(kImageUnits[units == 1 ? 1 : units == 2 ? 2 : 0]);
     t.smooth = Read(ini, kThemeSmooth) != 0;
 
     for (int e = 0; e < kSkinElementCount; ++e) {
@@ -98,45 +101,45 @@ std::optional<LoadedSkin> ReadSkin(const std::string& themeFile, int64_t variati
         const std::string section = kThemeElementPrefix + std::string(kElementKeys[e]);
         ElementPlace& p = out.layout[e];
         p.visible = ini.ReadInteger(kThemeVisibility, kElementKeys[e], d.visible) != 0;
-        p.width = Extent(ini.ReadInteger(section.c_str(), "width", d.width));
-        p.height = Extent(ini.ReadInteger(section.c_str(), "height", d.height));
-        p.top = Place(ini.ReadInteger(section.c_str(), "top", d.top));
-        p.left = Place(ini.ReadInteger(section.c_str(), "left", d.left));
+        p.width = Extent(ini.ReadInteger(section.c_str(), kElementWidth, d.width));
+        p.height = Extent(ini.ReadInteger(section.c_str(), kElementHeight, d.height));
+        p.top = Place(ini.ReadInteger(section.c_str(), kElementTop, d.top));
+        p.left = Place(ini.ReadInteger(section.c_str(), kElementLeft, d.left));
     }
 
     for (int i = 0; i < kSkinTextCount; ++i) {
         const std::string section = kThemeElementPrefix + std::string(SkinElementKey(kTextElements[i]));
         const char* s = section.c_str();
         SkinTextStyle& st = t.text[i];
-        st.size = Int32(std::clamp<int64_t>(ini.ReadInteger(s, "size", 10), 0, kMostTextPoints));
-        st.align = Int32(ini.ReadInteger(s, "align", 2));
-        st.shadow = Place(ini.ReadInteger(s, "shadow", 1));
-        st.colorA = Int32(ini.ReadInteger(s, "color_a", 255));
-        st.colorR = Int32(ini.ReadInteger(s, "color_r", 0));
-        st.colorG = Int32(ini.ReadInteger(s, "color_g", 0));
-        st.colorB = Int32(ini.ReadInteger(s, "color_b", 0));
-        st.shadowA = Int32(ini.ReadInteger(s, "shadow_a", 255));
-        st.shadowR = Int32(ini.ReadInteger(s, "shadow_r", 255));
-        st.shadowG = Int32(ini.ReadInteger(s, "shadow_g", 255));
-        st.shadowB = Int32(ini.ReadInteger(s, "shadow_b", 255));
+        st.size = Int32(std::clamp<int64_t>(ReadElement(ini, s, kTextSize), 0, kMostTextPoints));
+        st.align = Int32(ReadElement(ini, s, kTextAlign));
+        st.shadow = Place(ReadElement(ini, s, kTextShadow));
+        st.colorA = Int32(ReadElement(ini, s, kTextColorA));
+        st.colorR = Int32(ReadElement(ini, s, kTextColorR));
+        st.colorG = Int32(ReadElement(ini, s, kTextColorG));
+        st.colorB = Int32(ReadElement(ini, s, kTextColorB));
+        st.shadowA = Int32(ReadElement(ini, s, kTextShadowA));
+        st.shadowR = Int32(ReadElement(ini, s, kTextShadowR));
+        st.shadowG = Int32(ReadElement(ini, s, kTextShadowG));
+        st.shadowB = Int32(ReadElement(ini, s, kTextShadowB));
     }
     for (int i = 0; i < kSkinTextCount; ++i) {
         const std::string section = kThemeElementPrefix + std::string(SkinElementKey(kTextElements[i]));
-        t.text[i].bold = ini.ReadInteger(section.c_str(), "bold", 1) != 0;
+        t.text[i].bold = ReadElement(ini, section.c_str(), kTextBold) != 0;
     }
     for (int i = 0; i < kSkinTextCount; ++i) {
         const std::string section = kThemeElementPrefix + std::string(SkinElementKey(kTextElements[i]));
-        t.text[i].font = fw::Widen(ini.ReadString(section.c_str(), "font", "Arial"));
+        t.text[i].font = fw::Widen(ini.ReadString(section.c_str(), kTextFont, kTextFontDefault));
     }
 
     const std::string graph = kThemeElementPrefix + std::string(SkinElementKey(SkinElement::Graph));
     const char* g = graph.c_str();
-    t.bar = Extent(ini.ReadInteger(g, "bar", 3));
+    t.bar = Extent(ReadElement(ini, g, kGraphBar));
     // The history holds kHistorySize levels: a theme cannot ask the graph for more, nor for none.
-    out.historyCount = static_cast<int>(std::clamp<int64_t>(ini.ReadInteger(g, "bars", 30), 1, kHistorySize));
-    t.space = Place(ini.ReadInteger(g, "space", 1));
-    const int64_t height = ini.ReadInteger(g, "height", 9);
-    t.offset = Place(ini.ReadInteger(g, "offset", -height));
+    out.historyCount = static_cast<int>(std::clamp<int64_t>(ReadElement(ini, g, kGraphBars), 1, kHistorySize));
+    t.space = Place(ReadElement(ini, g, kGraphSpace));
+    const int64_t height = ReadElement(ini, g, kGraphHeight);
+    t.offset = Place(ini.ReadInteger(g, kGraphOffset, -height));
     return out;
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "engine/calendar_date.h"
+#include "engine/event_log_format.h"
 #include "engine/options.h"
 #include "engine/settings_store.h"
 #include "engine/stored_connection.h"
@@ -24,7 +25,7 @@ public:
     // The text of [save] key in one protection copy; "" when the file or the key is missing.
     virtual std::string ReadProtectValue(ProtectCopy copy, const char* key) = 0;
     virtual void DeleteProtectFiles() = 0;
-    virtual void WriteEventLog(int code, const std::string& value) = 0;
+    virtual void WriteEventLog(EventLogCode code, const std::string& value) = 0;
     virtual void DeleteLogs() = 0;  // data.log and traffic.log; a failure is ignored
     virtual void ShowBox(const std::string& text, BoxKind kind) = 0;
     virtual void Beep(unsigned hz, unsigned ms) = 0;

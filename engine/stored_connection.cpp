@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "engine/protect_copy.h"
 #include "engine/settings_keys.h"
+#include "engine/stored_values.h"
 #include "engine/value_forms.h"
 
 namespace quon {
@@ -55,15 +55,6 @@ StoredConnection ParseStoredConnection(const std::function<std::string(const cha
     p.totals = {number(kInKey), number(kOutKey), number(kDurationKey)};
     p.id.startMs = ParseStart(read(kStartKey));
     return p;
-}
-
-std::string QuotedEntry(const std::string& entry) { return "\"" + entry + "\""; }
-
-std::string StartText(int64_t startMs) { return startMs > 0 ? std::to_string(startMs) : "0"; }
-
-int64_t ParseStart(const std::string& text) {
-    const std::optional<uint64_t> ms = ParseProtectCount(text);
-    return ms && *ms <= static_cast<uint64_t>(INT64_MAX) ? static_cast<int64_t>(*ms) : 0;
 }
 
 }  // namespace quon

@@ -13,6 +13,7 @@
 
 #include "engine/options.h"
 #include "engine/settings_store.h"
+#include "engine/stored_values.h"
 
 namespace quon {
 
@@ -60,13 +61,5 @@ KeyValues CounterStoreKeys(const Counters& counters, const ConnectionTotals& add
 
 // The record as [bytes] holds it; read(key) gives the text of a key, "" when missing.
 StoredConnection ParseStoredConnection(const std::function<std::string(const char* key)>& read);
-
-// An entry name as an INI value: quoted, so that the reader gives back its blanks as they were.
-std::string QuotedEntry(const std::string& entry);
-
-// A connection's beginning as the files hold it: decimal milliseconds, "0" when not known; a missing or
-// unreadable text gives 0.
-std::string StartText(int64_t startMs);
-int64_t ParseStart(const std::string& text);
 
 }  // namespace quon

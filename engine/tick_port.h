@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/event_log_format.h"
+#include "engine/plugin_list.h"
 #include "engine/stored_connection.h"
 #include "engine/tray_slot.h"
 
@@ -38,7 +40,7 @@ public:
     virtual void ShowWindow() = 0;   // sub_showClick
     virtual void HangUp() = 0;       // sub_hangupClick
 
-    virtual void WriteEventLog(int code, const std::string& value) = 0;  // silent; only with the event log on
+    virtual void WriteEventLog(EventLogCode code, const std::string& value) = 0;  // silent; only with the event log on
     virtual bool AppendActivityLog(char levelDigit) = 0;                 // false when the write failed
     // These [bytes] keys of data.qif in one write; false when it failed (then none was written).
     virtual bool StoreCounters(const KeyValues& keys) = 0;
@@ -53,7 +55,7 @@ public:
     virtual void RunAnimationFrame() = 0;  // tmr_animationTimer
     virtual int64_t HintMode() = 0;        // the checked hint menu item, 0..3
 
-    virtual void RunPlugins(int event) = 0;
+    virtual void RunPlugins(PluginEvent event) = 0;
     virtual bool IndicatorOn() = 0;  // sub_floating checked
     virtual void SendIndicatorLevel(const std::string& text) = 0;
 };

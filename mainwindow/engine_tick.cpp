@@ -45,7 +45,7 @@ public:
     void ShowWindow() override { f_.sub_showClick(); }
     void HangUp() override { f_.sub_hangupClick(); }
 
-    void WriteEventLog(int code, const std::string& value) override { f_.WriteEventLog(code, value); }
+    void WriteEventLog(EventLogCode code, const std::string& value) override { f_.WriteEventLog(code, value); }
     bool AppendActivityLog(char digit) override { return f_.AppendActivityLog(digit); }
     bool StoreCounters(const KeyValues& keys) override { return fw::IniFile(SettingsPath()).WriteKeys(keys::kBytes, keys); }
     void ShowStoreFailure() override {
@@ -67,9 +67,9 @@ public:
         return 0;
     }
 
-    void RunPlugins(int event) override { f_.RunPlugins(event); }
+    void RunPlugins(PluginEvent event) override { f_.RunPlugins(event); }
     bool IndicatorOn() override { return f_.sub_floating->checked; }
-    void SendIndicatorLevel(const std::string& text) override { f_.SendCopyData("Tfrm_quonx", 1, true, text); }
+    void SendIndicatorLevel(const std::string& text) override { f_.SendCopyData(kIndicatorWindowClass, cdLevel, true, text); }
 
 private:
     fw::Timer& Timer(TickTimer t) {

@@ -19,7 +19,7 @@ std::string LocaleTimeSeparator() {
 
 }  // namespace
 
-void Tfrm_quonm::WriteEventLog(int code, const std::string& value) {
+void Tfrm_quonm::WriteEventLog(EventLogCode code, const std::string& value) {
     if (!opt.eventLogOn) return;
     try {
         SYSTEMTIME now;

@@ -10,13 +10,12 @@
 namespace quon {
 namespace {
 using DoExecuteFn = void(int version, int event);
-constexpr const char* kIndicatorClassName = "Tfrm_quonx";
 }  // namespace
 
 void Tfrm_quonm::sub_floatingClick() {
     // A running indicator is asked to close; its still active first call then ends below.
     if (sub_floating->checked) {
-        SendCopyData(kIndicatorClassName, cdClose, true, kCloseText);
+        SendCopyData(kIndicatorWindowClass, cdClose, true, kCloseText);
         return;
     }
     sub_floating->SetChecked(true);

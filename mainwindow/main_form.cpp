@@ -53,7 +53,7 @@ Tfrm_quonm::~Tfrm_quonm() {
 
 bool Tfrm_quonm::CreateForm() {
     // A frameless pop-up owned by the hidden application window: no taskbar button in any mode.
-    if (!Create(kMainClassName, 0, WS_POPUP, 0, 0, 1, 1, fw::Application::Handle(), CS_DBLCLKS)) return false;
+    if (!Create(kMainWindowClassW, 0, WS_POPUP, 0, 0, 1, 1, fw::Application::Handle(), CS_DBLCLKS)) return false;
     SetWindowTextW(Handle(), kProductNameW);
     InitTrayIcon();
     FormCreate();

@@ -9,9 +9,13 @@
 #include <optional>
 #include <string>
 
+#include "engine/copydata_commands.h"
 #include "engine/engine_state.h"
+#include "engine/event_log_format.h"
 #include "engine/options.h"
+#include "engine/plugin_list.h"
 #include "engine/product.h"
+#include "engine/settings_pages.h"
 #include "engine/skin_theme.h"
 #include "engine/tray_slot.h"
 #include "framework/cool_tray_icon.h"
@@ -25,7 +29,6 @@ namespace quon {
 
 class PictureCache;
 
-inline constexpr const wchar_t* kMainClassName = L"Tfrm_quonm";
 
 class Tfrm_quonm : public fw::Wnd {
 public:
@@ -73,12 +76,12 @@ public:
     void tmr_protectTimer();
     void DeleteProtectFiles();
     bool WriteProtectCopies(const KeyValues& keys);  // both copies, each in one write; false when one failed
-    void WriteEventLog(int code, const std::string& value);  // only when the event log is on; silent
+    void WriteEventLog(EventLogCode code, const std::string& value);  // only when the event log is on; silent
     bool AppendActivityLog(char levelDigit);                  // false when traffic.log could not be written
     void PlayEventSound(const std::string& file);             // asynchronous; "" or a missing file: silence
 
     // ---- plug-ins ----
-    void RunPlugins(int event);
+    void RunPlugins(PluginEvent event);
 
     // ---- commands from other windows ----
     LRESULT WMCopyData(const COPYDATASTRUCT* data);
@@ -142,7 +145,7 @@ public:
     bool trayIconShown = true;  // what SetTrayIconVisible last asked for
 
     // ---- launchers from the menu ----
-    void OpenSettings(int page, bool reportMissing);
+    void OpenSettings(SettingsPageNumber page, bool reportMissing);
     void sub_pluginsClick(fw::MenuItem& item);
     void sub_floatingClick();
     void sub_connectClick(fw::MenuItem& item);

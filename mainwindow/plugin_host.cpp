@@ -11,7 +11,7 @@
 
 namespace quon {
 
-void Tfrm_quonm::RunPlugins(int event) {
+void Tfrm_quonm::RunPlugins(PluginEvent event) {
     if (!opt.pluginsOn) return;
     const std::string folder = fw::ProgramFolder();
     PluginHostSides sides;

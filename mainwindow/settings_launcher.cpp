@@ -31,7 +31,7 @@ constexpr const char* kSettingsFaultText =
 
 }  // namespace
 
-void Tfrm_quonm::OpenSettings(int page, bool reportMissing) {
+void Tfrm_quonm::OpenSettings(SettingsPageNumber page, bool reportMissing) {
     // One dialog at a time: the dialog runs a message loop of its own, in which clicks and double clicks
     // on this window still arrive.
     if (settingsBusy) return;
@@ -44,7 +44,7 @@ void Tfrm_quonm::OpenSettings(int page, bool reportMissing) {
         [&](CallSettingsFn* callSettings) { callSettings(page, kInterfaceVersion, state.c_str()); });
 
     if (call.faulted || call.freeFaulted) {
-        try { WriteEventLog(elPluginFault, "Error: plugin(s) access violation"); } catch (...) {}
+        WriteEventLog(elPluginFault, "Error: plugin(s) access violation");  // swallows its own faults
         Beep(100, 50);
         Sleep(50);
         Beep(100, 50);

@@ -22,7 +22,7 @@ public:
         return fw::IniFile(fw::ProgramFolder() + name).ReadString(kProtectSection, key, "");
     }
     void DeleteProtectFiles() override { form_.DeleteProtectFiles(); }
-    void WriteEventLog(int code, const std::string& value) override { form_.WriteEventLog(code, value); }
+    void WriteEventLog(EventLogCode code, const std::string& value) override { form_.WriteEventLog(code, value); }
     void DeleteLogs() override {
         DeleteFileA((fw::ProgramFolder() + kEventLogFile).c_str());
         DeleteFileA((fw::ProgramFolder() + kActivityLogFile).c_str());

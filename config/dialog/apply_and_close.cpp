@@ -27,11 +27,9 @@ void SendCommandToMainWindow(HWND sender, int code, const std::string& message) 
     data.dwData = static_cast<ULONG_PTR>(static_cast<LONG_PTR>(code));
     data.cbData = static_cast<DWORD>(text.size());
     data.lpData = const_cast<char*>(text.c_str());
-    SendMessageA(FindWindowA("Tfrm_quonm", nullptr), WM_COPYDATA, reinterpret_cast<WPARAM>(sender),
+    SendMessageA(FindWindowA(kMainWindowClass, nullptr), WM_COPYDATA, reinterpret_cast<WPARAM>(sender),
                  reinterpret_cast<LPARAM>(&data));
 }
-
-void Tfrm_quons::SendToMainWindow(int code, const std::string& message) { sendToMainWindow(code, message); }
 
 bool Tfrm_quons::SaveSettings() {
     opacityPreviewed = false;

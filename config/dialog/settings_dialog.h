@@ -72,7 +72,7 @@ public:
     void FormShow();
     void ReadSettings();
     bool SaveSettings();
-    void SendToMainWindow(int code, const std::string& message);
+    void SendToMainWindow(int code, const std::string& message) { sendToMainWindow(code, message); }
     // The statistics lock, kept in the Tag of grp_data.
     int StatisticsLock() const;
     void SetStatisticsLock(int lock);

@@ -43,12 +43,12 @@ protected:
 
 TEST_F(MeasuringFiles, EventLogOnlyWhenSwitchedOn) {
     form.opt.eventLogOn = false;
-    form.WriteEventLog(3, "Connected:Dial");
+    form.WriteEventLog(elConnected, "Connected:Dial");
     EXPECT_FALSE(dir.Exists("data.log"));
 
     form.opt.eventLogOn = true;
-    form.WriteEventLog(3, "Connected:Dial");
-    form.WriteEventLog(4, "Disconnected");
+    form.WriteEventLog(elConnected, "Connected:Dial");
+    form.WriteEventLog(elDisconnected, "Disconnected");
     std::string log = dir.Read("data.log").value_or("");
     EXPECT_EQ(log.find("[status]"), 0u) << log;
     // "dd.mm.yy|hh:nn:ss|3=Connected:Dial": the key is 19 characters.

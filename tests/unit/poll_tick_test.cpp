@@ -123,7 +123,7 @@ public:
         if (onShowWindow) onShowWindow();
     }
     void HangUp() override { log.push_back("hang up"); }
-    void WriteEventLog(int code, const std::string& value) override {
+    void WriteEventLog(EventLogCode code, const std::string& value) override {
         log.push_back("event " + std::to_string(code) + " " + value);
     }
     bool AppendActivityLog(char digit) override {
@@ -174,7 +174,7 @@ public:
     void SetTrayHint(const std::string& hint) override { log.push_back("hint " + hint); }
     void RunAnimationFrame() override { log.push_back("frame"); }
     int64_t HintMode() override { return hintMode; }
-    void RunPlugins(int event) override { log.push_back("plugins " + std::to_string(event)); }
+    void RunPlugins(PluginEvent event) override { log.push_back("plugins " + std::to_string(event)); }
     bool IndicatorOn() override { return indicator; }
     void SendIndicatorLevel(const std::string& text) override { log.push_back("indicator " + text); }
 

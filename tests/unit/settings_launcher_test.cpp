@@ -67,11 +67,11 @@ TEST(SettingsLauncher, AnOpenDialogKeepsEverySecondOpeningOut) {
         busyInside = form.settingsBusy;
         form.OnDoubleClick();
         form.sub_config->onClick(*form.sub_config);
-        form.OpenSettings(5, true);
+        form.OpenSettings(pgInfo, true);
         PostMessageW(test::ThreadWindow(L"TStubSettings"), WM_CLOSE, 0, 0);
     }});
     BoxWatcher boxes;
-    form.OpenSettings(0, true);
+    form.OpenSettings(pgOptions, true);
     EXPECT_TRUE(boxes.Stop().empty());
     EXPECT_EQ(steps.StepsRun(), 1u);
     EXPECT_TRUE(busyInside);
@@ -116,7 +116,7 @@ TEST(SettingsLauncher, AFaultInsideTheLibraryIsCaughtAndReported) {
     int restarts = 0;
     form.startNewInstance = [&] { return ++restarts, true; };
     BoxWatcher boxes;
-    form.OpenSettings(3, false);  // the fault box comes even when a missing library would be silent
+    form.OpenSettings(pgData, false);  // the fault box comes even when a missing library would be silent
     const auto seen = boxes.Stop();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].text,

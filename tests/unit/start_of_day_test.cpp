@@ -29,7 +29,7 @@ public:
         return it == copies.end() ? "" : it->second;
     }
     void DeleteProtectFiles() override { events.push_back("delete protection copies"); }
-    void WriteEventLog(int code, const std::string& value) override {
+    void WriteEventLog(EventLogCode code, const std::string& value) override {
         events.push_back("log " + std::to_string(code) + " " + value);
     }
     void DeleteLogs() override { events.push_back("delete logs"); }

@@ -9,11 +9,7 @@ inline constexpr const char* kVersionText = QUON_VERSION_TEXT;
 inline constexpr const char* kProductName = QUON_PRODUCT_NAME;
 inline constexpr const wchar_t* kProductNameW = L"" QUON_PRODUCT_NAME;
 
-}  // namespace quon
-
-namespace quon {
-
-// The maker's addresses: the program's site, the help file to download and the support mail.
+// The maker's addresses: the help file to download and the support mail.
 inline constexpr const char* kHelpFileDownloadUrl = "http://quon-tollen.example/download/help.hlp";
 inline constexpr const char* kSupportMail = "support@quon-tollen.example";
 

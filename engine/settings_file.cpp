@@ -42,25 +42,24 @@ unsigned ClampIntervalMs(int64_t ms) {
 
 void ReadOptions(const fw::IniFile& ini, Options& o) {
     using namespace keys;
-    auto integer = [&](const IntKey& key) { return Read(ini, key); };
     o.ignoreList.clear();
     for (int64_t i = 1; ListHasEntry(ini, kIgnoreSection, i); ++i)
         o.ignoreList.push_back(ini.ReadString(kIgnoreSection, ItemKey(i), kItemMissing));
-    o.viewY = integer(kViewY);
-    o.viewX = integer(kViewX);
-    o.opacity = integer(kOpacity);
-    o.positionLocked = integer(kPositionLocked) != 0;
-    o.trayClick = integer(kTrayClick);
-    o.activityLogOn = integer(kActivityLog) != 0;
-    o.eventLogOn = integer(kEventLog) != 0;
-    o.protectionOn = integer(kProtection) != 0;
-    o.englishSpeedWords = integer(kSpeedLanguage) != 0;
-    o.method = integer(kMethod);
-    o.units = integer(kUnits);
-    o.speedUnit = integer(kSpeedUnit);
-    o.bankOn = integer(kBankOn) != 0;
-    o.decimals = o.units == 0 ? 0 : std::clamp<int64_t>(integer(kDecimals), 0, kMostDecimals);
-    o.fadeStep = FadeStepFor(integer(kFade));
+    o.viewY = Read(ini, kViewY);
+    o.viewX = Read(ini, kViewX);
+    o.opacity = Read(ini, kOpacity);
+    o.positionLocked = Read(ini, kPositionLocked) != 0;
+    o.trayClick = Read(ini, kTrayClick);
+    o.activityLogOn = Read(ini, kActivityLog) != 0;
+    o.eventLogOn = Read(ini, kEventLog) != 0;
+    o.protectionOn = Read(ini, kProtection) != 0;
+    o.englishSpeedWords = Read(ini, kSpeedLanguage) != 0;
+    o.method = Read(ini, kMethod);
+    o.units = Read(ini, kUnits);
+    o.speedUnit = Read(ini, kSpeedUnit);
+    o.bankOn = Read(ini, kBankOn) != 0;
+    o.decimals = o.units == 0 ? 0 : std::clamp<int64_t>(Read(ini, kDecimals), 0, kMostDecimals);
+    o.fadeStep = FadeStepFor(Read(ini, kFade));
 
     Counters& c = o.counters;
     c.day = ReadCounter(ini, kDay);
@@ -71,22 +70,22 @@ void ReadOptions(const fw::IniFile& ini, Options& o) {
     c.up = ReadCounter(ini, kUp);
     c.backup = ReadCounter(ini, kBackup);
 
-    for (int k = 0; k < 5; ++k) o.levels[k] = integer(kLevels[k]);
-    o.animationOn = integer(kAnimation) != 0;
-    o.fullStopOn = integer(kFullStop) != 0;
-    int64_t hint = integer(kTrayHint);
+    for (int k = 0; k < 5; ++k) o.levels[k] = Read(ini, kLevels[k]);
+    o.animationOn = Read(ini, kAnimation) != 0;
+    o.fullStopOn = Read(ini, kFullStop) != 0;
+    int64_t hint = Read(ini, kTrayHint);
     o.hintMode = hint >= 3 ? 3 : hint <= 0 ? 0 : hint;
-    o.balloonsOn = integer(kBalloons) != 0;
-    o.hideHangupButton = integer(kHangupButton) == 0;
-    o.hangupAtShutdown = integer(kHangupAtShutdown) != 0;
-    o.idleMinutes = integer(kIdleMinutes);
-    o.hideUnderCursor = integer(kHideUnderCursor) != 0;
-    o.pluginsOn = integer(kPluginsOn) != 0;
-    o.tickIntervalMs = ClampIntervalMs(integer(kTickInterval) * 1000);
-    o.protectIntervalMs = ClampIntervalMs(integer(kProtectInterval) * 999);
+    o.balloonsOn = Read(ini, kBalloons) != 0;
+    o.hideHangupButton = Read(ini, kHangupButton) == 0;
+    o.hangupAtShutdown = Read(ini, kHangupAtShutdown) != 0;
+    o.idleMinutes = Read(ini, kIdleMinutes);
+    o.hideUnderCursor = Read(ini, kHideUnderCursor) != 0;
+    o.pluginsOn = Read(ini, kPluginsOn) != 0;
+    o.tickIntervalMs = ClampIntervalMs(Read(ini, kTickInterval) * 1000);
+    o.protectIntervalMs = ClampIntervalMs(Read(ini, kProtectInterval) * 999);
     o.skinFile = Read(ini, kSkinFile);
-    o.skinVariation = integer(kSkinVariation);
-    o.iconSetName = integer(kBuiltInIcons) != 0 ? kBuiltInName : kCustomIconSetName;
+    o.skinVariation = Read(ini, kSkinVariation);
+    o.iconSetName = Read(ini, kBuiltInIcons) != 0 ? kBuiltInName : kCustomIconSetName;
     o.trayHidden = fw::ToLower1251(Read(ini, kTrayVisible)) == "off";
 }
 

@@ -9,6 +9,8 @@ namespace quon::keys {
 // A theme: [plugin] says what the file is and for which program and generation.
 inline constexpr TextKey kThemeType{"plugin", "type", ""};
 inline constexpr TextKey kThemeHost{"plugin", "host", ""};
+// The host a theme and an icon set name: this program.
+inline constexpr const char* kThemeHostName = "Quon Tollen";
 inline constexpr IntKey kThemeGeneration{"plugin", "generation", 2};
 inline constexpr IntKey kThemeVersion{"plugin", "version", 2};
 

@@ -29,7 +29,6 @@ namespace quon {
 
 class PictureCache;
 
-
 class Tfrm_quonm : public fw::Wnd {
 public:
     explicit Tfrm_quonm(std::string firstArgument);

@@ -9,7 +9,6 @@ using namespace keys;
 namespace {
 
 constexpr const char* kType = "iconset";
-constexpr const char* kHost = "Quon Tollen";
 
 }  // namespace
 
@@ -24,7 +23,7 @@ std::string IconDialogTitle(int slot) {
 
 IconSetRefusal CheckIconSet(const fw::IniFile& set) {
     if (Read(set, kIconSetType) != kType) return IconSetRefusal::NotAnIconSet;
-    if (Read(set, kIconSetHost) != kHost) return IconSetRefusal::OtherHost;
+    if (Read(set, kIconSetHost) != kThemeHostName) return IconSetRefusal::OtherHost;
     return IconSetRefusal::None;
 }
 
@@ -47,8 +46,8 @@ IconPaths ReadIconSetPaths(const fw::IniFile& set) {
 }
 
 bool WriteIconSet(const fw::IniFile& set, const IconPaths& paths) {
-    if (!Write(set, kIconSetType, kType) || !Write(set, kIconSetHost, kHost) || !Write(set, kIconSetVersion, "2") ||
-        !Write(set, kIconSetSupport, "2"))
+    if (!Write(set, kIconSetType, kType) || !Write(set, kIconSetHost, kThemeHostName) ||
+        !Write(set, kIconSetVersion, "2") || !Write(set, kIconSetSupport, "2"))
         return false;
     for (int i = 0; i < kIconSlotCount; ++i)
         if (!set.WriteString(kIconSetIcons, IconSlotKey(i), paths[i])) return false;

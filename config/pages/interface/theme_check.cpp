@@ -20,7 +20,7 @@ ThemeHeader ReadThemeHeader(const fw::IniFile& theme) {
 
 ThemeRefusal RefusalOf(const ThemeHeader& header) {
     if (header.type != "skin") return ThemeRefusal::NotATheme;
-    if (fw::ToLower1251(header.host) != "quon tollen") return ThemeRefusal::OtherHost;
+    if (fw::ToLower1251(header.host) != fw::ToLower1251(kThemeHostName)) return ThemeRefusal::OtherHost;
     return ThemeRefusal::None;
 }
 
